@@ -1,0 +1,35 @@
+# One static library per core module, built from the .cpp files of its folder,
+# so that each module links only the modules it names.
+function(vlm_core_module name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp)
+  set(target vlm_core_${name})
+  if(sources)
+    add_library(${target} STATIC ${sources})
+    target_include_directories(${target} PUBLIC ${CMAKE_SOURCE_DIR})
+    foreach(dep IN LISTS ARG_DEPS)
+      target_link_libraries(${target} PUBLIC vlm_core_${dep})
+    endforeach()
+  else()
+    add_library(${target} INTERFACE)
+    target_include_directories(${target} INTERFACE ${CMAKE_SOURCE_DIR})
+    foreach(dep IN LISTS ARG_DEPS)
+      target_link_libraries(${target} INTERFACE vlm_core_${dep})
+    endforeach()
+  endif()
+endfunction()
+
+# A GoogleTest executable per folder of tests/core, linked against the module of that name.
+function(vlm_core_test module)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/core/${module}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  set(target test_core_${module})
+  add_executable(${target} ${sources})
+  target_link_libraries(${target} PRIVATE vlm_core_${module} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${target} PRIVATE VLM_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data"
+                                               VLM_PROGRAM_DIR="${VLM_PROGRAM_DIR}"
+                                               VLM_SHARED_CLIMATE_DIR="${CMAKE_SOURCE_DIR}/../shared/climate")
+  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
+endfunction()

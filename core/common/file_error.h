@@ -1,0 +1,19 @@
+// A failure of the platform's file functions, with a Korean description of it
+// that pages show in an "에러" box and the CLI prints (exit status 2).
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace vlm {
+
+class FileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The description of an errno value followed by the path: "파일을 찾을 수 없습니다. (path)".
+[[nodiscard]] std::string describeFileError(int errorNumber, const std::string& path);
+[[noreturn]] void throwFileError(int errorNumber, const std::string& path);
+
+}  // namespace vlm

@@ -1,0 +1,49 @@
+#include "core/common/number_parse.h"
+
+#include <cctype>
+#include <charconv>
+#include <string>
+
+namespace vlm {
+namespace {
+
+bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+std::size_t skipDigits(std::string_view text, std::size_t i) {
+  while (i < text.size() && isDigit(text[i])) ++i;
+  return i;
+}
+
+}  // namespace
+
+double LeadingNumber(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  const std::size_t start = i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  const std::size_t intStart = i;
+  i = skipDigits(text, i);
+  bool anyDigit = i > intStart;
+  if (i < text.size() && text[i] == '.') {
+    const std::size_t fracStart = i + 1;
+    const std::size_t fracEnd = skipDigits(text, fracStart);
+    anyDigit = anyDigit || fracEnd > fracStart;
+    i = fracEnd;
+  }
+  if (!anyDigit) return 0.0;
+  std::size_t end = i;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    std::size_t j = i + 1;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+    const std::size_t expEnd = skipDigits(text, j);
+    if (expEnd > j) end = expEnd;
+  }
+  std::string number(text.substr(start, end - start));
+  if (!number.empty() && number[0] == '+') number.erase(0, 1);
+  double value = 0.0;
+  const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (result.ec != std::errc()) return 0.0;
+  return value;
+}
+
+}  // namespace vlm
