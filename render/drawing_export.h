@@ -1,0 +1,28 @@
+// Painting a core Drawing on any Qt surface, and saving it as an image file.
+#pragma once
+
+#include <string>
+
+#include "core/draw/drawing.h"
+
+class QPainter;
+class QRectF;
+
+namespace vlm::render {
+
+// Paints the drawing so that its user scale fills `target` (device coordinates of the
+// painter). Pen widths are multiplied by `penScale` (1 on the screen; the ratio of the
+// device's resolution to the screen's for a printer or a large image).
+void paintDrawing(QPainter& painter, const Drawing& drawing, const QRectF& target,
+                  double penScale = 1.0);
+
+// Writes the drawing to `path`, the format following the extension (.png, .svg, .pdf),
+// PNG at widthPx × heightPx, through a temporary file renamed into place. Throws
+// vlm::FileError when the file cannot be written and std::invalid_argument for an
+// unknown extension. Needs a QGuiApplication (see ensureGuiApplication).
+void saveDrawing(const Drawing& drawing, const std::string& path, int widthPx, int heightPx);
+
+// Creates a QGuiApplication on the offscreen platform when none exists (for vlm-cli).
+void ensureGuiApplication();
+
+}  // namespace vlm::render
