@@ -1,0 +1,201 @@
+#include "core/psychro/psychrometrics.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "core/common/compute_error.h"
+#include "core/psychro/newton_solver.h"
+
+namespace vlm {
+namespace {
+
+Psychrometrics atSeaLevel() {
+  Psychrometrics p;
+  p.SetPatm_Alt(0.0f);
+  return p;
+}
+
+struct Reference {
+  float input;
+  float expected;
+  float tolerance;
+};
+
+TEST(SaturationPressure, HylandWexlerOverWaterAndIce) {
+  const Psychrometrics p = atSeaLevel();
+  // 0 °C itself is taken over ice; just above it the water formula applies.
+  const Reference cases[] = {
+      {0.0f, 0.61115f, 0.00002f},  {0.01f, 0.61166f, 0.00002f}, {20.0f, 2.3388f, 0.0001f},
+      {-10.0f, 0.25990f, 0.00002f}, {50.0f, 12.350f, 0.001f},
+  };
+  for (const auto& c : cases) {
+    EXPECT_NEAR(p.GetPsat_DBT(c.input), c.expected, c.tolerance) << "t = " << c.input;
+  }
+  // Ice lies below water at the freezing point: the two branches differ there.
+  EXPECT_LT(p.GetPsat_DBT(0.0f), p.GetPsat_DBT(0.0001f) - 0.00005f);
+}
+
+TEST(DewPoint, CubicFitInvertsSaturationPressure) {
+  const Psychrometrics p = atSeaLevel();
+  EXPECT_NEAR(p.GetDPT_VP(p.GetPsat_DBT(20.0f)), 19.997f, 0.001f);
+  EXPECT_NEAR(p.GetDPT_VP(p.GetPsat_DBT(-10.0f)), -9.996f, 0.001f);
+  for (float t = -20.0f; t <= 50.0f; t += 5.0f) {
+    EXPECT_NEAR(p.GetDPT_VP(p.GetPsat_DBT(t)), t, 0.005f) << "t = " << t;
+  }
+}
+
+TEST(DewPoint, TriplePointTestIsMadeInSinglePrecisionPascals) {
+  const Psychrometrics p = atSeaLevel();
+  // 0.6112 kPa is 611.19995 Pa as a float: below 611.2, the ice branch.
+  const float ice = p.GetDPT_VP(0.6112f);
+  EXPECT_NEAR(ice, -0.0021f, 0.00005f);
+  EXPECT_GT(ice, -0.0022f);  // the water branch would give about −0.0023
+  // The next float up is 611.2 Pa itself and takes the water branch.
+  EXPECT_NEAR(p.GetDPT_VP(0.61120003f), -0.0023f, 0.00005f);
+}
+
+TEST(Enthalpy, CondensedWaterAndMoistAir) {
+  const Psychrometrics p = atSeaLevel();
+  EXPECT_EQ(p.GetEnthW_T(0.0f), 0.0f);
+  EXPECT_EQ(p.GetEnthW_T(-1.0f), -335693.0f);
+  EXPECT_EQ(p.GetEnthW_T(10.0f), 41860.0f);
+  EXPECT_EQ(p.GetEnth_DBTAH(20.0f, 0.0f), 20100.0f);
+  // Enthalpy and its two inverses agree.
+  const float h = p.GetEnth_DBTAH(25.0f, 0.01f);
+  EXPECT_NEAR(p.GetDBT_AHEnth(0.01f, h), 25.0f, 1e-4f);
+  EXPECT_NEAR(p.GetAH_DBTEnth(25.0f, h), 0.01f, 1e-7f);
+}
+
+TEST(StandardState, DryBulb25WetBulb18) {
+  const Psychrometrics p = atSeaLevel();
+  const float w = p.GetAH_DBTWBT(25.0f, 18.0f);
+  EXPECT_NEAR(w, 0.010021f, 0.000002f);
+  EXPECT_NEAR(p.GetEnth_DBTAH(25.0f, w), 50651.0f, 2.0f);
+  EXPECT_NEAR(p.GetSV_DBTAH(25.0f, w), 0.8583f, 0.0001f);
+  EXPECT_NEAR(p.GetRH_DBTAH(25.0f, w), 50.70f, 0.01f);
+  EXPECT_NEAR(p.GetVP_AH(0.03f), 4.6623f, 0.0001f);
+  // Vapour pressure and absolute humidity are inverse conversions.
+  EXPECT_NEAR(p.GetAH_VP(p.GetVP_AH(w)), w, 1e-8f);
+  EXPECT_NEAR(p.GetDBT_AHWBT(w, 18.0f), 25.0f, 0.001f);
+}
+
+TEST(IterativeSolvers, ReturnToTheStartingState) {
+  const Psychrometrics p = atSeaLevel();
+  const float w = p.GetAH_DBTWBT(25.0f, 18.0f);
+  const float h = p.GetEnth_DBTAH(25.0f, w);
+  const float rh = p.GetRH_DBTAH(25.0f, w);
+  EXPECT_NEAR(p.GetWBT_DBTAH(25.0f, w), 18.0f, 0.005f);
+  EXPECT_NEAR(p.GetDBT_EnthWBT(h, 18.0f), 25.0f, 0.005f);
+  EXPECT_NEAR(p.GetDBT_RHWBT(rh, 18.0f), 25.0f, 0.005f);
+  EXPECT_NEAR(p.GetDBT_RHEnth(rh, h), 25.0f, 0.005f);
+  EXPECT_NEAR(p.GetDBT_AHRH(w, rh), 25.0f, 0.01f);
+}
+
+TEST(IterativeSolvers, SaturatedAirHasItsOwnWetBulb) {
+  const Psychrometrics p = atSeaLevel();
+  for (const float t : {-5.0f, 5.0f, 20.0f, 30.0f}) {
+    EXPECT_FLOAT_EQ(p.GetWBT_DBTAH(t, p.GetAH_DBTRH(t, 100.0f)), t) << "t = " << t;
+  }
+  // At saturation the dew point of the air is its own temperature.
+  EXPECT_NEAR(p.GetDBT_AHRH(p.GetAH_DBTRH(20.0f, 100.0f), 100.0f), 20.0f, 0.005f);
+}
+
+TEST(Newton, StopsAtTheHundredthEstimateWithoutRoot) {
+  int evaluations = 0;
+  // x² + 1 has no real root: the estimates wander and never settle.
+  const auto noRoot = [&](float x) {
+    ++evaluations;
+    return static_cast<float>(static_cast<double>(x) * x + 1.0);
+  };
+  const float result = psychro_detail::SolveNewton(0.5f, noRoot, "test");
+  EXPECT_TRUE(std::isfinite(result));
+  EXPECT_EQ(evaluations, 2 * psychro_detail::kNewtonIterationLimit);
+}
+
+TEST(Newton, ToleranceBoundsTheLastStep) {
+  int evaluations = 0;
+  const auto linear = [&](float x) {
+    ++evaluations;
+    return static_cast<float>(2.0 * x - 10.0);
+  };
+  // A straight line is solved in one step; the second step confirms it.
+  EXPECT_NEAR(psychro_detail::SolveNewton(0.0f, linear, "test"), 5.0f, 1e-4f);
+  EXPECT_EQ(evaluations, 4);
+}
+
+TEST(Newton, FlatResidualIsAComputeError) {
+  const auto flat = [](float) { return 3.0f; };
+  EXPECT_THROW((void)psychro_detail::SolveNewton(1.0f, flat, "test"), ComputeError);
+}
+
+TEST(Pressure, StandardAtmosphere) {
+  Psychrometrics p;
+  EXPECT_EQ(p.Patm, 0.0f);
+  p.SetPatm_Alt(0.0f);
+  EXPECT_EQ(p.Patm, 101.325f);
+  p.SetPatm_Alt(1000.0f);
+  EXPECT_NEAR(p.Patm, 89.87f, 0.01f);
+  // The pressure conversions read the current Patm.
+  EXPECT_GT(p.GetAH_VP(2.0f), atSeaLevel().GetAH_VP(2.0f));
+}
+
+TEST(Pressure, AboveTheAtmosphereIsAnErrorNotNaN) {
+  Psychrometrics p;
+  p.SetPatm_Alt(0.0f);
+  EXPECT_THROW(p.SetPatm_Alt(50000.0f), ComputeError);
+  EXPECT_EQ(p.Patm, 101.325f);  // a failed call leaves the pressure alone
+}
+
+TEST(MinMax, EqualArgumentsAndOrder) {
+  EXPECT_EQ(Psychrometrics::MinOf(3.0f, 3.0f), 3.0f);
+  EXPECT_EQ(Psychrometrics::MaxOf(3.0f, 3.0f), 3.0f);
+  EXPECT_EQ(Psychrometrics::MinOf(2.0f, 1.0f), 1.0f);
+  EXPECT_EQ(Psychrometrics::MaxOf(-2.0f, 1.0f), 1.0f);
+}
+
+TEST(RelativeHumidity, DryAirAndRoundTrip) {
+  const Psychrometrics p = atSeaLevel();
+  EXPECT_EQ(p.GetRH_DBTVP(25.0f, 0.0f), 0.0f);
+  EXPECT_NEAR(p.GetRH_DBTAH(30.0f, p.GetAH_DBTRH(30.0f, 65.0f)), 65.0f, 0.001f);
+  EXPECT_NEAR(p.GetDBT_RHVP(50.0f, p.GetVP_DBTRH(25.0f, 50.0f)), 25.0f, 0.005f);
+}
+
+// Every floating-point fault is an exception, never a NaN or an infinity.
+TEST(Faults, AreComputeErrors) {
+  const Psychrometrics p = atSeaLevel();
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  EXPECT_THROW((void)p.GetAH_VP(p.Patm), ComputeError);           // division by zero
+  EXPECT_THROW((void)p.GetDBT_RHVP(0.0f, 1.0f), ComputeError);     // RH 0
+  EXPECT_THROW((void)p.GetDPT_VP(0.0f), ComputeError);             // log of 0
+  EXPECT_THROW((void)p.GetDPT_VP(-1.0f), ComputeError);            // log of a negative
+  EXPECT_THROW((void)p.GetPsat_DBT(-273.2f), ComputeError);        // below absolute zero
+  EXPECT_THROW((void)p.GetPsat_DBT(-300.0f), ComputeError);
+  EXPECT_THROW((void)p.GetPsat_DBT(1e30f), ComputeError);          // overflow
+  EXPECT_THROW((void)p.GetPsat_DBT(nan), ComputeError);
+  EXPECT_THROW((void)p.GetEnth_DBTAH(nan, 0.01f), ComputeError);
+  EXPECT_THROW((void)p.GetEnth_DBTAH(3e38f, 3e38f), ComputeError);  // beyond float
+  EXPECT_THROW((void)p.GetDBT_AHRH(0.01f, 0.0f), ComputeError);
+  Psychrometrics unset;  // Patm still 0
+  EXPECT_THROW((void)unset.GetSV_DBTAH(20.0f, 0.01f), ComputeError);
+}
+
+TEST(Faults, NameTheFunctionInTheDescription) {
+  const Psychrometrics p = atSeaLevel();
+  try {
+    (void)p.GetAH_VP(p.Patm);
+    FAIL() << "no error";
+  } catch (const ComputeError& e) {
+    EXPECT_STREQ(e.what(), "0으로 나누었습니다. (GetAH_VP)");
+  }
+  try {
+    (void)p.GetPsat_DBT(1e30f);
+    FAIL() << "no error";
+  } catch (const ComputeError& e) {
+    EXPECT_STREQ(e.what(), "오버플로입니다. (GetPsat_DBT)");
+  }
+}
+
+}  // namespace
+}  // namespace vlm
