@@ -1,0 +1,281 @@
+#include "core/climate/epw_import.h"
+
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <string>
+
+#include "core/climate/field_number.h"
+#include "core/climate/text_line_reader.h"
+#include "core/common/compute_error.h"
+#include "core/common/format.h"
+
+namespace vlm {
+namespace {
+
+constexpr std::array<std::string_view, kEpwHeaderLines> kHeaderKeywords = {
+    "LOCATION",         "DESIGN CONDITIONS",         "TYPICAL/EXTREME PERIODS",
+    "GROUND TEMPERATURES", "HOLIDAYS/DAYLIGHT SAVINGS", "COMMENTS 1",
+    "COMMENTS 2",       "DATA PERIODS"};
+
+constexpr std::array<int16_t, 17> kDirectionCodes = {360, 23,  45,  68,  90,  113, 135, 158, 180,
+                                                     203, 225, 248, 270, 293, 315, 338, 360};
+constexpr std::array<int16_t, 12> kDaysInMonth = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+// The hour of the year after which a leap year inserts its 29 February.
+constexpr int16_t kHoursBeforeLeapDay = (31 + 28) * 24;
+
+constexpr double kJoulesPerWattHour = 3600.0;
+constexpr double kJoulesPerSquareMetrePerCalPerSquareCm = 41840.0;
+
+std::string lineText(std::int64_t lineNumber) { return std::to_string(lineNumber) + "행"; }
+
+std::string fieldCountRule(std::int64_t lineNumber, int count) {
+  return "[" + lineText(lineNumber) + "의 필드 수(" + std::to_string(count) + "개) 위반]";
+}
+
+std::string numberRule(std::int64_t lineNumber, int field, std::string_view name) {
+  return "[" + lineText(lineNumber) + " " + std::to_string(field) + "번째 필드(" +
+         std::string(name) + ")의 숫자 위반]";
+}
+
+std::string lineCountRule() { return "[총 자료 행수(8760행, 윤년 8784행) 위반]"; }
+
+std::string lengthRule(std::int64_t lineNumber) {
+  return "[" + lineText(lineNumber) + "의 길이(" + std::to_string(kEpwMaxLineLength) +
+         "자 이하) 위반]";
+}
+
+std::string headerRule(std::int64_t lineNumber) {
+  return "[" + lineText(lineNumber) + " 머리글(" +
+         std::string(kHeaderKeywords[static_cast<std::size_t>(lineNumber - 1)]) + ") 위반]";
+}
+
+// The comma-separated fields of a line; at most `limit` + 1 are kept, so a
+// line with too many fields is known as such without splitting all of it.
+std::vector<std::string_view> splitFields(std::string_view line, std::size_t limit) {
+  std::vector<std::string_view> fields;
+  for (;;) {
+    const auto comma = line.find(',');
+    fields.push_back(line.substr(0, comma));
+    if (comma == std::string_view::npos || fields.size() > limit) break;
+    line.remove_prefix(comma + 1);
+  }
+  return fields;
+}
+
+bool keywordMatches(std::string_view line, std::string_view keyword) {
+  std::string_view head = line.substr(0, line.find(','));
+  while (!head.empty() && head.back() == ' ') head.remove_suffix(1);
+  if (head.size() != keyword.size()) return false;
+  for (std::size_t i = 0; i < head.size(); ++i)
+    if (std::toupper(static_cast<unsigned char>(head[i])) != keyword[i]) return false;
+  return true;
+}
+
+bool isBlankLine(std::string_view line) {
+  return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+std::string_view withoutByteOrderMark(std::string_view line) {
+  constexpr std::string_view bom = "\xEF\xBB\xBF";
+  if (line.substr(0, bom.size()) == bom) line.remove_prefix(bom.size());
+  return line;
+}
+
+// The (month, day, EPW hour) that the next data line must carry, given the
+// hours kept so far and the 29 February hours met so far.
+struct Stamp {
+  int16_t month, day, hour;
+};
+
+Stamp expectedStamp(int16_t kept, int16_t leapHours) {
+  if (kept == kHoursBeforeLeapDay && leapHours > 0 && leapHours < 24)
+    return {2, 29, static_cast<int16_t>(leapHours + 1)};
+  int16_t dayOfYear = static_cast<int16_t>(kept / 24);  // 0-based
+  int16_t month = 1;
+  while (dayOfYear >= kDaysInMonth[static_cast<std::size_t>(month - 1)]) {
+    dayOfYear = static_cast<int16_t>(dayOfYear - kDaysInMonth[static_cast<std::size_t>(month - 1)]);
+    ++month;
+  }
+  return {month, static_cast<int16_t>(dayOfYear + 1), static_cast<int16_t>(kept % 24 + 1)};
+}
+
+bool stampIs(const EpwHour& hour, const Stamp& stamp) {
+  return hour.month == stamp.month && hour.day == stamp.day && hour.hour == stamp.hour;
+}
+
+std::string stampRule(std::int64_t lineNumber, const Stamp& s) {
+  return "[" + lineText(lineNumber) + "의 월(" + std::to_string(s.month) + "), 일(" +
+         std::to_string(s.day) + "), 시각(" + std::to_string(s.hour) + ") 데이터위반]";
+}
+
+}  // namespace
+
+int16_t windDirCodeOf(float degrees, float speed) {
+  if (speed == 0.0f) return kCalm;
+  if (degrees == kEpwMissingWind || !(degrees >= 0.0f && degrees <= 360.0f))
+    return kMissingWindDir;
+  // Half-degree points round up: 11.25° → 23, 348.75° → 360.
+  const auto sector = static_cast<std::size_t>(std::floor(static_cast<double>(degrees) / 22.5 + 0.5));
+  return kDirectionCodes[sector];
+}
+
+float radiationTenthsOf(float globalHorizontal) {
+  if (globalHorizontal >= kEpwMissingRadiation) return kMissingRadiation;
+  const double tenths = static_cast<double>(globalHorizontal) * kJoulesPerWattHour /
+                        kJoulesPerSquareMetrePerCalPerSquareCm * 10.0;
+  return static_cast<float>(std::round(tenths));
+}
+
+int16_t cloudOf(float totalSkyCover) {
+  if (totalSkyCover == kEpwMissingSkyCover) return kMissingCloud;
+  const float tenths = std::round(totalSkyCover);
+  if (!(tenths >= 0.0f && tenths <= 10.0f)) return kMissingCloud;
+  return static_cast<int16_t>(tenths);
+}
+
+float wetBulbOf(float dryBulb, float dewPoint, float relativeHumidity, float pressure,
+                Psychrometrics& psychro) {
+  psychro.Patm = pressure;
+  if (dryBulb == kMissing || pressure == kMissingPressure) return kMissing;
+  if (dewPoint == kEpwMissingTemperature && relativeHumidity == kEpwMissingHumidity)
+    return kMissing;
+  try {
+    const float ratio = dewPoint != kEpwMissingTemperature
+                            ? psychro.GetAH_VP(psychro.GetPsat_DBT(dewPoint))
+                            : psychro.GetAH_DBTRH(dryBulb, relativeHumidity);
+    // Vapour at or above the station pressure has no humidity ratio.
+    if (!std::isfinite(ratio) || ratio < 0.0f) return kMissing;
+    const float wetBulb = psychro.GetWBT_DBTAH(dryBulb, ratio);
+    return std::isfinite(wetBulb) ? wetBulb : kMissing;
+  } catch (const ComputeError&) {
+    return kMissing;
+  }
+}
+
+ClimateFileRecord convertEpwHour(const EpwHour& hour, int16_t k, Psychrometrics& psychro) {
+  ClimateFileRecord r;
+  r.RecIndex = static_cast<int16_t>(k + kRecIndexOffset);
+  r.DBT = hour.dryBulb == kEpwMissingTemperature ? kMissing : hour.dryBulb;
+  r.Pressure = hour.stationPressure == kEpwMissingPressure
+                   ? kMissingPressure
+                   : static_cast<float>(static_cast<double>(hour.stationPressure) / 1000.0);
+  r.WBT = wetBulbOf(r.DBT, hour.dewPoint, hour.relativeHumidity, r.Pressure, psychro);
+  r.WindDir = windDirCodeOf(hour.windDirection, hour.windSpeed);
+  r.WindSpeed = hour.windSpeed == kEpwMissingWind ? kMissing : hour.windSpeed;
+  r.Cloud = cloudOf(hour.totalSkyCover);
+  r.Radiation = radiationTenthsOf(hour.globalHorizontal);
+  return r;
+}
+
+std::optional<std::string> parseEpwLocation(std::string_view line, EpwStation& station) {
+  constexpr int kLocationFields = 10;
+  const auto fields = splitFields(line, kLocationFields);
+  if (fields.size() != kLocationFields) return fieldCountRule(1, kLocationFields);
+  EpwStation read;
+  read.name = std::string(fields[1]);
+  if (parseSingleField(fields[6], read.latitude) != FieldFault::None)
+    return numberRule(1, 7, "위도");
+  if (parseSingleField(fields[9], read.elevation) != FieldFault::None)
+    return numberRule(1, 10, "표고");
+  station = std::move(read);
+  return std::nullopt;
+}
+
+std::optional<std::string> parseEpwDataLine(std::string_view line, std::int64_t lineNumber,
+                                            EpwHour& hour) {
+  const auto fields = splitFields(line, kEpwFieldCount);
+  if (fields.size() != kEpwFieldCount) return fieldCountRule(lineNumber, kEpwFieldCount);
+  struct Field {
+    int number;
+    std::string_view name;
+    float EpwHour::*member;
+  };
+  static constexpr std::array<Field, 11> kFields = {{
+      {2, "월", &EpwHour::month},
+      {3, "일", &EpwHour::day},
+      {4, "시각", &EpwHour::hour},
+      {7, "건구온도", &EpwHour::dryBulb},
+      {8, "이슬점온도", &EpwHour::dewPoint},
+      {9, "상대습도", &EpwHour::relativeHumidity},
+      {10, "대기압", &EpwHour::stationPressure},
+      {14, "수평면 전일사량", &EpwHour::globalHorizontal},
+      {21, "풍향", &EpwHour::windDirection},
+      {22, "풍속", &EpwHour::windSpeed},
+      {23, "전운량", &EpwHour::totalSkyCover},
+  }};
+  EpwHour read;
+  for (const Field& field : kFields) {
+    if (parseSingleField(fields[static_cast<std::size_t>(field.number - 1)], read.*field.member) !=
+        FieldFault::None)
+      return numberRule(lineNumber, field.number, field.name);
+  }
+  hour = read;
+  return std::nullopt;
+}
+
+Message epwRefusal(std::string rule) {
+  return errorMessage({"원본 파일이 EPW 형식의 파일이 아닙니다.", std::move(rule)});
+}
+
+std::optional<EpwYear> ImportEpw(std::istream& in, MessageSink& sink,
+                                 const ConversionProgress& progress) {
+  const auto refuse = [&sink](std::string rule) -> std::optional<EpwYear> {
+    sink.show(epwRefusal(std::move(rule)));
+    return std::nullopt;
+  };
+  using Status = TextLineReader::Status;
+  TextLineReader reader(in, kEpwMaxLineLength);
+  std::string line;
+
+  EpwYear year;
+  for (std::int64_t n = 1; n <= kEpwHeaderLines; ++n) {
+    const Status status = reader.next(line);
+    if (status == Status::TooLong) return refuse(lengthRule(n));
+    if (status == Status::End) return refuse(headerRule(n));
+    const std::string_view text = n == 1 ? withoutByteOrderMark(line) : std::string_view(line);
+    if (!keywordMatches(text, kHeaderKeywords[static_cast<std::size_t>(n - 1)]))
+      return refuse(headerRule(n));
+    if (n == 1) {
+      if (auto rule = parseEpwLocation(text, year.station)) return refuse(std::move(*rule));
+    }
+  }
+
+  year.records.reserve(kHoursPerYear);
+  Psychrometrics psychro;
+  int16_t kept = 0;
+  int16_t leapHours = 0;
+  std::int64_t firstBlankLine = 0;  // blank lines are allowed only at the end
+  EpwHour hour;
+  for (;;) {
+    const Status status = reader.next(line);
+    if (status == Status::End) break;
+    const std::int64_t n = reader.lineNumber();
+    if (status == Status::TooLong) return refuse(lengthRule(n));
+    if (isBlankLine(line)) {
+      if (firstBlankLine == 0) firstBlankLine = n;
+      continue;
+    }
+    if (firstBlankLine != 0) return refuse(fieldCountRule(firstBlankLine, kEpwFieldCount));
+    if (kept == kHoursPerYear) return refuse(lineCountRule());
+    if (auto rule = parseEpwDataLine(line, n, hour)) return refuse(std::move(*rule));
+    const Stamp expected = expectedStamp(kept, leapHours);
+    if (hour.month == 2 && hour.day == 29) {
+      // Only a whole 29 February in its place, hour by hour, is dropped.
+      if (kept != kHoursBeforeLeapDay || leapHours == 24 || hour.hour != leapHours + 1)
+        return refuse(stampRule(n, expected));
+      ++leapHours;
+      continue;
+    }
+    if (!stampIs(hour, expected)) return refuse(stampRule(n, expected));
+    ++kept;
+    year.records.push_back(convertEpwHour(hour, kept, psychro));
+    progress.hourDone(kept);
+  }
+  if (kept != kHoursPerYear) return refuse(lineCountRule());
+  year.leapDayDropped = leapHours == 24;
+  return year;
+}
+
+}  // namespace vlm

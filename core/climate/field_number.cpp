@@ -1,0 +1,56 @@
+#include "core/climate/field_number.h"
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace vlm {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigitOrPoint(char c) { return (c >= '0' && c <= '9') || c == '.'; }
+
+// The number's text without surrounding blanks and without a leading '+',
+// or empty when the field cannot begin a decimal number (this also keeps
+// "inf", "nan" and hexadecimal forms out).
+std::string_view numberText(std::string_view text) {
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  std::size_t first = 0;
+  if (!text.empty() && text.front() == '+') {
+    text.remove_prefix(1);  // from_chars takes no '+', and a '-' may not follow it
+  } else if (!text.empty() && text.front() == '-') {
+    first = 1;
+  }
+  if (text.size() <= first || !isDigitOrPoint(text[first])) return {};
+  return text;
+}
+
+template <typename T>
+FieldFault parseWhole(std::string_view text, T& value) {
+  const std::string_view number = numberText(text);
+  if (number.empty()) return FieldFault::NotANumber;
+  T parsed{};
+  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), parsed);
+  if (error == std::errc::result_out_of_range) return FieldFault::OutOfRange;
+  if (error != std::errc() || end != number.data() + number.size()) return FieldFault::NotANumber;
+  if (!std::isfinite(parsed)) return FieldFault::NotANumber;
+  value = parsed;
+  return FieldFault::None;
+}
+
+}  // namespace
+
+FieldFault parseSingleField(std::string_view text, float& value) { return parseWhole(text, value); }
+
+FieldFault parseInt16Field(std::string_view text, int16_t& value) {
+  double parsed = 0.0;
+  const FieldFault fault = parseWhole(text, parsed);
+  if (fault != FieldFault::None) return fault;
+  const double rounded = std::nearbyint(parsed);  // the default mode rounds halves to even
+  if (rounded < -32768.0 || rounded > 32767.0) return FieldFault::OutOfRange;
+  value = static_cast<int16_t>(rounded);
+  return FieldFault::None;
+}
+
+}  // namespace vlm

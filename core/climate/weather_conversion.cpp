@@ -1,0 +1,135 @@
+#include "core/climate/weather_conversion.h"
+
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <vector>
+
+#include "core/climate/text_line_reader.h"
+#include "core/climate/wyec_conversion.h"
+#include "core/common/atomic_file.h"
+#include "core/common/format.h"
+
+namespace vlm {
+namespace {
+
+constexpr const char* kNameHeadline = "원본 기후파일명 혹은 변환후 기후파일명이 유효하지 않습니다.";
+
+// The last three characters of a path after trailing blanks are removed.
+std::string_view extensionOf(std::string_view path) {
+  while (!path.empty() && path.back() == ' ') path.remove_suffix(1);
+  return path.size() < 3 ? path : path.substr(path.size() - 3);
+}
+
+// Two different spellings of one existing file ("a.cly", "./a.cly") are the same file.
+bool sameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return std::filesystem::equivalent(a, b, error) && !error;
+}
+
+std::optional<Message> nameError(const std::string& source, const std::string& target) {
+  if (source.empty() || target.empty())
+    return conversionNameError("[원본 기후파일명 혹은 변환후 기후파일명이 지정되지 않았습니다.]");
+  if (source == target || sameFile(source, target))
+    return conversionNameError("[원본 기후파일명과 변환후 기후파일명이 같습니다.]");
+  if (extensionOf(target) != "cly")
+    return conversionNameError("[변환후 기후파일명의 확장자가 cly가 아닙니다.]");
+  return std::nullopt;
+}
+
+// Resets the page's status label and progress bar however the work ends.
+class ProgressReset {
+ public:
+  explicit ProgressReset(const ConversionProgress& progress) : progress_(progress) {
+    if (progress_.status) progress_.status(kConversionStatusText);
+  }
+  ~ProgressReset() {
+    if (progress_.percent) progress_.percent(0);
+    if (progress_.status) progress_.status("");
+  }
+  ProgressReset(const ProgressReset&) = delete;
+  ProgressReset& operator=(const ProgressReset&) = delete;
+
+ private:
+  const ConversionProgress& progress_;
+};
+
+void writeRecords(const std::string& targetPath, const std::vector<ClimateFileRecord>& records) {
+  std::string bytes;
+  bytes.reserve(records.size() * kRecordSize);
+  for (const ClimateFileRecord& record : records) {
+    const auto encoded = encodeRecord(record);
+    bytes.append(encoded.data(), encoded.size());
+  }
+  AtomicFile file(targetPath);
+  file.write(bytes);
+  file.commit();
+}
+
+}  // namespace
+
+WeatherSourceKind weatherSourceKindOf(std::string_view sourcePath) {
+  std::string ext(extensionOf(sourcePath));
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return ext == "epw" ? WeatherSourceKind::Epw : WeatherSourceKind::WyecTry;
+}
+
+Message conversionNameError(std::string rule) {
+  return errorMessage({kNameHeadline, std::move(rule)});
+}
+
+Message replaceTargetQuestion(const std::string& targetPath) {
+  return Message{std::string(kTargetDialogTitle),
+                 MessageIcon::Exclamation,
+                 {targetPath, "같은 이름의 파일이 이미 존재합니다.",
+                  "기존 파일을 이 파일로 대체하겠습니까?"},
+                 MessageButtons::YesNo,
+                 false};
+}
+
+Message conversionCompleted() { return infoMessage({"기후파일 변환후 저장이 완료되었습니다."}); }
+
+Message epwConversionCompleted(const EpwYear& year) {
+  Message message = conversionCompleted();
+  message.lines.push_back("관측소: " + year.station.name + " (위도 " +
+                          ShortestText(year.station.latitude) + "°, 표고 " +
+                          ShortestText(year.station.elevation) + " m)");
+  if (year.leapDayDropped) message.lines.push_back("윤년의 2월 29일 24시간은 제외되었습니다.");
+  return message;
+}
+
+ConversionOutcome ConvertWeatherFile(const std::string& sourcePath, const std::string& targetPath,
+                                     MessageSink& sink, OverwritePolicy policy,
+                                     const ConversionProgress& progress) {
+  if (auto error = nameError(sourcePath, targetPath)) {
+    sink.show(*error);
+    return ConversionOutcome::Refused;
+  }
+  std::error_code error;
+  if (policy == OverwritePolicy::Ask && std::filesystem::exists(targetPath, error) &&
+      sink.show(replaceTargetQuestion(targetPath)) != MessageAnswer::Yes)
+    return ConversionOutcome::Declined;
+
+  std::ifstream source;
+  openForReading(source, sourcePath);
+  const ProgressReset reset(progress);
+  std::vector<ClimateFileRecord> records;
+  Message completed = conversionCompleted();
+  if (weatherSourceKindOf(sourcePath) == WeatherSourceKind::Epw) {
+    auto year = ImportEpw(source, sink, progress);
+    if (!year) return ConversionOutcome::Refused;
+    completed = epwConversionCompleted(*year);
+    records = std::move(year->records);
+  } else {
+    auto converted = convertWeatherText(source, sink, progress);
+    if (!converted) return ConversionOutcome::Refused;
+    records = std::move(*converted);
+  }
+  source.close();
+  writeRecords(targetPath, records);
+  sink.show(completed);
+  return ConversionOutcome::Converted;
+}
+
+}  // namespace vlm

@@ -1,0 +1,65 @@
+// Converting an hourly weather file into a .cly climate file: the WYEC/TRY
+// 80-column text formats and, by the source's extension, EPW. This is the
+// whole command of the conversion page; the page passes its two texts and a
+// sink and moves its progress bar and status label from the callbacks.
+//
+//   1. either name empty                  → error box, nothing touched
+//   2. the same name (or the same file)   → error box, nothing touched
+//   3. target extension not "cly"         → error box, nothing touched
+//   4. target exists                      → Yes/No question; No ends here
+//   5. the source is checked and converted in memory; a refusal is one box
+//   6. the records are written to a temporary file beside the target, which
+//      replaces the target only when complete
+//   7. completion box
+//
+// A failed or refused conversion leaves an existing target as it was and no
+// partial file. A file that cannot be read or written throws FileError, whose
+// text the caller shows in an "에러" box.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/climate/conversion_progress.h"
+#include "core/climate/epw_import.h"
+#include "core/common/message.h"
+
+namespace vlm {
+
+// Texts of the page's two file dialogs.
+inline constexpr std::string_view kSourceDialogTitle = "원본 기후파일(WYEC 혹은 TRY 형식) 열기";
+inline constexpr std::string_view kSourceDialogFilter =
+    "WYEC 파일(*.wye)|*.wye|TRY 파일(*.try)|*.try|EPW 파일(*.epw)|*.epw|모든 파일(*.*)|*.*";
+inline constexpr std::string_view kTargetDialogTitle = "변환후 저장할 기후파일명";
+inline constexpr std::string_view kTargetDialogFilter =
+    "Velmora용 기후파일(*.cly)|*.cly|모든 파일(*.*)|*.*";
+
+enum class WeatherSourceKind { WyecTry, Epw };
+// EPW when the path ends in "epw" in any case (trailing blanks ignored).
+[[nodiscard]] WeatherSourceKind weatherSourceKindOf(std::string_view sourcePath);
+
+enum class OverwritePolicy {
+  Ask,      // an existing target is replaced only when the sink answers Yes
+  Replace,  // replaced without a question (vlm-cli --yes)
+};
+
+enum class ConversionOutcome {
+  Converted,  // the target holds the new file
+  Refused,    // a name, the source's format or a field was refused with a message
+  Declined,   // the user kept the existing target
+};
+
+// The boxes of the command, for the page's tests and for vlm-cli.
+[[nodiscard]] Message conversionNameError(std::string rule);
+[[nodiscard]] Message replaceTargetQuestion(const std::string& targetPath);
+[[nodiscard]] Message conversionCompleted();
+[[nodiscard]] Message epwConversionCompleted(const EpwYear& year);
+
+// Runs the command (see above). Throws FileError for a platform failure.
+[[nodiscard]] ConversionOutcome ConvertWeatherFile(const std::string& sourcePath,
+                                                   const std::string& targetPath,
+                                                   MessageSink& sink,
+                                                   OverwritePolicy policy = OverwritePolicy::Ask,
+                                                   const ConversionProgress& progress = {});
+
+}  // namespace vlm
