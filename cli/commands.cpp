@@ -5,8 +5,7 @@ namespace vlm::cli {
 
 // One line per subcommand; each lives in its own file.
 void registerAll(CLI::App& app, Context& ctx) {
-  (void)app;
-  (void)ctx;
+  registerConvert(app, ctx);
 }
 
 }  // namespace vlm::cli

@@ -7,4 +7,6 @@ namespace vlm::cli {
 
 struct Context;
 
+void registerConvert(CLI::App& app, Context& ctx);
+
 }  // namespace vlm::cli
