@@ -6,6 +6,8 @@ namespace vlm::cli {
 // One line per subcommand; each lives in its own file.
 void registerAll(CLI::App& app, Context& ctx) {
   registerConvert(app, ctx);
+  registerPsychro(app, ctx);
+  registerZone(app, ctx);
 }
 
 }  // namespace vlm::cli

@@ -9,4 +9,7 @@ struct Context;
 
 void registerConvert(CLI::App& app, Context& ctx);
 
+void registerPsychro(CLI::App& app, Context& ctx);
+void registerZone(CLI::App& app, Context& ctx);
+
 }  // namespace vlm::cli
