@@ -234,12 +234,5 @@ TEST(CalculatorDisplay, SliderFormats) {
   EXPECT_EQ(kDefaultDecimals, (std::array<int, 8>{1, 1, 4, 1, 1, 1, 4, 4}));
 }
 
-TEST(CalculatorDisplay, OutputsInLabelOrder) {
-  const AirState s{1, 2, 3, 4, 5, 6, 7, 8};
-  for (std::size_t i = 0; i < kCalcOutputCount; ++i) {
-    EXPECT_EQ(OutputValue(s, static_cast<CalcOutput>(i)), static_cast<float>(i + 1));
-  }
-}
-
 }  // namespace
 }  // namespace vlm

@@ -177,10 +177,12 @@ TEST(ChartColours, MonthOfTheHour) {
   }
 }
 
-TEST(ChartColours, MonthColoursAlternateShades) {
-  const int16_t expected[] = {1, 9, 2, 10, 3, 11, 4, 12, 5, 13, 6, 14};
+// A month has the colour of its hours.
+TEST(ChartColours, MonthColourIsThatOfItsHours) {
+  const int16_t firstHour[] = {1, 745, 1417, 2161, 2881, 3625, 4345, 5089, 5833, 6553, 7297, 8017};
   for (int16_t month = 1; month <= 12; ++month) {
-    EXPECT_EQ(PsychroChart::GetColor_Month(month), expected[month - 1]) << "month " << month;
+    EXPECT_EQ(PsychroChart::GetColor_Month(month), PsychroChart::GetColor_Hour(firstHour[month - 1]))
+        << "month " << month;
   }
   EXPECT_EQ(PsychroChart::GetColor_Month(0), -1);
   EXPECT_EQ(PsychroChart::GetColor_Month(13), -1);

@@ -91,6 +91,11 @@ TEST(IterativeSolvers, ReturnToTheStartingState) {
   EXPECT_NEAR(p.GetDBT_RHWBT(rh, 18.0f), 25.0f, 0.005f);
   EXPECT_NEAR(p.GetDBT_RHEnth(rh, h), 25.0f, 0.005f);
   EXPECT_NEAR(p.GetDBT_AHRH(w, rh), 25.0f, 0.01f);
+  // The enthalpy solver starts from the smaller of h/1005 (here 50.4) and 30 °C.
+  EXPECT_EQ(Psychrometrics::MinOf(h / 1005.0f, 30.0f), 30.0f);
+  EXPECT_EQ(Psychrometrics::MinOf(20.0f, 30.0f), 20.0f);
+  EXPECT_EQ(Psychrometrics::MinOf(30.0f, 30.0f), 30.0f);
+  EXPECT_EQ(Psychrometrics::MaxOf(30.0f, 30.0f), 30.0f);
 }
 
 TEST(IterativeSolvers, SaturatedAirHasItsOwnWetBulb) {
@@ -146,13 +151,6 @@ TEST(Pressure, AboveTheAtmosphereIsAnErrorNotNaN) {
   p.SetPatm_Alt(0.0f);
   EXPECT_THROW(p.SetPatm_Alt(50000.0f), ComputeError);
   EXPECT_EQ(p.Patm, 101.325f);  // a failed call leaves the pressure alone
-}
-
-TEST(MinMax, EqualArgumentsAndOrder) {
-  EXPECT_EQ(Psychrometrics::MinOf(3.0f, 3.0f), 3.0f);
-  EXPECT_EQ(Psychrometrics::MaxOf(3.0f, 3.0f), 3.0f);
-  EXPECT_EQ(Psychrometrics::MinOf(2.0f, 1.0f), 1.0f);
-  EXPECT_EQ(Psychrometrics::MaxOf(-2.0f, 1.0f), 1.0f);
 }
 
 TEST(RelativeHumidity, DryAirAndRoundTrip) {
