@@ -16,7 +16,11 @@ AtomicFile::AtomicFile(std::string targetPath) : target_(std::move(targetPath)) 
   const std::filesystem::path target(target_);
   const std::filesystem::path folder =
       target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-  std::string pattern = (folder / ("." + target.filename().string() + ".tmpXXXXXX")).string();
+  // A hidden name beside the target, so the rename stays within one file system.
+  std::string hidden = ".";
+  hidden += target.filename().string();
+  hidden += ".tmpXXXXXX";
+  const std::string pattern = (folder / hidden).string();
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   const int fd = ::mkstemp(name.data());
