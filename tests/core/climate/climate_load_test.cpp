@@ -1,0 +1,254 @@
+// The climate load: derivation of each hour at its own pressure, the confirm
+// command's refusals with their exact boxes, progress, completion, and what a
+// failure part-way leaves behind.
+#include "core/climate/climate_load.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/climate/cly_file.h"
+#include "core/climate/load_texts.h"
+#include "core/common/compute_error.h"
+#include "core/common/file_error.h"
+#include "tests/core/climate/cly_test_files.h"
+
+namespace vlm {
+namespace {
+
+using namespace vlm::clytest;
+
+HourRecord derived(float dbt, float wbt, float pressure, Psychrometrics& psychro) {
+  HourRecord hour = hourOf(ClimateFileRecord{124, dbt, wbt, pressure, 225, 2.0f, 5, 100.0f});
+  deriveHour(hour, psychro);
+  return hour;
+}
+
+TEST(DeriveHour, ValidHourAtStandardPressure) {
+  Psychrometrics psychro;
+  const HourRecord h = derived(25.0f, 18.0f, 101.325f, psychro);
+  EXPECT_NEAR(h.AH, 0.010021f, 2e-6f);
+  EXPECT_NEAR(h.VP, 1.6066f, 5e-4f);
+  EXPECT_NEAR(h.RH, 50.70f, 0.01f);
+  EXPECT_NEAR(h.SpecV, 0.8583f, 1e-4f);
+  EXPECT_EQ(h.DBT, 25.0f);
+  EXPECT_EQ(h.WBT, 18.0f);
+}
+
+TEST(DeriveHour, EachHourUsesItsOwnStationPressure) {
+  Psychrometrics psychro;
+  const HourRecord sea = derived(25.0f, 18.0f, 101.325f, psychro);
+  const HourRecord high = derived(25.0f, 18.0f, 90.0f, psychro);
+  EXPECT_EQ(psychro.Patm, 90.0f);
+  // The same wet bulb holds more water per kg of dry air at lower pressure.
+  EXPECT_GT(high.AH, sea.AH * 1.1f);
+  EXPECT_GT(high.SpecV, sea.SpecV * 1.1f);
+}
+
+TEST(DeriveHour, SupersaturatedAirIsNotClipped) {
+  Psychrometrics psychro;
+  EXPECT_GT(derived(20.0f, 22.0f, 101.325f, psychro).RH, 100.0f);
+}
+
+struct MissingCase {
+  const char* what;
+  float dbt, wbt, pressure;
+};
+
+TEST(DeriveHour, AMissingInputMakesAllFourDerivedFieldsMissing) {
+  const std::vector<MissingCase> cases = {
+      {"pressure missing", 25.0f, 18.0f, 9999.0f},
+      {"wet bulb missing", 25.0f, 999.0f, 101.325f},
+      {"dry bulb missing", 999.0f, 18.0f, 101.325f},
+      {"all missing", 999.0f, 999.0f, 9999.0f},
+  };
+  for (const auto& c : cases) {
+    Psychrometrics psychro;
+    const HourRecord h = derived(c.dbt, c.wbt, c.pressure, psychro);
+    EXPECT_EQ(h.AH, 999.0f) << c.what;
+    EXPECT_EQ(h.VP, 999.0f) << c.what;
+    EXPECT_EQ(h.RH, 999.0f) << c.what;
+    EXPECT_EQ(h.SpecV, 999.0f) << c.what;
+    EXPECT_EQ(h.DBT, c.dbt) << c.what;  // the observation itself stays usable
+    // Patm follows the hour even when the hour's pressure is the marker.
+    EXPECT_EQ(psychro.Patm, c.pressure) << c.what;
+  }
+}
+
+TEST(LoadTexts, ProgressCompletionAndCaption) {
+  EXPECT_EQ(loadProgressText("서울", "/p/weather/seoul.cly"), "서울 지역의 기후파일 읽는 중...");
+  EXPECT_EQ(loadProgressText("기타", "/home/a/my.cly"),
+            "기타 지역의 기후파일(/home/a/my.cly) 읽는 중...");
+  EXPECT_EQ(loadProgressPercent(1), 1.0f / 8760.0f * 100.0f);
+  EXPECT_EQ(loadProgressPercent(4380), 50.0f);
+  EXPECT_EQ(loadProgressPercent(8760), 100.0f);
+  const Message done = loadCompletionMessage("서울");
+  EXPECT_EQ(done.title, "Velmora");
+  EXPECT_EQ(done.icon, MessageIcon::Information);
+  EXPECT_EQ(done.text(),
+            "서울 지역의 기후파일 읽기가 완료되었습니다.\r\n기후분석 혹은 월별 기후표현 메뉴로 "
+            "이동하세요.");
+  EXPECT_EQ(drawOptionCaption("서울"), "그림종류 선택(대상지역 : 서울)");
+  EXPECT_EQ(kOtherFileDialogTitle, "기타 지역인 경우 기후파일(*.cly) 선택하기");
+  EXPECT_EQ(kOtherFileDialogFilter, "Velmora용 기후파일(*.cly)|*.cly|모든 파일(*.*)|*.*");
+}
+
+const std::vector<std::string> kAdviceLines = {
+    "대상 지역의 기후파일이 유효하지 않습니다.",
+    "Velmora용 기후파일(*.cly)인지 확인한 후 다시 시도하기 바랍니다.",
+    "",
+    "[참고 1]",
+    "기타 지역의 경우, WYEC(혹은 TRY) 형식의 기후파일이 있으면 추가기능 - 기후파일",
+    "변환에서 Velmora용 기후파일(*.cly)로 변환할 수 있습니다.",
+    "",
+    "[참고 2]",
+    "기타 지역을 제외한 지역의 기후파일은 반드시 Velmora의",
+    "실행 프로그램인 vlm.exe 파일이 위치한 디렉토리 하의 weather 디렉토리내에",
+    "프로그램 설치시의 파일명(지역명.cly)대로 있어야 합니다.",
+};
+
+class LoadClimateYearTest : public ClimateFileTest {
+ protected:
+  void SetUp() override {
+    ClimateFileTest::SetUp();
+    data_ = std::make_unique<ClimateData>();
+  }
+  // Writes a region's file into the program directory's weather folder.
+  void writeRegion(const std::string& stem, const std::vector<ClimateFileRecord>& year) {
+    writeYear("weather/" + stem + ".cly", year);
+  }
+  ClimateChoice region(const char* stem) const {
+    return builtInChoice(*regionByStem(stem), dir_.string());
+  }
+  bool load(const ClimateChoice& choice, const LoadProgress& progress = {}) {
+    return LoadClimateYear(*data_, choice, psychro_, sink_, progress);
+  }
+  // Loads Seoul's plain year so that a later refusal has something to keep.
+  void loadSeoul() {
+    writeRegion("seoul", plainYear());
+    ASSERT_TRUE(load(region("seoul")));
+    sink_.clear();
+  }
+
+  std::unique_ptr<ClimateData> data_;
+  Psychrometrics psychro_;
+  RecordingSink sink_;
+};
+
+TEST_F(LoadClimateYearTest, ABuiltInRegionIsReadDerivedCountedAndReported) {
+  auto year = plainYear();
+  hourOfYear(year, 8760).Pressure = 95.5f;
+  hourOfYear(year, 10).WBT = 999.0f;
+  writeRegion("seoul", year);
+  std::vector<int16_t> hours;
+  ASSERT_TRUE(load(region("seoul"), [&](int16_t k) { hours.push_back(k); }));
+
+  EXPECT_EQ(data_->RegionName, "서울");
+  EXPECT_EQ(data_->ClimateFilePath, dir_.string() + "/weather/seoul.cly");
+  EXPECT_EQ(data_->sourcePath(), data_->ClimateFilePath);
+  ASSERT_EQ(hours.size(), 8760u);
+  for (int k = 1; k <= 8760; ++k) ASSERT_EQ(hours[static_cast<std::size_t>(k - 1)], k);
+  EXPECT_EQ(data_->year[1].RecIndex, 124);
+  EXPECT_EQ(data_->year[8760].RecIndex, 8883);
+  EXPECT_EQ(data_->year[8760].Pressure, 95.5f);
+  EXPECT_EQ(psychro_.Patm, 95.5f);  // left at the pressure of the last hour
+  EXPECT_EQ(data_->year[10].AH, 999.0f);
+  EXPECT_GT(data_->year[11].AH, 0.0f);
+  EXPECT_EQ(data_->MonthStatDBT.rows[1].mean, 20.0f);
+  EXPECT_EQ(data_->MonthStatRad.rows[13].max, 52.3f);
+  EXPECT_EQ(data_->WindDirCount[17][10], 8760);
+  ASSERT_EQ(sink_.size(), 1u);
+  EXPECT_EQ(sink_.last(), loadCompletionMessage("서울"));
+}
+
+TEST_F(LoadClimateYearTest, AnOtherFileIsLoadedUnderTheNameOther) {
+  data_->OtherFilePath = writeYear("mine/any name.cly", plainYear());
+  ASSERT_TRUE(load(otherChoice(data_->OtherFilePath)));
+  EXPECT_EQ(data_->RegionName, "기타");
+  EXPECT_EQ(data_->ClimateFilePath, data_->OtherFilePath);
+  EXPECT_EQ(sink_.last().lines[0], "기타 지역의 기후파일 읽기가 완료되었습니다.");
+}
+
+TEST_F(LoadClimateYearTest, OtherWithoutAPickedFileReadsNothing) {
+  loadSeoul();
+  data_->year[1].DBT = -5.0f;
+  EXPECT_FALSE(load(otherChoice("")));
+  ASSERT_EQ(sink_.size(), 1u);
+  EXPECT_EQ(sink_.last().title, "에러");
+  EXPECT_EQ(sink_.last().icon, MessageIcon::Error);
+  EXPECT_EQ(sink_.last().lines,
+            (std::vector<std::string>{"기타 지역의 기후파일이 유효하지 않습니다.",
+                                      "[기타 지역의 기후파일이 선택되지 않았습니다.",
+                                      "확인한 후 다시 시도하시기 바랍니다.]"}));
+  EXPECT_EQ(data_->year[1].DBT, -5.0f);
+  EXPECT_EQ(data_->RegionName, "서울");
+}
+
+TEST_F(LoadClimateYearTest, ARefusedFileGivesTheRuleThenTheAdviceAndKeepsTheLoadedYear) {
+  loadSeoul();
+  auto year = plainYear();
+  hourOfYear(year, 100).RecIndex = 224;
+  hourOfYear(year, 1).DBT = 30.0f;
+  writeRegion("pusan", year);
+  EXPECT_FALSE(load(region("pusan")));
+  ASSERT_EQ(sink_.size(), 2u);
+  EXPECT_EQ(sink_.messages()[0].title, "에러");
+  EXPECT_EQ(sink_.messages()[0].lines[1], "[레코드인덱스 위반]");
+  EXPECT_EQ(sink_.messages()[1].title, "Velmora");
+  EXPECT_EQ(sink_.messages()[1].icon, MessageIcon::Information);
+  EXPECT_EQ(sink_.messages()[1].lines, kAdviceLines);
+  // The strings keep naming the year in memory, which is still Seoul's.
+  EXPECT_EQ(data_->RegionName, "서울");
+  EXPECT_EQ(data_->ClimateFilePath, dir_.string() + "/weather/seoul.cly");
+  EXPECT_EQ(data_->year[1].DBT, 20.0f);
+}
+
+TEST_F(LoadClimateYearTest, AMissingRegionFileIsAPlatformFailureThatChangesNothing) {
+  loadSeoul();
+  try {
+    (void)load(region("pusan"));
+    FAIL() << "a missing file was loaded";
+  } catch (const FileError& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "파일을 찾을 수 없습니다. (" + dir_.string() + "/weather/pusan.cly)");
+  }
+  EXPECT_TRUE(sink_.empty());
+  EXPECT_EQ(data_->RegionName, "서울");
+}
+
+TEST_F(LoadClimateYearTest, AFaultWhileDerivingStopsAtThatHourAndLeavesNoRegionLoaded) {
+  loadSeoul();
+  const MonthStatTable seoulStats = data_->MonthStatDBT;
+  auto year = plainYear();
+  for (auto& record : year) record.DBT = 30.0f;
+  hourOfYear(year, 5).Pressure = 0.0f;  // no specific volume at zero pressure
+  writeRegion("taegu", year);
+  std::vector<int16_t> hours;
+  EXPECT_THROW((void)load(region("taegu"), [&](int16_t k) { hours.push_back(k); }), ComputeError);
+  EXPECT_EQ(hours.size(), 5u);
+  for (int k = 1; k <= 4; ++k) EXPECT_EQ(data_->year[static_cast<std::size_t>(k)].DBT, 30.0f);
+  EXPECT_EQ(data_->year[5].DBT, 30.0f);
+  EXPECT_EQ(data_->year[5].Pressure, 0.0f);
+  EXPECT_EQ(data_->year[5].SpecV, 999.0f);
+  EXPECT_EQ(data_->year[6].DBT, 20.0f);
+  EXPECT_EQ(data_->MonthStatDBT, seoulStats);
+  EXPECT_EQ(data_->RegionName, "");
+  EXPECT_FALSE(data_->loaded());
+  EXPECT_TRUE(sink_.empty());
+}
+
+TEST_F(LoadClimateYearTest, AFileThatShrankAfterItsCheckKeepsTheHoursRead) {
+  loadSeoul();
+  auto year = plainYear();
+  year.resize(8000);
+  for (auto& record : year) record.DBT = -1.0f;
+  const std::string file = writeYear("short.cly", year);
+  EXPECT_THROW(readClimateYear(*data_, file, psychro_), FileError);
+  EXPECT_EQ(data_->year[8000].DBT, -1.0f);
+  EXPECT_EQ(data_->year[8001].DBT, 20.0f);
+}
+
+}  // namespace
+}  // namespace vlm
