@@ -1,0 +1,45 @@
+// vlm: the desktop program. The splash comes first; when it hands over, the
+// main window opens with the settings of the last run.
+#include <QApplication>
+#include <QFont>
+#include <QSettings>
+
+#include <memory>
+
+#include "gui/app_info.h"
+#include "gui/app_state.h"
+#include "gui/gui_message_sink.h"
+#include "gui/main_window.h"
+#include "gui/page_printer.h"
+#include "gui/splash.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setOrganizationName(vlm::kSettingsOrganisation);
+  QApplication::setApplicationName(vlm::kSettingsApplication);
+  QApplication::setApplicationDisplayName("Velmora");
+  // Korean text needs a Korean face wherever the desktop's default lacks one.
+  QFont font = QApplication::font();
+  QStringList families = font.families();
+  families << "NanumGothic" << "Noto Sans CJK KR" << "UnDotum";
+  font.setFamilies(families);
+  QApplication::setFont(font);
+
+  vlm::GuiMessageSink sink;
+  vlm::AppState state(QApplication::applicationDirPath().toStdString(), sink);
+  QSettings settings;
+  vlm::SystemPagePrinter printer;
+  std::unique_ptr<vlm::MainWindow> window;
+
+  auto* splash = new vlm::Splash;
+  QObject::connect(splash, &vlm::Splash::finished, [&] {
+    window = std::make_unique<vlm::MainWindow>(state, settings, printer);
+    sink.setParent(window.get());
+    window->show();
+  });
+  splash->show();
+  const int status = QApplication::exec();
+  sink.setParent(nullptr);
+  window.reset();
+  return status;
+}

@@ -1,0 +1,81 @@
+// frmMainDE, the one main window: the navigation pane with every page, the
+// menus (print, exit, toolbar and status-bar switches, window restore), the
+// status bar, and the geometry and switches kept in the per-user settings.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+#include <vector>
+
+#include "gui/app_state.h"
+
+class QAction;
+class QSettings;
+
+namespace vlm {
+
+class NavigationPane;
+class Page;
+class PagePrinter;
+class Frm1;
+class Frm11;
+class Frm12;
+class Frm13;
+class Frm31;
+class Frm32;
+class Frm33;
+class Frm43;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // The settings and the printer must outlive the window; the settings are
+  // read here and written when the window closes.
+  MainWindow(AppState& state, QSettings& settings, PagePrinter& printer,
+             QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // The menu commands, as the menu items run them.
+  void munPrint_Click();
+  void munExit_Click();
+  void mnuViewToolBar_Click();
+  void mnuViewStatusBar_Click();
+  void mnuWin_Click();
+
+  [[nodiscard]] NavigationPane* navigation() const { return navigation_; }
+  // The pages in the order they were created: frm1, frm11, … frm43.
+  [[nodiscard]] const std::vector<Page*>& pages() const { return pages_; }
+  [[nodiscard]] Page* page(const QString& formName) const;
+  // The screen whose size gives the default geometry.
+  [[nodiscard]] static QRect screenGeometry();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void createPages();
+  void createMenus();
+  void buildNavigationTree();
+  void applyToolBarSwitch(bool on);
+  void applyStatusBarSwitch(bool on);
+  void fitPaneWidth();
+  void onItemSelected(const QString& text);
+  void saveSettings();
+
+  AppState& state_;
+  QSettings& settings_;
+  PagePrinter& printer_;
+  NavigationPane* navigation_;
+  QAction* toolBarAction_ = nullptr;
+  QAction* statusBarAction_ = nullptr;
+  std::vector<Page*> pages_;
+  Frm1* frm1_ = nullptr;
+  Frm11* frm11_ = nullptr;
+  Frm12* frm12_ = nullptr;
+  Frm13* frm13_ = nullptr;
+};
+
+}  // namespace vlm

@@ -1,0 +1,45 @@
+// Printing a page: the print dialog and the printer, behind an interface so
+// that the print command can be driven without a printer (tests print into a
+// PDF writer instead).
+#pragma once
+
+#include <QPrinter>
+
+#include <optional>
+
+class QPagedPaintDevice;
+class QWidget;
+
+namespace vlm {
+
+class Page;
+
+class PagePrinter {
+ public:
+  virtual ~PagePrinter() = default;
+  // Shows the print dialog; the number of copies asked for, or nullopt when
+  // the dialog was cancelled.
+  virtual std::optional<int> askCopies(QWidget* parent) = 0;
+  // Prints `copies` copies of the page; false when printing failed (the
+  // remaining copies are then not printed).
+  virtual bool print(Page& page, int copies) = 0;
+};
+
+// Prints `copies` copies of the page, one sheet each, on a paged device.
+// Returns false, having printed what it could, when the device cannot be painted.
+bool printCopies(Page& page, QPagedPaintDevice& device, int copies);
+
+// The platform's printer and its print dialog titled "인쇄": no selection, no
+// page range, no printing to a file; copies are asked for in the dialog and
+// printed here one by one, so the driver is told to make one of each.
+class SystemPagePrinter final : public PagePrinter {
+ public:
+  SystemPagePrinter();
+  std::optional<int> askCopies(QWidget* parent) override;
+  bool print(Page& page, int copies) override;
+
+ private:
+  QPrinter printer_;
+};
+
+}  // namespace vlm

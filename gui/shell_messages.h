@@ -1,0 +1,18 @@
+// The messages of the application shell: window restore, printing and the
+// system-information button.
+#pragma once
+
+#include "core/common/message.h"
+
+namespace vlm {
+
+// The OK/Cancel question before the window is restored to its default place.
+[[nodiscard]] Message restoreWindowQuestion();
+// Restoring is refused while the window is maximised or minimised.
+[[nodiscard]] Message restoreWindowRefused();
+// The help pages are printed from their own context menu, not by the print command.
+[[nodiscard]] Message printHelpAdvice();
+// No system-information tool could be found or started.
+[[nodiscard]] Message systemInfoUnavailable();
+
+}  // namespace vlm

@@ -1,0 +1,77 @@
+#include "render/picture_box.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "render/drawing_export.h"
+
+namespace vlm {
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void PictureBox::setDrawing(Drawing drawing) {
+  drawing_ = std::move(drawing);
+  update();
+}
+
+Drawing& PictureBox::editDrawing() {
+  update();
+  return drawing_;
+}
+
+void PictureBox::eraseDrawing() {
+  // Cls keeps the user scale: the next primitives land where they did before.
+  drawing_.clear();
+  update();
+}
+
+void PictureBox::copyToPersistentImage() {
+  // The new image is the old one with the drawing on top, as on the screen.
+  if (!drawing_.empty()) persistent_.push_back(drawing_);
+  hasPersistent_ = true;
+  drawing_.clear();
+  update();
+}
+
+void PictureBox::emptyPersistentImage() {
+  persistent_.clear();
+  hasPersistent_ = false;
+  drawing_.clear();
+  update();
+}
+
+bool PictureBox::blank() const { return drawing_.empty() && persistent_.empty(); }
+
+void PictureBox::setBackground(const QColor& color) {
+  background_ = color;
+  update();
+}
+
+void PictureBox::paintContent(QPainter& painter, const QRectF& target, double penScale) const {
+  painter.fillRect(target, background_);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  for (const Drawing& layer : persistent_) render::paintDrawing(painter, layer, target, penScale);
+  render::paintDrawing(painter, drawing_, target, penScale);
+}
+
+void PictureBox::paintEvent(QPaintEvent* /*event*/) {
+  // The whole picture is repainted from its display list at the current size,
+  // so a resize rescales the drawing instead of cropping it.
+  QPainter painter(this);
+  painter.setFont(font());
+  paintContent(painter, QRectF(rect()));
+}
+
+void clearPicture(PictureBox& picture, bool printed) {
+  if (printed) {
+    picture.emptyPersistentImage();
+  } else {
+    picture.eraseDrawing();
+  }
+}
+
+}  // namespace vlm
