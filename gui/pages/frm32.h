@@ -1,7 +1,20 @@
-// frm32, the page "32-습공기상태계산" of the navigation pane.
+// frm32, the moist-air calculator "32-습공기상태계산": two of five properties
+// in, the full state of the air at 101.325 kPa out, each result shown with the
+// number of decimals its slider gives.
 #pragma once
 
+#include <array>
+#include <cstddef>
+
+#include "core/psychro/pair_solution.h"
 #include "gui/pages/page.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
 
 namespace vlm {
 
@@ -10,6 +23,29 @@ class Frm32 : public Page {
 
  public:
   Frm32(AppState& state, QWidget* parent);
+
+  void cmd32Calc_Click();
+  void cmd32Reset_Click();
+
+  // The values behind the eight output labels: 0 until the first calculation,
+  // then those of the last one that succeeded.
+  [[nodiscard]] const AirState& storedState() const { return stored_; }
+
+ private:
+  QGroupBox* createInputFrame();
+  QGroupBox* createOutputFrame();
+  void chk32I_Click(std::size_t input, bool ticked);
+  void Slider32O_Change(std::size_t output);
+  void showOutput(std::size_t output);
+  void restoreOpeningState();
+
+  std::array<QCheckBox*, kCalcInputCount> inputChecks_{};
+  std::array<QLineEdit*, kCalcInputCount> inputTexts_{};
+  std::array<QLabel*, kCalcOutputCount> outputLabels_{};
+  std::array<QSlider*, kCalcOutputCount> sliders_{};
+  QPushButton* calc_ = nullptr;
+  QPushButton* reset_ = nullptr;
+  AirState stored_;
 };
 
 }  // namespace vlm
