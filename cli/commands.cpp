@@ -5,6 +5,9 @@ namespace vlm::cli {
 
 // One line per subcommand; each lives in its own file.
 void registerAll(CLI::App& app, Context& ctx) {
+  registerCalendar(app, ctx);
+  registerCheck(app, ctx);
+  registerLoad(app, ctx);
   registerConvert(app, ctx);
   registerPsychro(app, ctx);
   registerZone(app, ctx);

@@ -7,6 +7,10 @@ namespace vlm::cli {
 
 struct Context;
 
+void registerCalendar(CLI::App& app, Context& ctx);
+void registerCheck(CLI::App& app, Context& ctx);
+void registerLoad(CLI::App& app, Context& ctx);
+
 void registerConvert(CLI::App& app, Context& ctx);
 
 void registerPsychro(CLI::App& app, Context& ctx);

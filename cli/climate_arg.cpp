@@ -1,0 +1,40 @@
+#include "cli/climate_arg.h"
+
+#include "cli/cli_context.h"
+#include "core/climate/region_catalog.h"
+
+namespace vlm::cli {
+
+void addClimateArgument(CLI::App& command, ClimateArgs& args) {
+  command
+      .add_option("CLIMATE", args.climate,
+                  "기후파일(.cly) 경로, 또는 내장 지역의 이름(서울)이나 파일명(seoul)")
+      ->required();
+}
+
+void addClimateArguments(CLI::App& command, ClimateArgs& args) {
+  addClimateArgument(command, args);
+  command.add_option("--region", args.region, "보고서와 제목에 쓸 지역명");
+}
+
+ClimateChoice resolveClimateChoice(const ClimateArgs& args, std::string_view programDir) {
+  auto region = regionByKoreanName(args.climate);
+  if (!region) region = regionByStem(args.climate);
+  ClimateChoice choice = region ? builtInChoice(*region, programDir) : otherChoice(args.climate);
+  if (!args.region.empty()) choice.regionName = args.region;
+  return choice;
+}
+
+std::unique_ptr<LoadedClimate> loadClimate(Context& ctx, const ClimateArgs& args) {
+  auto loaded = std::make_unique<LoadedClimate>();
+  const ClimateChoice choice = resolveClimateChoice(args, ctx.programDir);
+  // A user file is the region page's "기타" pick, which the screens show as its source.
+  if (choice.regionName == kOtherRegionName) loaded->data.OtherFilePath = choice.filePath;
+  if (!LoadClimateYear(loaded->data, choice, loaded->psychro, ctx.sink)) {
+    ctx.exitCode = kExitRefused;
+    return nullptr;
+  }
+  return loaded;
+}
+
+}  // namespace vlm::cli

@@ -1,0 +1,47 @@
+// The CLIMATE argument shared by every subcommand that works on a climate
+// year: a built-in region by its Korean name ("서울") or file stem ("seoul"),
+// read from weather/<stem>.cly in the program directory, or the path of a
+// .cly file. The region name is the Korean name of a built-in region and
+// "기타" for any other file, unless --region NAME gives another.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "core/climate/climate_data.h"
+#include "core/climate/climate_load.h"
+#include "core/psychro/psychrometrics.h"
+
+namespace vlm::cli {
+
+struct Context;
+
+struct ClimateArgs {
+  std::string climate;
+  std::string region;  // empty: the name that goes with the file
+};
+
+// Adds the positional CLIMATE to a subcommand.
+void addClimateArgument(CLI::App& command, ClimateArgs& args);
+// Adds CLIMATE and --region NAME.
+void addClimateArguments(CLI::App& command, ClimateArgs& args);
+
+// The region name and file the arguments stand for.
+[[nodiscard]] ClimateChoice resolveClimateChoice(const ClimateArgs& args,
+                                                 std::string_view programDir);
+
+// A loaded year with the psychrometric state its derivation left behind
+// (Patm = the pressure of hour 8760).
+struct LoadedClimate {
+  ClimateData data;
+  Psychrometrics psychro;
+};
+
+// Resolves, validates and loads the climate as the region page does. After a
+// refusal (its messages printed to stderr) it returns nullptr and sets exit
+// status 1. FileError and ComputeError propagate: call it inside guarded().
+[[nodiscard]] std::unique_ptr<LoadedClimate> loadClimate(Context& ctx, const ClimateArgs& args);
+
+}  // namespace vlm::cli

@@ -1,0 +1,114 @@
+// vlm-cli load CLIMATE [--region NAME] [--hourly]: the region page's load.
+// JSON: the region, its file, the Patm the derivation left, the four monthly
+// statistics tables and the wind-direction counts; with --hourly a CSV of the
+// 8760 hours with their derived fields instead.
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <ostream>
+
+#include "cli/cli_context.h"
+#include "cli/climate_arg.h"
+#include "cli/commands.h"
+#include "cli/json_output.h"
+#include "core/common/format.h"
+
+namespace vlm::cli {
+namespace {
+
+// Keys in the order a reader expects them, not sorted.
+using Json = nlohmann::ordered_json;
+
+struct LoadArgs {
+  ClimateArgs climate;
+  bool hourly = false;
+};
+
+Json cell(const std::optional<float>& value) {
+  return value ? Json(jsonFloat(*value)) : Json(nullptr);
+}
+
+Json statTable(const MonthStatTable& table) {
+  Json rows = Json::array();
+  rows.push_back(MonthStatTable::kHeadings);
+  for (std::size_t r = 1; r < table.rows.size(); ++r) {
+    const MonthStatRow& row = table.rows[r];
+    rows.push_back({row.label, cell(row.max), cell(row.mean), cell(row.min)});
+  }
+  return rows;
+}
+
+Json windTable(const WindDirTable& table) {
+  Json rows = Json::array();
+  for (std::size_t period = 1; period < table.size(); ++period) {
+    rows.push_back(std::vector<int16_t>(table[period].begin() + 1, table[period].end()));
+  }
+  return rows;
+}
+
+void printSummary(std::ostream& out, const LoadedClimate& loaded) {
+  const ClimateData& data = loaded.data;
+  const Json summary = {
+      {"region", data.RegionName},
+      {"file", data.sourcePath()},
+      {"patm", Json(jsonFloat(loaded.psychro.Patm))},
+      {"monthStats",
+       {{"DBT", statTable(data.MonthStatDBT)},
+        {"RH", statTable(data.MonthStatRH)},
+        {"Rad", statTable(data.MonthStatRad)},
+        {"WS", statTable(data.MonthStatWS)}}},
+      {"windDirCount", windTable(data.WindDirCount)},
+  };
+  out << summary.dump() << '\n';
+}
+
+void printHourly(std::ostream& out, const ClimateData& data) {
+  std::string text =
+      "hour,RecIndex,DBT,WBT,Pressure,WindDir,WindSpeed,Cloud,Radiation,AH,VP,RH,SpecV\n";
+  text.reserve(static_cast<std::size_t>(kHoursPerYear) * 96);
+  for (int k = 1; k <= kHoursPerYear; ++k) {
+    const HourRecord& h = data.year[static_cast<std::size_t>(k)];
+    const auto add = [&text](const std::string& field) {
+      text += field;
+      text += ',';
+    };
+    add(std::to_string(k));
+    add(std::to_string(h.RecIndex));
+    add(ShortestText(h.DBT));
+    add(ShortestText(h.WBT));
+    add(ShortestText(h.Pressure));
+    add(std::to_string(h.WindDir));
+    add(ShortestText(h.WindSpeed));
+    add(std::to_string(h.Cloud));
+    add(ShortestText(h.Radiation));
+    add(ShortestText(h.AH));
+    add(ShortestText(h.VP));
+    add(ShortestText(h.RH));
+    text += ShortestText(h.SpecV);
+    text += '\n';
+  }
+  out << text;
+}
+
+}  // namespace
+
+void registerLoad(CLI::App& app, Context& ctx) {
+  auto args = std::make_shared<LoadArgs>();
+  CLI::App* command =
+      app.add_subcommand("load", "기후파일을 읽어 월별 통계와 풍향별 시간수를 계산합니다");
+  addClimateArguments(*command, args->climate);
+  command->add_flag("--hourly", args->hourly, "8760시간의 자료를 CSV로 출력합니다");
+  command->callback([&ctx, args] {
+    guarded(ctx, [&] {
+      const auto loaded = loadClimate(ctx, args->climate);
+      if (!loaded) return;
+      if (args->hourly) {
+        printHourly(ctx.out, loaded->data);
+      } else {
+        printSummary(ctx.out, *loaded);
+      }
+    });
+  });
+}
+
+}  // namespace vlm::cli
