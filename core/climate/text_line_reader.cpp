@@ -14,36 +14,40 @@ TextLineReader::TextLineReader(std::istream& in, std::size_t maxLength)
 
 TextLineReader::Status TextLineReader::next(std::string& line) {
   line.clear();
-  if (stopped_) return Status::End;
-  std::streambuf* buffer = in_.rdbuf();
-  if (buffer == nullptr || !in_.good()) return Status::End;
-  constexpr auto eof = std::char_traits<char>::eof();
-  bool anything = false;
-  for (;;) {
-    const int c = buffer->sbumpc();
-    if (c == eof) break;
-    anything = true;
-    if (c == '\n') {
-      ++lineNumber_;
-      return Status::Line;
-    }
-    // A CR belongs to the terminator only right before LF or at the end of the file.
-    if (c == '\r') {
-      const int following = buffer->sgetc();
-      if (following == '\n' || following == eof) continue;
-    }
-    if (line.size() == maxLength_) {
-      line.push_back(static_cast<char>(c));
-      ++lineNumber_;
-      stopped_ = true;
-      return Status::TooLong;
-    }
-    line.push_back(static_cast<char>(c));
+  if (stopped_ || !in_.good()) {
+    stopped_ = true;
+    return Status::End;
   }
-  stopped_ = true;
-  if (!anything) return Status::End;
+  // Up to maxLength + 1 characters: one more than a line may hold, which is
+  // either a CR of the terminator or the proof that the line is too long.
+  buffer_.resize(maxLength_ + 2);
+  in_.get(buffer_.data(), static_cast<std::streamsize>(buffer_.size()), '\n');
+  line.assign(buffer_.data(), static_cast<std::size_t>(in_.gcount()));
+  if (in_.fail() && !in_.eof()) in_.clear();  // an empty line extracts nothing
+  std::streambuf* source = in_.rdbuf();
+  constexpr auto eof = std::char_traits<char>::eof();
+  const int following = source->sgetc();
+  if (following != '\n' && following != eof) return tooLong();
+  if (following == '\n') {
+    source->sbumpc();
+  } else {
+    stopped_ = true;
+    if (line.empty()) return Status::End;
+  }
+  // A CR belongs to the terminator only right before LF or at the end of the file.
+  if (!line.empty() && line.back() == '\r') line.pop_back();
   ++lineNumber_;
+  if (line.size() > maxLength_) {
+    stopped_ = true;
+    return Status::TooLong;
+  }
   return Status::Line;
+}
+
+TextLineReader::Status TextLineReader::tooLong() {
+  ++lineNumber_;
+  stopped_ = true;
+  return Status::TooLong;
 }
 
 void openForReading(std::ifstream& stream, const std::string& path) {

@@ -35,6 +35,9 @@ class TextLineReader {
   std::size_t maxLength_;
   std::int64_t lineNumber_ = 0;
   bool stopped_ = false;
+  std::string buffer_;
+
+  Status tooLong();
 };
 
 // Opens a file for reading as bytes. Throws FileError (with the platform's

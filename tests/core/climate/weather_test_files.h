@@ -23,10 +23,11 @@ struct Stamp {
   int month, day, hour;  // hour of day 0 … 23
 };
 
-// Hour k (1-based) of a year of `days` days in February (28 or 29).
+// Hour k (1-based) of a year of `days` days in February (28 or 29); hours
+// past the end of the year run on into the next January.
 inline Stamp stampOf(int k, int februaryDays = 28) {
   const std::array<int, 12> days = {31, februaryDays, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  int day = (k - 1) / 24;
+  int day = ((k - 1) / 24) % (337 + februaryDays);
   int month = 0;
   while (day >= days[static_cast<std::size_t>(month)]) day -= days[static_cast<std::size_t>(month++)];
   return {month + 1, day + 1, (k - 1) % 24};
