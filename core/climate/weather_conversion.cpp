@@ -6,9 +6,10 @@
 #include <optional>
 #include <vector>
 
+#include "core/climate/check_climate_file.h"
+#include "core/climate/cly_file.h"
 #include "core/climate/text_line_reader.h"
 #include "core/climate/wyec_conversion.h"
-#include "core/common/atomic_file.h"
 #include "core/common/format.h"
 
 namespace vlm {
@@ -25,7 +26,7 @@ std::string_view extensionOf(std::string_view path) {
 // Two different spellings of one existing file ("a.cly", "./a.cly") are the same file.
 bool sameFile(const std::string& a, const std::string& b) {
   std::error_code error;
-  return std::filesystem::equivalent(a, b, error) && !error;
+  return std::filesystem::equivalent(climateFilePathOf(a), climateFilePathOf(b), error) && !error;
 }
 
 std::optional<Message> nameError(const std::string& source, const std::string& target) {
@@ -54,18 +55,6 @@ class ProgressReset {
  private:
   const ConversionProgress& progress_;
 };
-
-void writeRecords(const std::string& targetPath, const std::vector<ClimateFileRecord>& records) {
-  std::string bytes;
-  bytes.reserve(records.size() * kRecordSize);
-  for (const ClimateFileRecord& record : records) {
-    const auto encoded = encodeRecord(record);
-    bytes.append(encoded.data(), encoded.size());
-  }
-  AtomicFile file(targetPath);
-  file.write(bytes);
-  file.commit();
-}
 
 }  // namespace
 
@@ -106,13 +95,15 @@ ConversionOutcome ConvertWeatherFile(const std::string& sourcePath, const std::s
     sink.show(*error);
     return ConversionOutcome::Refused;
   }
+  // Trailing blanks are not part of a file name, as when the file is loaded.
+  const std::string targetFile = climateFilePathOf(targetPath);
   std::error_code error;
-  if (policy == OverwritePolicy::Ask && std::filesystem::exists(targetPath, error) &&
+  if (policy == OverwritePolicy::Ask && std::filesystem::exists(targetFile, error) &&
       sink.show(replaceTargetQuestion(targetPath)) != MessageAnswer::Yes)
     return ConversionOutcome::Declined;
 
   std::ifstream source;
-  openForReading(source, sourcePath);
+  openForReading(source, climateFilePathOf(sourcePath));
   const ProgressReset reset(progress);
   std::vector<ClimateFileRecord> records;
   Message completed = conversionCompleted();
@@ -127,7 +118,7 @@ ConversionOutcome ConvertWeatherFile(const std::string& sourcePath, const std::s
     records = std::move(*converted);
   }
   source.close();
-  writeRecords(targetPath, records);
+  writeClyFile(targetFile, records);
   sink.show(completed);
   return ConversionOutcome::Converted;
 }

@@ -13,7 +13,8 @@
 //   7. completion box
 //
 // A failed or refused conversion leaves an existing target as it was and no
-// partial file. A file that cannot be read or written throws FileError, whose
+// partial file. Blanks after a path are not part of the file name, as when a
+// climate file is loaded ("seoul.cly  " writes seoul.cly). A file that cannot be read or written throws FileError, whose
 // text the caller shows in an "에러" box.
 #pragma once
 
