@@ -1,0 +1,74 @@
+// The climate files of the 13 built-in regions in resources/weather: each one
+// is there, loads, and is exactly what the EPW import makes of its recorded
+// source today (scripts/make_weather.sh regenerates them).
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "core/climate/check_climate_file.h"
+#include "core/climate/cly_file.h"
+#include "core/climate/epw_import.h"
+#include "core/climate/region_catalog.h"
+
+namespace vlm {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kWeatherDir = fs::path(VLM_TEST_DATA_DIR) / ".." / ".." / "resources" / "weather";
+const fs::path kEpwDir = fs::path(VLM_SHARED_CLIMATE_DIR) / "epw";
+
+// The recorded source of each region's file.
+const std::map<std::string_view, std::string_view> kSourceOf = {
+    {"seoul", "KOR_SO_Seoul.WS.471080_TMYx.2011-2025.epw"},
+    {"pusan", "KOR_PU_Busan-Daecheongdong.WS.471590_TMYx.2011-2025.epw"},
+    {"taegu", "KOR_TG_Daegu.471430_TMYx.2011-2025.epw"},
+    {"incheon", "KOR_IN_Incheon.WS.471120_TMYx.2011-2025.epw"},
+    {"kwangju", "KOR_KJ_Gwangju.471560_TMYx.2011-2025.epw"},
+    {"taejeon", "KOR_TJ_Daejeon.WS.471330_TMYx.2011-2025.epw"},
+    {"jeju", "KOR_CJ_Jeju.WS.471840_TMYx.2011-2025.epw"},
+    {"kangrung", "KOR_KW_Gangneung.471050_TMYx.2009-2023.epw"},
+    {"cheongju", "KOR_HB_Cheongju.WS.471310_TMYx.2009-2023.epw"},
+    {"jeonju", "KOR_CB_Jeonju.471460_TMYx.2009-2023.epw"},
+    {"jinju", "KOR_KN_Jinju.WS.471920_TMYx.2009-2023.epw"},
+    {"mokpo", "KOR_CN_Mokpo.471650_TMYx.2009-2023.epw"},
+    {"pohang", "KOR_KB_Pohang.WS.471380_TMYx.2009-2023.epw"},
+};
+
+std::string readBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class BuiltInRegionFile : public ::testing::TestWithParam<Region> {};
+
+TEST_P(BuiltInRegionFile, LoadsAndIsTheImportOfItsRecordedSource) {
+  const Region region = GetParam();
+  const fs::path file = kWeatherDir / (std::string(region.fileStem) + ".cly");
+  ASSERT_TRUE(fs::exists(file)) << file;
+  RecordingSink sink;
+  EXPECT_TRUE(CheckClimateFile(file.string(), sink));
+  EXPECT_TRUE(sink.empty());
+
+  const auto source = kSourceOf.find(region.fileStem);
+  ASSERT_NE(source, kSourceOf.end()) << "no recorded source for " << region.fileStem;
+  const fs::path epw = kEpwDir / source->second;
+  if (!fs::exists(epw)) GTEST_SKIP() << "no shared climate folder";
+  std::ifstream in(epw, std::ios::binary);
+  const auto year = ImportEpw(in, sink);
+  ASSERT_TRUE(year.has_value()) << (sink.empty() ? "" : sink.last().text());
+  EXPECT_TRUE(readBytes(file) == encodeClyFile(year->records))
+      << file << " differs from the import of " << source->second
+      << ": run scripts/make_weather.sh";
+}
+
+INSTANTIATE_TEST_SUITE_P(AllRegions, BuiltInRegionFile, ::testing::ValuesIn(kBuiltInRegions),
+                         [](const auto& info) { return std::string(info.param.fileStem); });
+
+}  // namespace
+}  // namespace vlm
