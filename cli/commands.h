@@ -16,4 +16,8 @@ void registerConvert(CLI::App& app, Context& ctx);
 void registerPsychro(CLI::App& app, Context& ctx);
 void registerZone(CLI::App& app, Context& ctx);
 
+void registerSolar(CLI::App& app, Context& ctx);
+void registerSunpath(CLI::App& app, Context& ctx);
+void registerMask(CLI::App& app, Context& ctx);
+
 }  // namespace vlm::cli

@@ -1,0 +1,46 @@
+// Writing a sun-path picture (the diagram or a shading mask) to a file for
+// vlm-cli sunpath and mask: the format follows the extension, .png, .svg or .pdf
+// through the render layer at --size pixels, or .txt for the picture's display
+// list as text (one primitive per line, as the golden files hold it).
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/draw/drawing.h"
+
+namespace CLI {
+class App;
+class Option;
+}  // namespace CLI
+
+namespace vlm::cli {
+
+struct Context;
+
+struct ImageSize {
+  int width = 1200;
+  int height = 900;
+};
+
+// "1200x900" → 1200 × 900; nullopt unless both are whole numbers from 1 to 20000.
+[[nodiscard]] std::optional<ImageSize> parseImageSize(const std::string& text);
+
+// The options every sun-path picture command shares.
+struct PictureFileArgs {
+  std::string path;
+  std::string size = "1200x900";
+  bool yes = false;
+};
+void addPictureFileOptions(CLI::App& command, PictureFileArgs& args);
+
+// The drawing's user scale widened (or heightened) about its centre so that the
+// picture keeps equal units in x and y on an image of the given size: a round
+// horizon stays round on a 4:3 image.
+[[nodiscard]] Drawing fitToImage(const Drawing& drawing, ImageSize size);
+
+// Writes the picture unless the target exists and --yes is missing (then the
+// overwrite question and exit status 1). Throws FileError when it cannot write.
+void writePictureFile(Context& ctx, const Drawing& picture, const PictureFileArgs& args);
+
+}  // namespace vlm::cli
