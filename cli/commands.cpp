@@ -14,6 +14,8 @@ void registerAll(CLI::App& app, Context& ctx) {
   registerSolar(app, ctx);
   registerSunpath(app, ctx);
   registerMask(app, ctx);
+  registerMonthly(app, ctx);
+  registerRose(app, ctx);
 }
 
 }  // namespace vlm::cli
