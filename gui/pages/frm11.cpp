@@ -1,7 +1,7 @@
 #include "gui/pages/frm11.h"
 
 #include <QButtonGroup>
-#include <QFileDialog>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -10,9 +10,13 @@
 #include <QStyleOptionButton>
 #include <QVBoxLayout>
 
+#include <cmath>
+
+#include "core/climate/climate_load.h"
+#include "core/climate/load_texts.h"
+#include "core/climate/region_catalog.h"
 #include "gui/pages/korea_map.h"
 #include "gui/pages/progress_bar.h"
-#include "gui/pages/unfinished_notice.h"
 
 namespace vlm {
 namespace {
@@ -22,38 +26,32 @@ namespace {
 // overlap (Incheon left of Seoul, Daegu left of the coast, …).
 struct RegionPlace {
   const char* option;
-  const char* caption;
   double longitude;
   double latitude;
   bool nameOnLeft;
 };
 
 constexpr RegionPlace kPlaces[] = {
-    {"opt11Cheongju", "청주", 127.49, 36.64, false},
-    {"opt11Incheon", "인천", 126.63, 37.46, true},
-    {"opt11Jeju", "제주", 126.53, 33.50, false},
-    {"opt11Jeonju", "전주", 127.15, 35.82, true},
-    {"opt11Jinju", "진주", 128.08, 35.18, false},
-    {"opt11Kangrung", "강릉", 128.90, 37.75, false},
-    {"opt11Kwangju", "광주", 126.85, 35.16, false},
-    {"opt11Mokpo", "목포", 126.39, 34.81, true},
-    {"opt11Pohang", "포항", 129.37, 36.02, false},
-    {"opt11Pusan", "부산", 129.08, 35.18, false},
-    {"opt11Seoul", "서울", 126.98, 37.57, false},
-    {"opt11Taegu", "대구", 128.60, 35.87, true},
-    {"opt11Taejeon", "대전", 127.38, 36.35, true},
+    {"opt11Cheongju", 127.49, 36.64, false},
+    {"opt11Incheon", 126.63, 37.46, true},
+    {"opt11Jeju", 126.53, 33.50, false},
+    {"opt11Jeonju", 127.15, 35.82, true},
+    {"opt11Jinju", 128.08, 35.18, false},
+    {"opt11Kangrung", 128.90, 37.75, false},
+    {"opt11Kwangju", 126.85, 35.16, false},
+    {"opt11Mokpo", 126.39, 34.81, true},
+    {"opt11Pohang", 129.37, 36.02, false},
+    {"opt11Pusan", 129.08, 35.18, false},
+    {"opt11Seoul", 126.98, 37.57, false},
+    {"opt11Taegu", 128.60, 35.87, true},
+    {"opt11Taejeon", 127.38, 36.35, true},
 };
 
 // "기타" has no place; it sits in the open sea south-east of the peninsula.
 constexpr QPoint kOtherOptionAt(280, 352);
 
-std::optional<QString> systemOpenFile(QWidget* parent, const QString& title,
-                                      const QString& directory, const QString& filter) {
-  // The file must exist (the dialog's open mode insists on it); there is no
-  // read-only box to hide in this dialog.
-  const QString chosen = QFileDialog::getOpenFileName(parent, title, directory, filter);
-  if (chosen.isEmpty()) return std::nullopt;
-  return chosen;
+QString text(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 // Moves an option button so that the centre of its circle is at `at`.
@@ -82,7 +80,7 @@ Frm11::Frm11(AppState& state, QWidget* parent)
       confirm_(new QPushButton("지역선택 확인", this)),
       progress_(new ProgressBar(this)),
       progressText_(new QLabel(this)),
-      openFile_(systemOpenFile) {
+      openFile_(systemOpenFileDialog) {
   map_->setObjectName("pic11Map");
   map_->setToolTip("대상 지역을 선택한 후, 지역선택 확인 버튼을 클릭하세요.");
   createRegionOptions();
@@ -95,25 +93,48 @@ Frm11::Frm11(AppState& state, QWidget* parent)
   progress_->setToolTip("기후파일의 읽기 진행정도를 나타냅니다.");
   progressText_->setObjectName("lbl11Prog");
   connect(choose_, &QPushButton::clicked, this, &Frm11::cmd11Choose_Click);
+  connect(confirm_, &QPushButton::clicked, this, &Frm11::cmd11Confirm_Click);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(choose_);
-  buttons->addStretch(1);
-  buttons->addWidget(confirm_);
+  auto* heading = new QLabel("대상 지역 선택", this);
+  QFont headingFont = heading->font();
+  headingFont.setPointSize(headingFont.pointSize() + 4);
+  headingFont.setBold(true);
+  heading->setFont(headingFont);
+  auto* guide = new QLabel(
+      "지도에서 대상 지역을 고른 후 [지역선택 확인]을 누르면 그 지역의 기후파일을 읽습니다.\n\n"
+      "다른 지역의 기후파일(*.cly)을 쓰려면 [기타]를 고르고 [기후파일 선택...]으로 파일을 "
+      "고르십시오.",
+      this);
+  guide->setWordWrap(true);
+  guide->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  choose_->setMinimumWidth(150);
+  confirm_->setMinimumWidth(150);
+
   auto* side = new QVBoxLayout;
-  side->addWidget(unfinishedNotice(this));
+  side->addWidget(heading);
+  side->addSpacing(8);
+  side->addWidget(guide);
+  side->addSpacing(16);
+  side->addWidget(choose_, 0, Qt::AlignLeft);
+  side->addWidget(confirm_, 0, Qt::AlignLeft);
   side->addStretch(1);
-  side->addLayout(buttons);
-  side->addWidget(progress_);
-  side->addWidget(progressText_);
-  auto* layout = new QHBoxLayout(this);
+  auto* block = new QGridLayout;
+  block->setHorizontalSpacing(24);
+  block->addWidget(map_, 0, 0);
+  block->addLayout(side, 0, 1);
+  block->addWidget(progress_, 1, 0, 1, 2);
+  block->addWidget(progressText_, 2, 0, 1, 2);
+  block->setColumnMinimumWidth(1, 240);
+  auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(24, 24, 24, 24);
-  layout->addWidget(map_, 0, Qt::AlignTop);
-  layout->addSpacing(24);
-  layout->addLayout(side, 1);
+  auto* row = new QHBoxLayout;
+  row->addLayout(block);
+  row->addStretch(1);
+  layout->addLayout(row);
+  layout->addStretch(1);
 
   // Form_Load: Seoul is the default region, no file is chosen, nothing is loaded.
-  findChild<QRadioButton*>("opt11Seoul")->setChecked(true);
+  findChild<QRadioButton*>(text(kDefaultRegionOption))->setChecked(true);
   progress_->setValue(0);
   ClimateData& climate = this->state().climate();
   climate.RegionName.clear();
@@ -123,7 +144,8 @@ Frm11::Frm11(AppState& state, QWidget* parent)
 
 void Frm11::createRegionOptions() {
   for (const RegionPlace& place : kPlaces) {
-    auto* option = new QRadioButton(QString::fromUtf8(place.caption), map_);
+    const std::optional<Region> region = regionByOption(place.option);
+    auto* option = new QRadioButton(region.has_value() ? text(region->koreanName) : QString(), map_);
     option->setObjectName(place.option);
     option->setToolTip(option->text());
     option->setFont(optionFont(option->font()));
@@ -133,9 +155,9 @@ void Frm11::createRegionOptions() {
     options_->addButton(option);
     optionList_.push_back(option);
   }
-  otherOption_ = new QRadioButton("기타", map_);
-  otherOption_->setObjectName("opt11Mis");
-  otherOption_->setToolTip("기타");
+  otherOption_ = new QRadioButton(text(kOtherRegionName), map_);
+  otherOption_->setObjectName(text(kOtherRegionOption));
+  otherOption_->setToolTip(otherOption_->text());
   otherOption_->setFont(optionFont(otherOption_->font()));
   anchors_.insert(otherOption_, QPointF(kOtherOptionAt));
   placeOption(otherOption_, anchors_.value(otherOption_));
@@ -168,9 +190,9 @@ QRadioButton* Frm11::checkedOption() const {
 
 void Frm11::cmd11Choose_Click() {
   const std::optional<QString> chosen =
-      openFile_(this, "기타 지역인 경우 기후파일(*.cly) 선택하기",
-                QString::fromStdString(state().programDir()),
-                "Velmora용 기후파일(*.cly) (*.cly);;모든 파일(*.*) (*)");
+      openFile_(this, FileDialogRequest{text(kOtherFileDialogTitle),
+                                        QString::fromStdString(state().programDir()),
+                                        qtFileFilter(kOtherFileDialogFilter)});
   // Cancelling keeps the file picked before.
   if (!chosen.has_value()) return;
   state().climate().OtherFilePath = chosen->toStdString();
@@ -178,6 +200,42 @@ void Frm11::cmd11Choose_Click() {
 
 void Frm11::cmd11Confirm_Click() { loadClimateYear(); }
 
-void Frm11::loadClimateYear() {}
+void Frm11::loadClimateYear() {
+  ClimateData& data = state().climate();
+  const QRadioButton* option = checkedOption();
+  if (option == nullptr) return;
+  ClimateChoice choice;
+  if (option == otherOption_) {
+    choice = otherChoice(data.OtherFilePath);
+  } else {
+    const std::optional<Region> region = regionByOption(option->objectName().toStdString());
+    if (!region.has_value()) return;
+    choice = builtInChoice(*region, state().programDir());
+  }
+  readingText_ = text(loadProgressText(choice.regionName, choice.filePath));
+  bool loaded = false;
+  guarded([&] {
+    loaded = LoadClimateYear(data, choice, state().psychro(), sink(),
+                             [this](int16_t hour) { showProgress(hour); });
+  });
+  // The bar and the label go back to idle however the load ended, so that a
+  // failed load does not leave "읽는 중..." on show.
+  progress_->setValue(0);
+  progressText_->clear();
+  if (!loaded) return;
+  emit regionPublished(QString::fromStdString(data.RegionName),
+                       QString::fromStdString(data.sourcePath()));
+}
+
+void Frm11::showProgress(int16_t hour) {
+  // The label reads the same for every hour: it is written once, at the first.
+  if (progressText_->text() != readingText_) {
+    progressText_->setText(readingText_);
+    progressText_->repaint();
+  }
+  // The bar takes the percentage rounded as an integer property takes a
+  // single: to the nearest, halves to even. It repaints only when it changes.
+  progress_->showProgress(static_cast<int>(std::nearbyint(loadProgressPercent(hour))));
+}
 
 }  // namespace vlm

@@ -7,10 +7,10 @@
 #include <QPointF>
 #include <QString>
 
-#include <functional>
-#include <optional>
+#include <cstdint>
 #include <vector>
 
+#include "gui/file_dialogs.h"
 #include "gui/pages/page.h"
 
 class QButtonGroup;
@@ -27,14 +27,10 @@ class Frm11 : public Page {
   Q_OBJECT
 
  public:
-  // The open-file dialog: (parent, title, initial directory, filter) → the
-  // chosen path, or nullopt when cancelled. Tests replace it.
-  using OpenFileDialog = std::function<std::optional<QString>(
-      QWidget* parent, const QString& title, const QString& directory, const QString& filter)>;
-
   Frm11(AppState& state, QWidget* parent);
 
-  void setOpenFileDialog(OpenFileDialog dialog) { openFile_ = std::move(dialog); }
+  // CommonDialog11; tests replace it.
+  void setOpenFileDialog(FileDialog dialog) { openFile_ = std::move(dialog); }
 
   void cmd11Choose_Click();
   void cmd11Confirm_Click();
@@ -50,6 +46,7 @@ class Frm11 : public Page {
   void onOptionToggled(QRadioButton* option, bool checked);
   [[nodiscard]] QRadioButton* checkedOption() const;
   void loadClimateYear();
+  void showProgress(int16_t hour);
 
   KoreaMap* map_;
   QButtonGroup* options_;
@@ -61,7 +58,9 @@ class Frm11 : public Page {
   QPushButton* confirm_;
   ProgressBar* progress_;
   QLabel* progressText_;
-  OpenFileDialog openFile_;
+  FileDialog openFile_;
+  // The progress label's text for the load under way.
+  QString readingText_;
 };
 
 }  // namespace vlm

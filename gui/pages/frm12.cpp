@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "core/climate/load_texts.h"
 #include "gui/pages/unfinished_notice.h"
 
 namespace vlm {
@@ -33,7 +34,7 @@ Frm12::Frm12(AppState& state, QWidget* parent)
 }
 
 void Frm12::setRegion(const QString& name, const QString& path) {
-  drawOption_->setTitle("그림종류 선택(대상지역 : " + name + ")");
+  drawOption_->setTitle(QString::fromStdString(drawOptionCaption(name.toStdString())));
   regionLabel_->setText(name);
   pathLabel_->setText(path);
 }

@@ -38,7 +38,7 @@ Frm13::Frm13(AppState& state, QWidget* parent)
   path2_->setObjectName("lbl132e");
   auto* tabs = new QTabWidget(this);
   tabs->setObjectName("tab13");
-  tabs->addTab(sourceTab(region1_, path1_, tabs), "월별 그래프");
+  tabs->addTab(sourceTab(region1_, path1_, tabs), "건구온도, 상대습도, 일사량, 풍속");
   tabs->addTab(sourceTab(region2_, path2_, tabs), "풍   향");
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs);

@@ -124,6 +124,7 @@ void KoreaMap::paintEvent(QPaintEvent* /*event*/) {
   painter.setFont(font);
   painter.drawText(QRectF(tip.x() - 10, tip.y() + 23, 20, 16), Qt::AlignCenter, "N");
   painter.setPen(QPen(QColor(0x9a, 0x96, 0x88), 1.0));
+  painter.setBrush(Qt::NoBrush);
   painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
