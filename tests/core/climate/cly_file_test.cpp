@@ -61,17 +61,6 @@ TEST_F(ClyFile, AYearWrittenIsReadBackRecordForRecord) {
   EXPECT_EQ(readClyFile(path("year.cly")), year);
 }
 
-TEST_F(ClyFile, RecordsAreFoundByNumberAndAPartialTailIsNoRecord) {
-  const auto year = plainYear();
-  writeBytes("three.cly", encodeClyFile({year.data(), 3}) + "12345");
-  const ClyFileReader reader(path("three.cly"));
-  EXPECT_EQ(reader.sizeInBytes(), 83u);
-  EXPECT_EQ(reader.recordCount(), 3);
-  EXPECT_EQ(reader.record(3), year[2]);
-  EXPECT_THROW((void)reader.record(4), FileError);
-  EXPECT_THROW((void)reader.record(0), FileError);
-}
-
 TEST_F(ClyFile, AShortFileIsReadPastItsEnd) {
   auto year = plainYear();
   year.pop_back();
