@@ -41,27 +41,27 @@ struct AngleRule {
 };
 
 constexpr std::array<AngleRule, 2> kHorizontalRules = {{
-    {Angle::V, "수평차양, 수직음영각이 입력되지 않았습니다.", "수평차양, 수직음영각이 유효하지 않습니다.",
-     "[0° <= 수평차양, 수직음영각 <= 90°]", 0, 90},
-    {Angle::S, "수평차양, 면방위각이 입력되지 않았습니다.", "수평차양, 면방위각이 유효하지 않습니다.",
-     "[-180° <= 수평차양, 면방위각 <= 180°]", -180, 180},
+    {Angle::V, "수평차양, 수직음영각이 입력되지 않았습니다.",
+     "수평차양, 수직음영각이 유효하지 않습니다.", "[0° <= 수평차양, 수직음영각 <= 90°]", 0, 90},
+    {Angle::S, "수평차양, 면방위각이 입력되지 않았습니다.",
+     "수평차양, 면방위각이 유효하지 않습니다.", "[-180° <= 수평차양, 면방위각 <= 180°]", -180, 180},
 }};
 
 constexpr std::array<AngleRule, 3> kVerticalRules = {{
     {Angle::Hw, "수직차양, 서향 수평음영각이 입력되지 않았습니다.",
-     "수직차양, 서향 수평음영각이 유효하지 않습니다.", "[0° <= 수직차양, 서향 수평음영각 <= 90°]", 0,
-     90},
+     "수직차양, 서향 수평음영각이 유효하지 않습니다.", "[0° <= 수직차양, 서향 수평음영각 <= 90°]",
+     0, 90},
     {Angle::He, "수직차양, 동향 수평음영각이 입력되지 않았습니다.",
      "수직차양, 동향 수평음영각이 유효하지 않습니다.", "[-90° <= 수직차양, 동향 수평음영각 <= 0°]",
      -90, 0},
-    {Angle::S, "수직차양, 면방위각이 입력되지 않았습니다.", "수직차양, 면방위각이 유효하지 않습니다.",
-     "[-180° <= 수직차양, 면방위각 <= 180°]", -180, 180},
+    {Angle::S, "수직차양, 면방위각이 입력되지 않았습니다.",
+     "수직차양, 면방위각이 유효하지 않습니다.", "[-180° <= 수직차양, 면방위각 <= 180°]", -180, 180},
 }};
 
 constexpr std::array<AngleRule, 4> kCombinedRules = {{
     {Angle::V, "수평수직차양, 수직음영각이 입력되지 않았습니다.",
-     "수평수직차양, 수직음영각이 유효하지 않습니다.", "[0° < 수평수직차양, 수직음영각 <= 70°]", 0, 70,
-     true, false},
+     "수평수직차양, 수직음영각이 유효하지 않습니다.", "[0° < 수평수직차양, 수직음영각 <= 70°]", 0,
+     70, true, false},
     {Angle::Hw, "수평수직차양, 서향 수평음영각이 입력되지 않았습니다.",
      "수평수직차양, 서향 수평음영각이 유효하지 않습니다.",
      "[15° <= 수평수직차양, 서향 수평음영각 < 90°]", 15, 90, false, true},
@@ -69,8 +69,8 @@ constexpr std::array<AngleRule, 4> kCombinedRules = {{
      "수평수직차양, 동향 수평음영각이 유효하지 않습니다.",
      "[-90° < 수평수직차양, 동향 수평음영각 <= -15°]", -90, -15, true, false},
     {Angle::S, "수평수직차양, 면방위각이 입력되지 않았습니다.",
-     "수평수직차양, 면방위각이 유효하지 않습니다.", "[-180° <= 수평수직차양, 면방위각 <= 180°]", -180,
-     180},
+     "수평수직차양, 면방위각이 유효하지 않습니다.", "[-180° <= 수평수직차양, 면방위각 <= 180°]",
+     -180, 180},
 }};
 
 std::span<const AngleRule> rulesOf(int16_t shadeType) {
@@ -126,8 +126,8 @@ float wrapAbove0(double angle) { return static_cast<float>(angle < 0 ? angle + 3
 float angleAtCentre(const ShadingCircle& c, float t) {
   const double d = c.distance;
   const double rho = c.radius;
-  const auto cosine = static_cast<float>(
-      checkedDivide(d * d + rho * rho - static_cast<double>(t) * t, 2.0 * d * rho, "DrawOverhangArc"));
+  const auto cosine = static_cast<float>(checkedDivide(
+      d * d + rho * rho - static_cast<double>(t) * t, 2.0 * d * rho, "DrawOverhangArc"));
   const float omega = ArcCosDeg(cosine);
   return omega > 90.0f ? 90.0f : omega;
 }
@@ -288,8 +288,8 @@ std::optional<float> GetShadingDistance(const ShadingCircle& c, float lambda, Me
   const auto k = static_cast<float>(180.0 - lambda);
   const double d = c.distance;
   const double cosK = std::cos(rad(k));
-  const auto disc = static_cast<float>(d * d * cosK * cosK - d * d +
-                                       static_cast<double>(c.radius) * c.radius);
+  const auto disc =
+      static_cast<float>(d * d * cosK * cosK - d * d + static_cast<double>(c.radius) * c.radius);
   if (disc < 0) {
     Message message = errorMessage({"계산 오류! 허근 발생"});
     message.beep = true;
@@ -299,21 +299,19 @@ std::optional<float> GetShadingDistance(const ShadingCircle& c, float lambda, Me
   return static_cast<float>(d * cosK + std::sqrt(static_cast<double>(disc)));
 }
 
-void DrawOverhangArc(Drawing& drawing, const SunPathGeometry& g, float v, float p, float q,
-                     float s, MessageSink& sink) {
+void DrawOverhangArc(Drawing& drawing, const SunPathGeometry& g, float v, float p, float q, float s,
+                     MessageSink& sink) {
   if (v == 90.0f) return;
   const ShadingCircle c = GetShadingCircle(g, v, s);
   const double normal = 270.0 - s;
   const std::optional<float> tWest = GetShadingDistance(c, q, sink);
   if (!tWest) return;
   const float westOmega = angleAtCentre(c, *tWest);
-  drawing.arc(c.cx, c.cy, c.radius, wrapBelow360(normal - westOmega), wrapBelow360(normal),
-              kBlack);
+  drawing.arc(c.cx, c.cy, c.radius, wrapBelow360(normal - westOmega), wrapBelow360(normal), kBlack);
   const std::optional<float> tEast = GetShadingDistance(c, std::fabs(p), sink);
   if (!tEast) return;
   const float eastOmega = angleAtCentre(c, *tEast);
-  drawing.arc(c.cx, c.cy, c.radius, wrapBelow360(normal), wrapBelow360(normal + eastOmega),
-              kBlack);
+  drawing.arc(c.cx, c.cy, c.radius, wrapBelow360(normal), wrapBelow360(normal + eastOmega), kBlack);
 }
 
 void DrawFinSegments(Drawing& drawing, const SunPathGeometry& g, float v, float he, float hw,

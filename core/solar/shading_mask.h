@@ -35,8 +35,8 @@ inline constexpr int16_t kShadeCombined = 3;    // overhang between fins, the eg
 
 // The texts of the input tab's nine boxes.
 struct ShadeInputs {
-  std::string hv{}, hs{};                // horizontal shade: v, s
-  std::string vhw{}, vhe{}, vs{};        // vertical fins: hw, he, s
+  std::string hv{}, hs{};                    // horizontal shade: v, s
+  std::string vhw{}, vhe{}, vs{};            // vertical fins: hw, he, s
   std::string hvv{}, hvhw{}, hvhe{}, hvs{};  // combined: v, hw, he, s
 };
 
@@ -83,8 +83,8 @@ struct ShadingCircle {
 
 // The shading circle's arc from the east limit p (≤ 0) to the west limit q (≥ 0),
 // both relative to the facade normal; nothing for v = 90.
-void DrawOverhangArc(Drawing& drawing, const SunPathGeometry& g, float v, float p, float q,
-                     float s, MessageSink& sink);
+void DrawOverhangArc(Drawing& drawing, const SunPathGeometry& g, float v, float p, float q, float s,
+                     MessageSink& sink);
 // The two fin lines of a combined shade from the shading circle out to the horizon;
 // nothing for v = 90.
 void DrawFinSegments(Drawing& drawing, const SunPathGeometry& g, float v, float he, float hw,

@@ -48,9 +48,7 @@ DiagramPoint sunAt(const SunPathGeometry& g, float t, float decl, float lat) {
   return ProjectSunPos(g, azi, alt);
 }
 
-float solarTime(int16_t hour, float minute) {
-  return static_cast<float>(hour + minute / 60.0);
-}
+float solarTime(int16_t hour, float minute) { return static_cast<float>(hour + minute / 60.0); }
 
 }  // namespace
 
@@ -103,8 +101,7 @@ SunTimes GetSunTimes(float dayLength) {
   return times;
 }
 
-void DrawDateCurve(Drawing& drawing, const SunPathGeometry& g, float lat, float decl,
-                   Color color) {
+void DrawDateCurve(Drawing& drawing, const SunPathGeometry& g, float lat, float decl, Color color) {
   const SunTimes times = GetSunTimes(GetDayLen_LD(lat, decl));
   Trace trace(drawing, color);
   bool sampledSunsetHour = false;

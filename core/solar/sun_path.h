@@ -100,16 +100,15 @@ struct SunTimes {
 
 // One date curve for declination δ: a black dot at sunrise, then segments in `color`
 // through every third minute of the day and a last one to the exact sunset.
-void DrawDateCurve(Drawing& drawing, const SunPathGeometry& g, float lat, float decl,
-                   Color color);
+void DrawDateCurve(Drawing& drawing, const SunPathGeometry& g, float lat, float decl, Color color);
 // The black line of solar hour d through the sun's positions from 21 June (day 172)
 // to 22 December (day 356), one point per day.
 void DrawHourLine(Drawing& drawing, const SunPathGeometry& g, float lat, int16_t hour);
 
 // A label that a diagram picture shows over its drawing.
 struct PictureLabel {
-  std::string key;   // "N", "S", "E", "W", "V0", "V20", "V40", "V60", "V80"
-  std::string text;  // the caption, CR LF between its lines
+  std::string key;     // "N", "S", "E", "W", "V0", "V20", "V40", "V60", "V80"
+  std::string text;    // the caption, CR LF between its lines
   float x = 0, y = 0;  // anchor in user coordinates
   HAlign hAlign = HAlign::Left;
   VAlign vAlign = VAlign::Top;
@@ -161,11 +160,24 @@ struct SchartCity {
 inline constexpr std::size_t kSchartSeoulIndex = 8;
 inline constexpr std::size_t kSchartOtherIndex = 17;
 inline constexpr std::array<SchartCity, 18> kSchartCities = {{
-    {"강릉", "37.45"}, {"광주", "35.08"}, {"군산", "35.59"}, {"대구", "35.53"},
-    {"대전", "36.18"}, {"목포", "34.47"}, {"부산", "35.06"}, {"서산", "36.47"},
-    {"서울", "37.34"}, {"수원", "37.16"}, {"인천", "37.29"}, {"전주", "35.49"},
-    {"제주", "33.31"}, {"진주", "35.11"}, {"청주", "36.38"}, {"춘천", "37.54"},
-    {"포항", "36.02"}, {"기타 지역", ""},
+    {"강릉", "37.45"},
+    {"광주", "35.08"},
+    {"군산", "35.59"},
+    {"대구", "35.53"},
+    {"대전", "36.18"},
+    {"목포", "34.47"},
+    {"부산", "35.06"},
+    {"서산", "36.47"},
+    {"서울", "37.34"},
+    {"수원", "37.16"},
+    {"인천", "37.29"},
+    {"전주", "35.49"},
+    {"제주", "33.31"},
+    {"진주", "35.11"},
+    {"청주", "36.38"},
+    {"춘천", "37.54"},
+    {"포항", "36.02"},
+    {"기타 지역", ""},
 }};
 
 // The latitude box after a city is picked: a listed city writes its latitude and

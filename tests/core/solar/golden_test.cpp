@@ -75,12 +75,12 @@ TEST_P(SolarGoldenMaskTest, OutlineOverSeoul) {
 
 INSTANTIATE_TEST_SUITE_P(
     Types, SolarGoldenMaskTest,
-    ::testing::Values(
-        MaskGolden{"sunpath_mask_horizontal.txt", 1, {.hv = "45", .hs = "-20"}},
-        MaskGolden{"sunpath_mask_vertical.txt", 2, {.vhw = "30", .vhe = "-45", .vs = "15"}},
-        MaskGolden{"sunpath_mask_combined.txt",
-                   3,
-                   {.hvv = "40", .hvhw = "30", .hvhe = "-30", .hvs = "-10"}}),
+    ::testing::Values(MaskGolden{"sunpath_mask_horizontal.txt", 1, {.hv = "45", .hs = "-20"}},
+                      MaskGolden{
+                          "sunpath_mask_vertical.txt", 2, {.vhw = "30", .vhe = "-45", .vs = "15"}},
+                      MaskGolden{"sunpath_mask_combined.txt",
+                                 3,
+                                 {.hvv = "40", .hvhw = "30", .hvhe = "-30", .hvs = "-10"}}),
     [](const ::testing::TestParamInfo<MaskGolden>& info) {
       return "Type" + std::to_string(info.param.type);
     });

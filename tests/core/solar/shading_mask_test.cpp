@@ -93,8 +93,8 @@ TEST_P(MaskRefusalTest, ReportsTheFirstFailingValueAndDrawsNothing) {
   const RefusalCase& c = GetParam();
   RecordingSink sink;
   SunPathPicture picture(kG);
-  ASSERT_TRUE(DrawShadingMask(picture, kG, kShadeHorizontal, summary("30", "N/A", "N/A", "0"),
-                              sink));
+  ASSERT_TRUE(
+      DrawShadingMask(picture, kG, kShadeHorizontal, summary("30", "N/A", "N/A", "0"), sink));
   EXPECT_FALSE(DrawShadingMask(picture, kG, c.type, c.summary, sink));
   ASSERT_EQ(sink.size(), 1u);
   EXPECT_EQ(sink.last().lines, c.lines);
@@ -110,105 +110,131 @@ const std::string kCorrect = "음영각 정보입력 탭에서 수정하세요."
 
 INSTANTIATE_TEST_SUITE_P(
     Latitude, MaskRefusalTest,
-    ::testing::Values(
-        RefusalCase{1, summary("45", "N/A", "N/A", "0", "24.99"),
-                    {"위도 입력이 유효하지 않습니다.", "       [25° <= 위도 <= 55°]",
-                     "태양궤적도 탭에서 수정하세요."}},
-        RefusalCase{3, summary("", "", "", "", ""),
-                    {"위도 입력이 유효하지 않습니다.", "       [25° <= 위도 <= 55°]",
-                     "태양궤적도 탭에서 수정하세요."}},
-        // The latitude is checked before the shade type.
-        RefusalCase{0, summary("", "", "", "", "55.5"),
-                    {"위도 입력이 유효하지 않습니다.", "       [25° <= 위도 <= 55°]",
-                     "태양궤적도 탭에서 수정하세요."}},
-        RefusalCase{0, summary("", "", "", ""),
-                    {"차양종류 선택이 유효하지 않습니다.",
-                     "음영각 정보입력 탭에서 차양종류를 선택하세요."}},
-        RefusalCase{4, summary("45", "30", "-30", "0"),
-                    {"차양종류 선택이 유효하지 않습니다.",
-                     "음영각 정보입력 탭에서 차양종류를 선택하세요."}}));
+    ::testing::Values(RefusalCase{1,
+                                  summary("45", "N/A", "N/A", "0", "24.99"),
+                                  {"위도 입력이 유효하지 않습니다.", "       [25° <= 위도 <= 55°]",
+                                   "태양궤적도 탭에서 수정하세요."}},
+                      RefusalCase{3,
+                                  summary("", "", "", "", ""),
+                                  {"위도 입력이 유효하지 않습니다.", "       [25° <= 위도 <= 55°]",
+                                   "태양궤적도 탭에서 수정하세요."}},
+                      // The latitude is checked before the shade type.
+                      RefusalCase{0,
+                                  summary("", "", "", "", "55.5"),
+                                  {"위도 입력이 유효하지 않습니다.", "       [25° <= 위도 <= 55°]",
+                                   "태양궤적도 탭에서 수정하세요."}},
+                      RefusalCase{0,
+                                  summary("", "", "", ""),
+                                  {"차양종류 선택이 유효하지 않습니다.",
+                                   "음영각 정보입력 탭에서 차양종류를 선택하세요."}},
+                      RefusalCase{4,
+                                  summary("45", "30", "-30", "0"),
+                                  {"차양종류 선택이 유효하지 않습니다.",
+                                   "음영각 정보입력 탭에서 차양종류를 선택하세요."}}));
 
 INSTANTIATE_TEST_SUITE_P(
     NotEntered, MaskRefusalTest,
-    ::testing::Values(
-        RefusalCase{1, summary("", "N/A", "N/A", "0"),
-                    {"수평차양, 수직음영각이 입력되지 않았습니다.",
-                     "[0° <= 수평차양, 수직음영각 <= 90°]", kEnter}},
-        RefusalCase{1, summary("45", "N/A", "N/A", ""),
-                    {"수평차양, 면방위각이 입력되지 않았습니다.",
-                     "[-180° <= 수평차양, 면방위각 <= 180°]", kEnter}},
-        RefusalCase{2, summary("N/A", "", "-30", "0"),
-                    {"수직차양, 서향 수평음영각이 입력되지 않았습니다.",
-                     "[0° <= 수직차양, 서향 수평음영각 <= 90°]", kEnter}},
-        RefusalCase{2, summary("N/A", "30", "", "0"),
-                    {"수직차양, 동향 수평음영각이 입력되지 않았습니다.",
-                     "[-90° <= 수직차양, 동향 수평음영각 <= 0°]", kEnter}},
-        RefusalCase{2, summary("N/A", "30", "-30", ""),
-                    {"수직차양, 면방위각이 입력되지 않았습니다.",
-                     "[-180° <= 수직차양, 면방위각 <= 180°]", kEnter}},
-        RefusalCase{3, summary("", "30", "-30", "0"),
-                    {"수평수직차양, 수직음영각이 입력되지 않았습니다.",
-                     "[0° < 수평수직차양, 수직음영각 <= 70°]", kEnter}},
-        RefusalCase{3, summary("45", "", "-30", "0"),
-                    {"수평수직차양, 서향 수평음영각이 입력되지 않았습니다.",
-                     "[15° <= 수평수직차양, 서향 수평음영각 < 90°]", kEnter}},
-        RefusalCase{3, summary("45", "30", "", "0"),
-                    {"수평수직차양, 동향 수평음영각이 입력되지 않았습니다.",
-                     "[-90° < 수평수직차양, 동향 수평음영각 <= -15°]", kEnter}},
-        RefusalCase{3, summary("45", "30", "-30", ""),
-                    {"수평수직차양, 면방위각이 입력되지 않았습니다.",
-                     "[-180° <= 수평수직차양, 면방위각 <= 180°]", kEnter}},
-        // Values are read in the order v, hw, he, s: the first failure is reported.
-        RefusalCase{3, summary("", "99", "", "999"),
-                    {"수평수직차양, 수직음영각이 입력되지 않았습니다.",
-                     "[0° < 수평수직차양, 수직음영각 <= 70°]", kEnter}}));
+    ::testing::Values(RefusalCase{1,
+                                  summary("", "N/A", "N/A", "0"),
+                                  {"수평차양, 수직음영각이 입력되지 않았습니다.",
+                                   "[0° <= 수평차양, 수직음영각 <= 90°]", kEnter}},
+                      RefusalCase{1,
+                                  summary("45", "N/A", "N/A", ""),
+                                  {"수평차양, 면방위각이 입력되지 않았습니다.",
+                                   "[-180° <= 수평차양, 면방위각 <= 180°]", kEnter}},
+                      RefusalCase{2,
+                                  summary("N/A", "", "-30", "0"),
+                                  {"수직차양, 서향 수평음영각이 입력되지 않았습니다.",
+                                   "[0° <= 수직차양, 서향 수평음영각 <= 90°]", kEnter}},
+                      RefusalCase{2,
+                                  summary("N/A", "30", "", "0"),
+                                  {"수직차양, 동향 수평음영각이 입력되지 않았습니다.",
+                                   "[-90° <= 수직차양, 동향 수평음영각 <= 0°]", kEnter}},
+                      RefusalCase{2,
+                                  summary("N/A", "30", "-30", ""),
+                                  {"수직차양, 면방위각이 입력되지 않았습니다.",
+                                   "[-180° <= 수직차양, 면방위각 <= 180°]", kEnter}},
+                      RefusalCase{3,
+                                  summary("", "30", "-30", "0"),
+                                  {"수평수직차양, 수직음영각이 입력되지 않았습니다.",
+                                   "[0° < 수평수직차양, 수직음영각 <= 70°]", kEnter}},
+                      RefusalCase{3,
+                                  summary("45", "", "-30", "0"),
+                                  {"수평수직차양, 서향 수평음영각이 입력되지 않았습니다.",
+                                   "[15° <= 수평수직차양, 서향 수평음영각 < 90°]", kEnter}},
+                      RefusalCase{3,
+                                  summary("45", "30", "", "0"),
+                                  {"수평수직차양, 동향 수평음영각이 입력되지 않았습니다.",
+                                   "[-90° < 수평수직차양, 동향 수평음영각 <= -15°]", kEnter}},
+                      RefusalCase{3,
+                                  summary("45", "30", "-30", ""),
+                                  {"수평수직차양, 면방위각이 입력되지 않았습니다.",
+                                   "[-180° <= 수평수직차양, 면방위각 <= 180°]", kEnter}},
+                      // Values are read in the order v, hw, he, s: the first failure is reported.
+                      RefusalCase{3,
+                                  summary("", "99", "", "999"),
+                                  {"수평수직차양, 수직음영각이 입력되지 않았습니다.",
+                                   "[0° < 수평수직차양, 수직음영각 <= 70°]", kEnter}}));
 
 INSTANTIATE_TEST_SUITE_P(
     NotValid, MaskRefusalTest,
-    ::testing::Values(
-        RefusalCase{1, summary("90.5", "N/A", "N/A", "0"),
-                    {"수평차양, 수직음영각이 유효하지 않습니다.",
-                     "[0° <= 수평차양, 수직음영각 <= 90°]", kCorrect}},
-        RefusalCase{1, summary("-1", "N/A", "N/A", "0"),
-                    {"수평차양, 수직음영각이 유효하지 않습니다.",
-                     "[0° <= 수평차양, 수직음영각 <= 90°]", kCorrect}},
-        RefusalCase{1, summary("45", "N/A", "N/A", "180.5"),
-                    {"수평차양, 면방위각이 유효하지 않습니다.",
-                     "[-180° <= 수평차양, 면방위각 <= 180°]", kCorrect}},
-        RefusalCase{2, summary("N/A", "91", "-30", "0"),
-                    {"수직차양, 서향 수평음영각이 유효하지 않습니다.",
-                     "[0° <= 수직차양, 서향 수평음영각 <= 90°]", kCorrect}},
-        RefusalCase{2, summary("N/A", "30", "0.5", "0"),
-                    {"수직차양, 동향 수평음영각이 유효하지 않습니다.",
-                     "[-90° <= 수직차양, 동향 수평음영각 <= 0°]", kCorrect}},
-        RefusalCase{2, summary("N/A", "30", "-30", "-181"),
-                    {"수직차양, 면방위각이 유효하지 않습니다.",
-                     "[-180° <= 수직차양, 면방위각 <= 180°]", kCorrect}},
-        RefusalCase{3, summary("0", "30", "-30", "0"),
-                    {"수평수직차양, 수직음영각이 유효하지 않습니다.",
-                     "[0° < 수평수직차양, 수직음영각 <= 70°]", kCorrect}},
-        RefusalCase{3, summary("70.5", "30", "-30", "0"),
-                    {"수평수직차양, 수직음영각이 유효하지 않습니다.",
-                     "[0° < 수평수직차양, 수직음영각 <= 70°]", kCorrect}},
-        // A caption without a leading number reads as 0.
-        RefusalCase{3, summary("abc", "30", "-30", "0"),
-                    {"수평수직차양, 수직음영각이 유효하지 않습니다.",
-                     "[0° < 수평수직차양, 수직음영각 <= 70°]", kCorrect}},
-        RefusalCase{3, summary("45", "90", "-30", "0"),
-                    {"수평수직차양, 서향 수평음영각이 유효하지 않습니다.",
-                     "[15° <= 수평수직차양, 서향 수평음영각 < 90°]", kCorrect}},
-        RefusalCase{3, summary("45", "14.9", "-30", "0"),
-                    {"수평수직차양, 서향 수평음영각이 유효하지 않습니다.",
-                     "[15° <= 수평수직차양, 서향 수평음영각 < 90°]", kCorrect}},
-        RefusalCase{3, summary("45", "30", "-90", "0"),
-                    {"수평수직차양, 동향 수평음영각이 유효하지 않습니다.",
-                     "[-90° < 수평수직차양, 동향 수평음영각 <= -15°]", kCorrect}},
-        RefusalCase{3, summary("45", "30", "-14", "0"),
-                    {"수평수직차양, 동향 수평음영각이 유효하지 않습니다.",
-                     "[-90° < 수평수직차양, 동향 수평음영각 <= -15°]", kCorrect}},
-        RefusalCase{3, summary("45", "30", "-30", "200"),
-                    {"수평수직차양, 면방위각이 유효하지 않습니다.",
-                     "[-180° <= 수평수직차양, 면방위각 <= 180°]", kCorrect}}));
+    ::testing::Values(RefusalCase{1,
+                                  summary("90.5", "N/A", "N/A", "0"),
+                                  {"수평차양, 수직음영각이 유효하지 않습니다.",
+                                   "[0° <= 수평차양, 수직음영각 <= 90°]", kCorrect}},
+                      RefusalCase{1,
+                                  summary("-1", "N/A", "N/A", "0"),
+                                  {"수평차양, 수직음영각이 유효하지 않습니다.",
+                                   "[0° <= 수평차양, 수직음영각 <= 90°]", kCorrect}},
+                      RefusalCase{1,
+                                  summary("45", "N/A", "N/A", "180.5"),
+                                  {"수평차양, 면방위각이 유효하지 않습니다.",
+                                   "[-180° <= 수평차양, 면방위각 <= 180°]", kCorrect}},
+                      RefusalCase{2,
+                                  summary("N/A", "91", "-30", "0"),
+                                  {"수직차양, 서향 수평음영각이 유효하지 않습니다.",
+                                   "[0° <= 수직차양, 서향 수평음영각 <= 90°]", kCorrect}},
+                      RefusalCase{2,
+                                  summary("N/A", "30", "0.5", "0"),
+                                  {"수직차양, 동향 수평음영각이 유효하지 않습니다.",
+                                   "[-90° <= 수직차양, 동향 수평음영각 <= 0°]", kCorrect}},
+                      RefusalCase{2,
+                                  summary("N/A", "30", "-30", "-181"),
+                                  {"수직차양, 면방위각이 유효하지 않습니다.",
+                                   "[-180° <= 수직차양, 면방위각 <= 180°]", kCorrect}},
+                      RefusalCase{3,
+                                  summary("0", "30", "-30", "0"),
+                                  {"수평수직차양, 수직음영각이 유효하지 않습니다.",
+                                   "[0° < 수평수직차양, 수직음영각 <= 70°]", kCorrect}},
+                      RefusalCase{3,
+                                  summary("70.5", "30", "-30", "0"),
+                                  {"수평수직차양, 수직음영각이 유효하지 않습니다.",
+                                   "[0° < 수평수직차양, 수직음영각 <= 70°]", kCorrect}},
+                      // A caption without a leading number reads as 0.
+                      RefusalCase{3,
+                                  summary("abc", "30", "-30", "0"),
+                                  {"수평수직차양, 수직음영각이 유효하지 않습니다.",
+                                   "[0° < 수평수직차양, 수직음영각 <= 70°]", kCorrect}},
+                      RefusalCase{3,
+                                  summary("45", "90", "-30", "0"),
+                                  {"수평수직차양, 서향 수평음영각이 유효하지 않습니다.",
+                                   "[15° <= 수평수직차양, 서향 수평음영각 < 90°]", kCorrect}},
+                      RefusalCase{3,
+                                  summary("45", "14.9", "-30", "0"),
+                                  {"수평수직차양, 서향 수평음영각이 유효하지 않습니다.",
+                                   "[15° <= 수평수직차양, 서향 수평음영각 < 90°]", kCorrect}},
+                      RefusalCase{3,
+                                  summary("45", "30", "-90", "0"),
+                                  {"수평수직차양, 동향 수평음영각이 유효하지 않습니다.",
+                                   "[-90° < 수평수직차양, 동향 수평음영각 <= -15°]", kCorrect}},
+                      RefusalCase{3,
+                                  summary("45", "30", "-14", "0"),
+                                  {"수평수직차양, 동향 수평음영각이 유효하지 않습니다.",
+                                   "[-90° < 수평수직차양, 동향 수평음영각 <= -15°]", kCorrect}},
+                      RefusalCase{3,
+                                  summary("45", "30", "-30", "200"),
+                                  {"수평수직차양, 면방위각이 유효하지 않습니다.",
+                                   "[-180° <= 수평수직차양, 면방위각 <= 180°]", kCorrect}}));
 
 struct AcceptCase {
   int16_t type;
@@ -417,14 +443,12 @@ TEST(MaskOutlineTest, EveryOutlineIsClosed) {
     int16_t type;
     ShadeAngles a;
   };
-  for (const Case c : {Case{1, {45, 0, 0, 0}}, Case{1, {20, 0, 0, 135}},
-                       Case{1, {60, 0, 0, -180}}, Case{1, {87.3f, 0, 0, -45}},
-                       Case{1, {88, 0, 0, 70}}, Case{1, {0, 0, 0, 30}},
-                       Case{2, {0, 30, -30, 0}}, Case{2, {0, 90, -90, -100}},
-                       Case{2, {0, 0, -60, 170}}, Case{2, {0, 45, 0, -170}},
-                       Case{2, {0, 90, -20, 45}}, Case{3, {45, 30, -30, 0}},
-                       Case{3, {70, 15, -15, 180}}, Case{3, {5, 89, -89, -90}},
-                       Case{3, {30, 60, -45, 120}}}) {
+  for (const Case c :
+       {Case{1, {45, 0, 0, 0}}, Case{1, {20, 0, 0, 135}}, Case{1, {60, 0, 0, -180}},
+        Case{1, {87.3f, 0, 0, -45}}, Case{1, {88, 0, 0, 70}}, Case{1, {0, 0, 0, 30}},
+        Case{2, {0, 30, -30, 0}}, Case{2, {0, 90, -90, -100}}, Case{2, {0, 0, -60, 170}},
+        Case{2, {0, 45, 0, -170}}, Case{2, {0, 90, -20, 45}}, Case{3, {45, 30, -30, 0}},
+        Case{3, {70, 15, -15, 180}}, Case{3, {5, 89, -89, -90}}, Case{3, {30, 60, -45, 120}}}) {
     const Drawing d = outline(c.type, c.a);
     std::vector<P> ends;
     for (const LineItem& l : itemsOf<LineItem>(d)) {
@@ -446,8 +470,8 @@ TEST(MaskOutlineTest, EveryOutlineIsClosed) {
         met = met || std::abs(distance(ends[i], {k.cx, k.cy}) - k.radius) < 0.5;
       }
       EXPECT_TRUE(met) << "type " << c.type << " v " << c.a.v << " hw " << c.a.hw << " he "
-                       << c.a.he << " s " << c.a.s << ": open end " << i << " at "
-                       << ends[i].x << ", " << ends[i].y;
+                       << c.a.he << " s " << c.a.s << ": open end " << i << " at " << ends[i].x
+                       << ", " << ends[i].y;
     }
   }
 }
@@ -474,11 +498,13 @@ TEST(ShadingMaskTest, OutlineInBoldOverTheSunPathUnderlay) {
   const Drawing outlineOnly = testing_probe::tail(mask.drawing, n);
   EXPECT_EQ(outlineOnly.size(), 6u);  // two fins, two overhang arcs, two horizon arcs
   for (const auto& item : outlineOnly.items()) {
-    std::visit([](const auto& i) {
-      if constexpr (requires { i.pen; }) {
-        EXPECT_EQ(i.pen.width, 2.0f);
-      }
-    }, item);
+    std::visit(
+        [](const auto& i) {
+          if constexpr (requires { i.pen; }) {
+            EXPECT_EQ(i.pen.width, 2.0f);
+          }
+        },
+        item);
   }
   EXPECT_EQ(mask.drawing.penWidth(), 1.0f);
 }

@@ -93,7 +93,7 @@ TEST(DayOfYearTest, MonthOutsideOneToTwelveBeepsReportsAndGivesZero) {
 }
 
 TEST(DeclinationTest, FollowsCoopersEquation) {
-  EXPECT_NEAR(GetDecl_DOY(172), 23.45f, 0.001f);   // June solstice
+  EXPECT_NEAR(GetDecl_DOY(172), 23.45f, 0.001f);    // June solstice
   EXPECT_NEAR(GetDecl_DOY(356), -23.445f, 0.001f);  // 22 December
   EXPECT_NEAR(GetDecl_DOY(80), -0.4037f, 0.001f);   // 21 March is not this formula's equinox
   EXPECT_NEAR(GetDecl_DOY(81), 0.0f, 1e-5f);
@@ -101,9 +101,9 @@ TEST(DeclinationTest, FollowsCoopersEquation) {
 }
 
 TEST(EquationOfTimeTest, UsesAYearOf364DaysFromDay81) {
-  EXPECT_NEAR(GetEoT_DOY(81), -7.53f, 1e-5f);   // B = 0
-  EXPECT_NEAR(GetEoT_DOY(172), -1.5f, 1e-4f);   // B = 90
-  EXPECT_NEAR(GetEoT_DOY(263), 7.53f, 1e-4f);   // B = 180
+  EXPECT_NEAR(GetEoT_DOY(81), -7.53f, 1e-5f);     // B = 0
+  EXPECT_NEAR(GetEoT_DOY(172), -1.5f, 1e-4f);     // B = 90
+  EXPECT_NEAR(GetEoT_DOY(263), 7.53f, 1e-4f);     // B = 180
   EXPECT_NEAR(GetEoT_DOY(308), 16.290f, 0.001f);  // early November, near the largest
 }
 
@@ -114,7 +114,7 @@ TEST(SolarPositionTest, EquinoxSunAtSeoulLatitude) {
   EXPECT_NEAR(GetAlt_TDL(6, 0, lat), 0, 1e-4);
   EXPECT_NEAR(GetAzi_TDL(6, 0, lat), -90, 1e-3);  // east
   EXPECT_NEAR(GetAlt_TDL(18, 0, lat), 0, 1e-4);
-  EXPECT_NEAR(GetAzi_TDL(18, 0, lat), 90, 1e-3);  // west
+  EXPECT_NEAR(GetAzi_TDL(18, 0, lat), 90, 1e-3);          // west
   EXPECT_NEAR(GetAlt_TDL(0, 0, lat), -(90 - lat), 1e-4);  // below the horizon at midnight
 }
 

@@ -123,8 +123,8 @@ TEST(DateCurveTest, SeoulSummerSolsticeRunsFromSunriseToSunset) {
   EXPECT_NEAR(set.altitude, 0.0, 0.01);
 
   // Solar noon straight below the centre at altitude 76.1°.
-  const auto noon = std::find_if(lines.begin(), lines.end(),
-                                 [](const LineItem& l) { return l.x2 == kG.cx; });
+  const auto noon =
+      std::find_if(lines.begin(), lines.end(), [](const LineItem& l) { return l.x2 == kG.cx; });
   ASSERT_NE(noon, lines.end());
   EXPECT_NEAR(skyAt(noon->x2, noon->y2).altitude, 76.11, 0.01);
   EXPECT_LT(noon->y2, kG.cy);
@@ -137,7 +137,7 @@ TEST(DateCurveTest, WholeHalfDayStartsOnTheHourAndNeedsNoClosingSegment) {
   EXPECT_NEAR(first.x, kG.cx + kG.radius, 0.01);  // 6:00 due east
   EXPECT_NEAR(first.y, kG.cy, 0.01);
   const auto lines = itemsOf<LineItem>(d);
-  EXPECT_EQ(lines.size(), 12u * 20);  // 6:00 … 18:00 in three-minute steps
+  EXPECT_EQ(lines.size(), 12u * 20);                      // 6:00 … 18:00 in three-minute steps
   EXPECT_NEAR(lines.back().x2, kG.cx - kG.radius, 0.01);  // 18:00 due west
   for (const LineItem& l : lines) {
     EXPECT_GT(std::hypot(l.x2 - l.x1, l.y2 - l.y1), 1.0) << "no zero-length segment";
