@@ -11,6 +11,9 @@ void registerAll(CLI::App& app, Context& ctx) {
   registerConvert(app, ctx);
   registerPsychro(app, ctx);
   registerZone(app, ctx);
+  registerAnalyse(app, ctx);
+  registerExtract(app, ctx);
+  registerChart(app, ctx);
   registerSolar(app, ctx);
   registerSunpath(app, ctx);
   registerMask(app, ctx);

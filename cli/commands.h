@@ -16,6 +16,10 @@ void registerConvert(CLI::App& app, Context& ctx);
 void registerPsychro(CLI::App& app, Context& ctx);
 void registerZone(CLI::App& app, Context& ctx);
 
+void registerAnalyse(CLI::App& app, Context& ctx);
+void registerExtract(CLI::App& app, Context& ctx);
+void registerChart(CLI::App& app, Context& ctx);
+
 void registerSolar(CLI::App& app, Context& ctx);
 void registerSunpath(CLI::App& app, Context& ctx);
 void registerMask(CLI::App& app, Context& ctx);

@@ -153,6 +153,7 @@ AnalysisTexts SummariseTally(const ZoneTally& tally, std::array<std::string, 3> 
     texts.guide[i] = {ShortestText(guide[i]), percentText(guide[i], total), guideRanks[i]};
   }
   texts.mostImportant = MostImportantGuideline(guide);
+  texts.complete = true;
   return texts;
 }
 

@@ -38,6 +38,8 @@ struct AnalysisTexts {
   std::array<AnalysisRow, 9> guide;
   std::string mostImportant;
   ZoneTally tally{};
+  // False when the analysis stopped before the shares (no zoned hour).
+  bool complete = false;
   bool operator==(const AnalysisTexts&) const = default;
 };
 

@@ -13,26 +13,58 @@ namespace {
 
 constexpr const char* kReportRemedy = "[대상기간을 정확히 입력한 후 다시 시도하시기 바랍니다.]";
 
-// The legend: its columns start at bytes 0, 15, 25 and 36 of the CP949 line,
-// a Hangul syllable counting two bytes.
-constexpr std::array<const char*, 14> kLegend{
-    "(4) 기후데이터 요소 설명",
-    "[요소]         [단위]    [결측표시] [비고]",
-    "월 일 시       -         -",
-    "건구온도       'C        999",
-    "습구온도       'C        999",
-    "기상대기압     kPa       9999       Station Pressure",
-    "풍향(16방위)   -         999        0:무풍, 23:북북동, 90:동, 180:남, ... , 360:북",
-    "풍속           m/s       999",
-    "운량(0~10)     -         99         0:완전청천공, ... , 10:완전담천공",
-    "일사량         cal/cm^2  9999       Total Solar Radiation",
-    "절대습도       kg/kg'    999",
-    "수증기분압     kPa       999",
-    "상대습도       %         999",
-    "비체적         m^3/kg    999",
-};
+constexpr std::array<LegendRow, 13> kLegend{{
+    {"[요소]", "[단위]", "[결측표시]", "[비고]"},
+    {"월 일 시", "-", "-", ""},
+    {"건구온도", "'C", "999", ""},
+    {"습구온도", "'C", "999", ""},
+    {"기상대기압", "kPa", "9999", "Station Pressure"},
+    {"풍향(16방위)", "-", "999", "0:무풍, 23:북북동, 90:동, 180:남, ... , 360:북"},
+    {"풍속", "m/s", "999", ""},
+    {"운량(0~10)", "-", "99", "0:완전청천공, ... , 10:완전담천공"},
+    {"일사량", "cal/cm^2", "9999", "Total Solar Radiation"},
+    {"절대습도", "kg/kg'", "999", ""},
+    {"수증기분압", "kPa", "999", ""},
+    {"상대습도", "%", "999", ""},
+    {"비체적", "m^3/kg", "999", ""},
+}};
+
+// Bytes of a UTF-8 text in CP949: ASCII one, every other character (here
+// Hangul syllables) two.
+std::size_t cp949Width(std::string_view utf8) {
+  std::size_t width = 0;
+  for (const char c : utf8) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      ++width;
+    } else if ((byte & 0xC0) != 0x80) {
+      width += 2;
+    }
+  }
+  return width;
+}
+
+void padTo(std::string& line, std::size_t column) {
+  const std::size_t width = cp949Width(line);
+  line.append(width < column ? column - width : 1, ' ');
+}
 
 }  // namespace
+
+std::span<const LegendRow> ReportLegend() { return kLegend; }
+
+std::string LegendLine(const LegendRow& row) {
+  std::string line(row.element);
+  padTo(line, 15);
+  line += row.unit;
+  padTo(line, 25);
+  line += row.marker;
+  if (!row.remark.empty()) {
+    padTo(line, 36);
+    line += row.remark;
+  }
+  return line;
+}
 
 Message ReportNoRegionMessage() {
   return errorMessage({"기후데이터 추출, 저장을 위한 대상지역이 선택되지 않았습니다.", "",
@@ -83,7 +115,8 @@ std::vector<std::string> ReportHeader(const ClimateData& climate, const ReportPe
   lines.push_back("(2) 원본 기후파일 : " + climate.sourcePath());
   lines.push_back("(3) 대상기간 : " + Str(t[0]) + "월" + Str(t[1]) + "일" + Str(t[2]) + "시 ~ " +
                   Str(t[3]) + "월" + Str(t[4]) + "일" + Str(t[5]) + "시");
-  lines.insert(lines.end(), kLegend.begin(), kLegend.end());
+  lines.push_back("(4) 기후데이터 요소 설명");
+  for (const LegendRow& row : kLegend) lines.push_back(LegendLine(row));
   lines.push_back("(5) 기후데이터");
   return lines;
 }

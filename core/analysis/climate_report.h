@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,17 @@ struct ReportPeriod {
   int16_t start = 0;
   int16_t end = 0;
 };
+
+// One row of the legend of the twelve elements (and of its heading rows):
+// element, unit, missing marker and remark, as the report and the tab show them.
+struct LegendRow {
+  std::string_view element, unit, marker, remark;
+};
+// The heading, the month-day-hour row and the twelve elements.
+[[nodiscard]] std::span<const LegendRow> ReportLegend();
+// A legend row as a report line: columns at bytes 0, 15, 25 and 36 of its CP949
+// form, a Hangul syllable counting two; no trailing blanks.
+[[nodiscard]] std::string LegendLine(const LegendRow& row);
 
 [[nodiscard]] Message ReportNoRegionMessage();
 [[nodiscard]] Message ReportBlankPeriodMessage();

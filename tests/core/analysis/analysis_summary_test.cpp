@@ -27,6 +27,7 @@ TEST(ShowAnalysis, AFullYearOfValidHoursIsAllAccountedFor) {
   RecordingSink sink;
   const AnalysisTexts t = ShowAnalysis(*climate, 1, 8760, preparedChart(), sink);
   EXPECT_TRUE(sink.empty());
+  EXPECT_TRUE(t.complete);
   EXPECT_EQ(t.summary[0], "서울");
   EXPECT_EQ(t.summary[1], "기후데이터 추출, 저장 tab 참조");
   EXPECT_EQ(t.summary[2], "1월 1일 0시~12월 31일 23시(총 8760시간)");
@@ -114,6 +115,7 @@ TEST(SummariseTally, APeriodWithoutAZonedHourIsRefusedInsteadOfDividingByZero) {
   EXPECT_EQ(t.need[0].rank, "");
   EXPECT_EQ(t.guide[0], AnalysisRow{});
   EXPECT_EQ(t.mostImportant, "");
+  EXPECT_FALSE(t.complete);
 }
 
 TEST(RankCaptions, EqualValuesShareARankAndTheNextSkipsTheSharedPlaces) {

@@ -97,6 +97,13 @@ TEST(ClimateReport, LegendColumnsAlignInCp949Bytes) {
     EXPECT_EQ(line.substr(15, std::string(r.unit).size()), r.unit) << header[r.line];
     EXPECT_EQ(line.substr(25, std::string(r.marker).size()), r.marker) << header[r.line];
   }
+  EXPECT_EQ(header[4], "[요소]" + std::string(9, ' ') + "[단위]" + std::string(4, ' ') + "[결측표시] [비고]");
+  EXPECT_EQ(header[5], "월 일 시" + std::string(7, ' ') + "-" + std::string(9, ' ') + "-");
+  EXPECT_EQ(header[6], "건구온도" + std::string(7, ' ') + "'C" + std::string(8, ' ') + "999");
+  EXPECT_EQ(header[9], "풍향(16방위)" + std::string(3, ' ') + "-" + std::string(9, ' ') + "999" +
+                           std::string(8, ' ') + "0:무풍, 23:북북동, 90:동, 180:남, ... , 360:북");
+  EXPECT_EQ(header[12], "일사량" + std::string(9, ' ') + "cal/cm^2" + std::string(2, ' ') + "9999" +
+                            std::string(7, ' ') + "Total Solar Radiation");
   EXPECT_EQ(toCp949(header[8]).substr(36), "Station Pressure");
   EXPECT_EQ(toCp949(header[11]).substr(36), toCp949("0:완전청천공, ... , 10:완전담천공"));
   EXPECT_EQ(toCp949(header[12]).substr(36), "Total Solar Radiation");
