@@ -43,10 +43,10 @@ struct ClimateData {
   WindDirTable WindDirCount{};
 
   [[nodiscard]] bool loaded() const { return !RegionName.empty(); }
-  // The file that screens show: OtherFilePath for "기타", otherwise ClimateFilePath.
-  [[nodiscard]] const std::string& sourcePath() const {
-    return RegionName == "기타" ? OtherFilePath : ClimateFilePath;
-  }
+  // The file that screens show as the source of the loaded year. For "기타" the
+  // load copies OtherFilePath into ClimateFilePath, so this stays the file that
+  // was read even after the user picks another file without confirming it.
+  [[nodiscard]] const std::string& sourcePath() const { return ClimateFilePath; }
 };
 
 }  // namespace vlm

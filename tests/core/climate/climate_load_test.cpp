@@ -169,6 +169,11 @@ TEST_F(LoadClimateYearTest, AnOtherFileIsLoadedUnderTheNameOther) {
   EXPECT_EQ(data_->RegionName, "기타");
   EXPECT_EQ(data_->ClimateFilePath, data_->OtherFilePath);
   EXPECT_EQ(sink_.last().lines[0], "기타 지역의 기후파일 읽기가 완료되었습니다.");
+
+  // Picking another file without confirming it does not relabel the loaded year.
+  const std::string loaded = data_->OtherFilePath;
+  data_->OtherFilePath = "/elsewhere/next.cly";
+  EXPECT_EQ(data_->sourcePath(), loaded);
 }
 
 TEST_F(LoadClimateYearTest, OtherWithoutAPickedFileReadsNothing) {
