@@ -1,15 +1,95 @@
-// frm31, the page "31-태양궤적,음영평가" of the navigation pane.
+// frm31, the page "31-태양궤적,음영평가": the sun-path diagram of a listed city
+// or a typed latitude (tab 0), the shade type and its shading angles (tab 1),
+// and the shading mask over a second sun-path diagram (tab 2).
+//
+// The mask reads its site and angles from the summary captions of tab 2, which
+// are filled only when the user leaves tab 0 (site) or tab 1 (shade), so that
+// what is drawn is always what the summary shows.
 #pragma once
 
+#include <array>
+#include <cstdint>
+
+#include "core/solar/shading_mask.h"
+#include "core/solar/sun_path.h"
 #include "gui/pages/page.h"
 
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+
 namespace vlm {
+
+class PictureBox;
+class ProgressBar;
 
 class Frm31 : public Page {
   Q_OBJECT
 
  public:
   Frm31(AppState& state, QWidget* parent);
+
+  // Event handlers, public so that page tests press them as the user would.
+  void cbo31SchartCity_Click(int index);
+  void cmd31SchartDraw_Click();
+  void cmd31SchartErase_Click();
+  void opt31SMinput_Click(int16_t shadeType);
+  void tab31_Click(int previousTab);
+  void cmd31SMDraw_Click();
+  void cmd31SMErase_Click();
+
+  [[nodiscard]] int16_t shadeType() const { return shadeType_; }
+  // The captions of the mask tab's summary, as the mask reads them.
+  [[nodiscard]] MaskSummary summary() const;
+  [[nodiscard]] const SunPathGeometry& geometry() const { return geometry_; }
+
+ private:
+  // A diagram picture with its progress bar and the nine labels over it.
+  struct Target {
+    PictureBox* picture = nullptr;
+    ProgressBar* progress = nullptr;
+    std::array<QLabel*, 9> labels{};
+  };
+
+  QWidget* createSchartTab();
+  QWidget* createInputTab();
+  QWidget* createMaskTab();
+  QWidget* createSchartLegend();
+  QWidget* createMaskLegend();
+  QWidget* createIllustrations();
+  QWidget* createSummary();
+  Target createTarget(const QString& pictureName, const QString& progressName,
+                      const std::array<QString, 9>& labelNames, QWidget* parent);
+
+  void clearTarget(Target& target);
+  void showDrawing(Target& target, const SunPathPicture& drawn);
+  void onTabChanged(int index);
+  void setShadeTextsEnabled();
+
+  SunPathGeometry geometry_;
+  int16_t shadeType_ = kShadeCombined;
+  int currentTab_ = 0;
+
+  QTabWidget* tabs_ = nullptr;
+  QComboBox* city_ = nullptr;
+  QLineEdit* latitude_ = nullptr;
+  Target schart_;
+  Target mask_;
+
+  std::array<QRadioButton*, 3> shadeOptions_{};
+  // txt31SMinputHv, Hs, Vhw, Vhe, Vs, HVv, HVhw, HVhe, HVs.
+  std::array<QLineEdit*, 9> shadeTexts_{};
+
+  QLabel* sumCity_ = nullptr;
+  QLabel* sumLatitude_ = nullptr;
+  QLabel* sumDevice_ = nullptr;
+  QLabel* sumV_ = nullptr;
+  QLabel* sumHw_ = nullptr;
+  QLabel* sumHe_ = nullptr;
+  QLabel* sumS_ = nullptr;
 };
 
 }  // namespace vlm
