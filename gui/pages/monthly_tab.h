@@ -1,0 +1,52 @@
+// The first tab of frm13: the monthly chart of one climate element (maximum,
+// mean and minimum of each month and of the year) from the statistics tables of
+// the last load. Options and the number box take effect only when 그리기 is
+// pressed.
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+#include "core/graphs/monthly_chart.h"
+
+class QCheckBox;
+class QLabel;
+class QRadioButton;
+
+QT_BEGIN_NAMESPACE
+class QChartView;
+QT_END_NAMESPACE
+
+namespace vlm {
+
+class AppState;
+
+class MonthlyTab : public QWidget {
+  Q_OBJECT
+
+ public:
+  MonthlyTab(AppState& state, QWidget* parent);
+
+  // lbl131d and lbl131e.
+  [[nodiscard]] QLabel* regionLabel() const { return region_; }
+  [[nodiscard]] QLabel* pathLabel() const { return path_; }
+  [[nodiscard]] QChartView* chartView() const { return chart_; }
+
+  void cmd131Draw_Click();
+  void cmd131Erase_Click();
+
+ private:
+  void chooseElement(QRadioButton* chosen);
+  [[nodiscard]] std::optional<MonthlyElement> chosenElement() const;
+
+  AppState& state_;
+  QLabel* region_;
+  QLabel* path_;
+  std::array<QRadioButton*, 4> options_{};
+  QCheckBox* numbers_;
+  QChartView* chart_;
+};
+
+}  // namespace vlm

@@ -1,0 +1,63 @@
+// The second tab of frm13: the wind rose of a month, a season or the year from
+// the wind-direction counts of the last load, with its title, direction, ring
+// and missing-hours labels over the picture pic132.
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+#include "core/graphs/rose_view.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QRadioButton;
+
+namespace vlm {
+
+class AppState;
+class PictureBox;
+
+class RoseTab : public QWidget {
+  Q_OBJECT
+
+ public:
+  RoseTab(AppState& state, QWidget* parent);
+
+  // lbl132d and lbl132e.
+  [[nodiscard]] QLabel* regionLabel() const { return region_; }
+  [[nodiscard]] QLabel* pathLabel() const { return path_; }
+  [[nodiscard]] PictureBox* picture() const { return picture_; }
+  [[nodiscard]] const WindRoseView& view() const { return view_; }
+
+  void cmd132Draw_Click();
+  void cmd132Erase_Click();
+
+ private:
+  void choosePeriodKind(QRadioButton* chosen);
+  [[nodiscard]] std::optional<RosePeriod> chosenPeriod() const;
+  // Shows the view's title and labels, each at its place on the picture.
+  void showLabels();
+  void place(QLabel* label, const RoseLabel& rule);
+
+  AppState& state_;
+  QLabel* region_;
+  QLabel* path_;
+  QRadioButton* month_;
+  QRadioButton* season_;
+  QRadioButton* year_;
+  QComboBox* months_;
+  QComboBox* seasons_;
+  QCheckBox* numbers_;
+  QLabel* title_;
+  PictureBox* picture_;
+  std::array<QLabel*, kRoseDirectionLabels> directions_{};
+  std::array<QLabel*, kRoseRings> rings_{};
+  QLabel* missing_;
+  QLabel* legend_;
+  WindRoseView view_;
+};
+
+}  // namespace vlm
