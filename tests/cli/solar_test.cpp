@@ -136,16 +136,6 @@ TEST_F(SolarCommands, MaskRefusalsPrintTheirMessages) {
   EXPECT_EQ(err_.str(),
             "[에러]\n수평차양, 면방위각이 입력되지 않았습니다.\n"
             "[-180° <= 수평차양, 면방위각 <= 180°]\n음영각 정보입력 탭에서 입력하세요.\n");
-  EXPECT_EQ(run({"mask", "--lat", "37.34", "--type", "3", "--v", "0", "--hw", "30", "--he", "-30",
-                 "--s", "0", "-o", path("m.txt")}),
-            1);
-  EXPECT_EQ(err_.str(),
-            "[에러]\n수평수직차양, 수직음영각이 유효하지 않습니다.\n"
-            "[0° < 수평수직차양, 수직음영각 <= 70°]\n음영각 정보입력 탭에서 수정하세요.\n");
-  EXPECT_EQ(run({"mask", "--lat", "37.34", "--type", "4", "-o", path("m.txt")}), 1);
-  EXPECT_EQ(err_.str(),
-            "[에러]\n차양종류 선택이 유효하지 않습니다.\n"
-            "음영각 정보입력 탭에서 차양종류를 선택하세요.\n");
   EXPECT_EQ(run({"mask", "--lat", "60", "--type", "2", "--hw", "30", "--he", "-30", "--s", "0",
                  "-o", path("m.txt")}),
             1);
