@@ -10,6 +10,8 @@
 #include <QTreeWidgetItem>
 #include <QUrl>
 
+#include <exception>
+
 #include "gui/navigation_pane.h"
 #include "gui/page_printer.h"
 #include "gui/pages/frm1.h"
@@ -200,8 +202,12 @@ void MainWindow::munPrint_Click() {
   // The analysis, wind-rose and sun-path pages keep their drawings in the
   // pictures' persistent images and set their print flags before printing.
   target->keepDrawingsForPrint();
-  // A failure ends the command silently; the remaining copies are not printed.
-  printer_.print(*target, *copies);
+  // A failure (no printer, a page that cannot be painted) ends the command
+  // silently; the remaining copies are not printed.
+  try {
+    printer_.print(*target, *copies);
+  } catch (const std::exception&) {
+  }
 }
 
 void MainWindow::munExit_Click() { close(); }

@@ -320,6 +320,17 @@ class ShellTest : public QObject {
     QVERIFY(shell.sink.empty());
   }
 
+  void aFailingPrinterEndsTheCommandSilently() {
+    Shell shell(3);
+    shell.printer.setPdfPath(shell.dir.filePath("no/such/folder/out.pdf"));
+    shell.start();
+    QVERIFY(shell.window->navigation()->selectItem("지역선택"));
+    shell.window->munPrint_Click();
+    QCOMPARE(shell.printer.printedPages(), QStringList{"frm11"});
+    QVERIFY(!QFile::exists(shell.printer.pdfPath()));
+    QVERIFY(shell.sink.empty());
+  }
+
   void pagesAreCreatedInOrderWithTheirCaptions() {
     Shell shell;
     shell.start();

@@ -43,6 +43,8 @@ class PdfPagePrinter final : public PagePrinter {
   // The form names of the printed pages, one entry per print command.
   [[nodiscard]] const QStringList& printedPages() const { return printed_; }
   [[nodiscard]] QString pdfPath() const { return pdfPath_; }
+  // Prints into this file instead (a path that cannot be written makes the printer fail).
+  void setPdfPath(const QString& path) { pdfPath_ = path; }
   // The number of sheets in the last PDF written.
   [[nodiscard]] int sheetCount() const;
 
