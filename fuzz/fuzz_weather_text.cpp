@@ -37,7 +37,9 @@ class MemoryText : public std::streambuf {
   }
 };
 
-std::string twoDigits(int v) { return {static_cast<char>('0' + v / 10), static_cast<char>('0' + v % 10)}; }
+std::string twoDigits(int v) {
+  return {static_cast<char>('0' + v / 10), static_cast<char>('0' + v % 10)};
+}
 
 std::string expandedYear(std::string_view input) {
   const auto newline = input.find('\n');

@@ -14,9 +14,14 @@ namespace vlm {
 namespace {
 
 constexpr std::array<std::string_view, kEpwHeaderLines> kHeaderKeywords = {
-    "LOCATION",         "DESIGN CONDITIONS",         "TYPICAL/EXTREME PERIODS",
-    "GROUND TEMPERATURES", "HOLIDAYS/DAYLIGHT SAVINGS", "COMMENTS 1",
-    "COMMENTS 2",       "DATA PERIODS"};
+    "LOCATION",
+    "DESIGN CONDITIONS",
+    "TYPICAL/EXTREME PERIODS",
+    "GROUND TEMPERATURES",
+    "HOLIDAYS/DAYLIGHT SAVINGS",
+    "COMMENTS 1",
+    "COMMENTS 2",
+    "DATA PERIODS"};
 
 constexpr std::array<int16_t, 17> kDirectionCodes = {360, 23,  45,  68,  90,  113, 135, 158, 180,
                                                      203, 225, 248, 270, 293, 315, 338, 360};
@@ -114,10 +119,10 @@ std::string stampRule(std::int64_t lineNumber, const Stamp& s) {
 
 int16_t windDirCodeOf(float degrees, float speed) {
   if (speed == 0.0f) return kCalm;
-  if (degrees == kEpwMissingWind || !(degrees >= 0.0f && degrees <= 360.0f))
-    return kMissingWindDir;
+  if (degrees == kEpwMissingWind || !(degrees >= 0.0f && degrees <= 360.0f)) return kMissingWindDir;
   // Half-degree points round up: 11.25° → 23, 348.75° → 360.
-  const auto sector = static_cast<std::size_t>(std::floor(static_cast<double>(degrees) / 22.5 + 0.5));
+  const auto sector =
+      static_cast<std::size_t>(std::floor(static_cast<double>(degrees) / 22.5 + 0.5));
   return kDirectionCodes[sector];
 }
 

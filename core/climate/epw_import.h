@@ -46,9 +46,9 @@ inline constexpr int kEpwFieldCount = 35;
 inline constexpr std::size_t kEpwMaxLineLength = 4096;
 
 struct EpwStation {
-  std::string name;      // the LOCATION line's city field
-  float latitude = 0;    // degrees, north positive
-  float elevation = 0;   // metres
+  std::string name;     // the LOCATION line's city field
+  float latitude = 0;   // degrees, north positive
+  float elevation = 0;  // metres
   bool operator==(const EpwStation&) const = default;
 };
 
@@ -74,8 +74,8 @@ struct EpwHour {
 [[nodiscard]] int16_t cloudOf(float totalSkyCover);
 // The wet bulb at the given pressure (kPa); 999 when it cannot be computed.
 // Sets psychro.Patm to the pressure.
-[[nodiscard]] float wetBulbOf(float dryBulb, float dewPoint, float relativeHumidity,
-                              float pressure, Psychrometrics& psychro);
+[[nodiscard]] float wetBulbOf(float dryBulb, float dewPoint, float relativeHumidity, float pressure,
+                              Psychrometrics& psychro);
 // Record k (RecIndex = k + 123) of an EPW hour.
 [[nodiscard]] ClimateFileRecord convertEpwHour(const EpwHour& hour, int16_t k,
                                                Psychrometrics& psychro);
@@ -92,7 +92,7 @@ struct EpwHour {
 
 struct EpwYear {
   EpwStation station;
-  bool leapDayDropped = false;            // the source held 29 February
+  bool leapDayDropped = false;             // the source held 29 February
   std::vector<ClimateFileRecord> records;  // 8760, record k at index k − 1
 };
 

@@ -69,12 +69,12 @@ Message conversionNameError(std::string rule) {
 }
 
 Message replaceTargetQuestion(const std::string& targetPath) {
-  return Message{std::string(kTargetDialogTitle),
-                 MessageIcon::Exclamation,
-                 {targetPath, "같은 이름의 파일이 이미 존재합니다.",
-                  "기존 파일을 이 파일로 대체하겠습니까?"},
-                 MessageButtons::YesNo,
-                 false};
+  return Message{
+      std::string(kTargetDialogTitle),
+      MessageIcon::Exclamation,
+      {targetPath, "같은 이름의 파일이 이미 존재합니다.", "기존 파일을 이 파일로 대체하겠습니까?"},
+      MessageButtons::YesNo,
+      false};
 }
 
 Message conversionCompleted() { return infoMessage({"기후파일 변환후 저장이 완료되었습니다."}); }

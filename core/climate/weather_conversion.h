@@ -14,8 +14,8 @@
 //
 // A failed or refused conversion leaves an existing target as it was and no
 // partial file. Blanks after a path are not part of the file name, as when a
-// climate file is loaded ("seoul.cly  " writes seoul.cly). A file that cannot be read or written throws FileError, whose
-// text the caller shows in an "에러" box.
+// climate file is loaded ("seoul.cly  " writes seoul.cly). A file that cannot be read or written
+// throws FileError, whose text the caller shows in an "에러" box.
 #pragma once
 
 #include <string>
@@ -58,8 +58,7 @@ enum class ConversionOutcome {
 
 // Runs the command (see above). Throws FileError for a platform failure.
 [[nodiscard]] ConversionOutcome ConvertWeatherFile(const std::string& sourcePath,
-                                                   const std::string& targetPath,
-                                                   MessageSink& sink,
+                                                   const std::string& targetPath, MessageSink& sink,
                                                    OverwritePolicy policy = OverwritePolicy::Ask,
                                                    const ConversionProgress& progress = {});
 

@@ -1,6 +1,8 @@
 // EPW import: the header and LOCATION, calendar order with the leap day
 // dropped, the per-hour conversions with their missing values, the refusals,
 // and a real typical-year file.
+#include "core/climate/epw_import.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +10,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/climate/epw_import.h"
 #include "core/psychro/psychrometrics.h"
 #include "tests/core/climate/weather_test_files.h"
 
@@ -43,10 +44,10 @@ TEST(EpwWindDirection, SixteenPointsRoundedHalfUpWithCalmAndMissing) {
     int16_t code;
   };
   const std::vector<Case> cases = {
-      {348.75f, 2, 360}, {11.25f, 2, 23}, {11.24f, 2, 360}, {0, 2, 360},     {360, 2, 360},
-      {22.5f, 2, 23},    {33.75f, 2, 45}, {67.5f, 2, 68},   {90, 2, 90},     {112.5f, 2, 113},
+      {348.75f, 2, 360}, {11.25f, 2, 23}, {11.24f, 2, 360}, {0, 2, 360},      {360, 2, 360},
+      {22.5f, 2, 23},    {33.75f, 2, 45}, {67.5f, 2, 68},   {90, 2, 90},      {112.5f, 2, 113},
       {180, 2, 180},     {200, 2, 203},   {243, 1.9f, 248}, {337.5f, 2, 338}, {348.74f, 2, 338},
-      {200, 0, 0},       {999, 0, 0},     {999, 2, 999},    {-1, 2, 999},    {360.5f, 2, 999},
+      {200, 0, 0},       {999, 0, 0},     {999, 2, 999},    {-1, 2, 999},     {360.5f, 2, 999},
       {200, 999, 203},
   };
   for (const auto& c : cases)
@@ -58,9 +59,8 @@ TEST(EpwRadiation, WattHoursToWholeTenthsOfCaloriesPerSquareCentimetre) {
     float wattHours, tenths;
   };
   // 1 cal/cm² = 41,840 J/m² and 1 Wh/m² = 3600 J/m².
-  const std::vector<Case> cases = {{0, 0},       {500, 430},   {1000, 860},  {1, 1},
-                                   {0.58f, 0},   {0.59f, 1},   {9998, 8602}, {9999, 9999},
-                                   {12000, 9999}};
+  const std::vector<Case> cases = {{0, 0},     {500, 430},   {1000, 860},  {1, 1},       {0.58f, 0},
+                                   {0.59f, 1}, {9998, 8602}, {9999, 9999}, {12000, 9999}};
   for (const auto& c : cases) EXPECT_EQ(radiationTenthsOf(c.wattHours), c.tenths) << c.wattHours;
 }
 
@@ -163,16 +163,38 @@ TEST(EpwImport, MissingValuesBecomeTheClimateFileMarkers) {
   // Hours 1–8 each carry one missing value; hour 9 is calm.
   const auto lines = epwLines(false, [](int i, EpwFields& f) {
     switch (i) {
-      case 1: f.dryBulb = "99.9"; break;
-      case 2: f.dewPoint = "99.9"; f.rh = "999"; break;
-      case 3: f.pressure = "999999"; break;
-      case 4: f.windDir = "999"; break;
-      case 5: f.windSpeed = "999"; break;
-      case 6: f.totalSky = "99"; break;
-      case 7: f.ghi = "9999"; break;
-      case 8: f.dewPoint = "99.9"; f.rh = "100"; break;
-      case 9: f.windSpeed = "0"; f.windDir = "350"; break;
-      default: break;
+      case 1:
+        f.dryBulb = "99.9";
+        break;
+      case 2:
+        f.dewPoint = "99.9";
+        f.rh = "999";
+        break;
+      case 3:
+        f.pressure = "999999";
+        break;
+      case 4:
+        f.windDir = "999";
+        break;
+      case 5:
+        f.windSpeed = "999";
+        break;
+      case 6:
+        f.totalSky = "99";
+        break;
+      case 7:
+        f.ghi = "9999";
+        break;
+      case 8:
+        f.dewPoint = "99.9";
+        f.rh = "100";
+        break;
+      case 9:
+        f.windSpeed = "0";
+        f.windDir = "350";
+        break;
+      default:
+        break;
     }
   });
   RecordingSink sink;
@@ -269,10 +291,20 @@ TEST(EpwImport, RefusalsNameTheBrokenRule) {
       {"hour 0 instead of 1", fieldOf(1, [](EpwFields& f) { f.hour = "0"; }),
        "[9행의 월(1), 일(1), 시각(1) 데이터위반]"},
       {"29 February in its place in a year of 8760",
-       fieldOf(1417, [](EpwFields& f) { f.month = "2"; f.day = "29"; f.hour = "1"; }),
+       fieldOf(1417,
+               [](EpwFields& f) {
+                 f.month = "2";
+                 f.day = "29";
+                 f.hour = "1";
+               }),
        "[1426행의 월(2), 일(29), 시각(2) 데이터위반]"},
       {"29 February out of its place",
-       fieldOf(100, [](EpwFields& f) { f.month = "2"; f.day = "29"; f.hour = "4"; }),
+       fieldOf(100,
+               [](EpwFields& f) {
+                 f.month = "2";
+                 f.day = "29";
+                 f.hour = "4";
+               }),
        "[108행의 월(1), 일(5), 시각(4) 데이터위반]"},
       {"line too long", [&](auto& l) { l[dataLine(3)] += std::string(5000, ' '); },
        "[11행의 길이(4096자 이하) 위반]"},

@@ -1,10 +1,11 @@
 // The conversion command: name checks, the replace question, the atomic
 // write of the target and the completion box, for WYEC/TRY and EPW sources.
+#include "core/climate/weather_conversion.h"
+
 #include <gtest/gtest.h>
 
 #include "core/climate/check_climate_file.h"
 #include "core/climate/climate_record.h"
-#include "core/climate/weather_conversion.h"
 #include "core/common/file_error.h"
 #include "tests/core/climate/weather_test_files.h"
 
@@ -80,9 +81,8 @@ TEST_F(WeatherConversion, AFailedConversionLeavesTheExistingTargetAsItWas) {
   EXPECT_EQ(read("out.cly"), before);
   EXPECT_EQ(files(), (std::vector<std::string>{"out.cly", "source.wye"}));
   ASSERT_EQ(sink_.size(), 2u);  // the replace question, then the failure
-  EXPECT_EQ(sink_.messages()[1],
-            errorMessage({"원본 파일의 5000행을 변환할 수 없습니다.",
-                          "[6~8열(건구온도)의 값이 숫자가 아닙니다.]"}));
+  EXPECT_EQ(sink_.messages()[1], errorMessage({"원본 파일의 5000행을 변환할 수 없습니다.",
+                                               "[6~8열(건구온도)의 값이 숫자가 아닙니다.]"}));
   EXPECT_EQ(statuses_.back(), "");
   EXPECT_EQ(percents_.back(), 0);
 }
@@ -120,7 +120,8 @@ TEST_F(WeatherConversion, NameChecksComeFirstAndTouchNothing) {
   };
   for (const auto& c : cases) {
     sink_.clear();
-    EXPECT_EQ(convert(c.source, c.target), ConversionOutcome::Refused) << c.source << " → " << c.target;
+    EXPECT_EQ(convert(c.source, c.target), ConversionOutcome::Refused)
+        << c.source << " → " << c.target;
     ASSERT_EQ(sink_.size(), 1u);
     EXPECT_EQ(sink_.last(), errorMessage({kNameHeadline, c.rule})) << c.source << " → " << c.target;
   }
@@ -158,9 +159,9 @@ TEST_F(WeatherConversion, AnExistingTargetIsReplacedOnlyWhenTheUserSaysYes) {
   EXPECT_EQ(question.title, "변환후 저장할 기후파일명");
   EXPECT_EQ(question.icon, MessageIcon::Exclamation);
   EXPECT_EQ(question.buttons, MessageButtons::YesNo);
-  EXPECT_EQ(question.lines, (std::vector<std::string>{path("out.cly"),
-                                                      "같은 이름의 파일이 이미 존재합니다.",
-                                                      "기존 파일을 이 파일로 대체하겠습니까?"}));
+  EXPECT_EQ(question.lines,
+            (std::vector<std::string>{path("out.cly"), "같은 이름의 파일이 이미 존재합니다.",
+                                      "기존 파일을 이 파일로 대체하겠습니까?"}));
   EXPECT_TRUE(statuses_.empty());
 
   sink_.clear();
@@ -228,9 +229,9 @@ TEST(WeatherSourceKind, EpwByTheLastThreeCharactersInAnyCase) {
     WeatherSourceKind kind;
   };
   const std::vector<Case> cases = {
-      {"a.epw", WeatherSourceKind::Epw},      {"A.EPW", WeatherSourceKind::Epw},
-      {"a.ePw  ", WeatherSourceKind::Epw},    {"epw", WeatherSourceKind::Epw},
-      {"a.wye", WeatherSourceKind::WyecTry},  {"a.try", WeatherSourceKind::WyecTry},
+      {"a.epw", WeatherSourceKind::Epw},         {"A.EPW", WeatherSourceKind::Epw},
+      {"a.ePw  ", WeatherSourceKind::Epw},       {"epw", WeatherSourceKind::Epw},
+      {"a.wye", WeatherSourceKind::WyecTry},     {"a.try", WeatherSourceKind::WyecTry},
       {"a.epw.txt", WeatherSourceKind::WyecTry}, {"a.ep", WeatherSourceKind::WyecTry},
       {"", WeatherSourceKind::WyecTry},
   };

@@ -29,19 +29,20 @@ inline Stamp stampOf(int k, int februaryDays = 28) {
   const std::array<int, 12> days = {31, februaryDays, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   int day = ((k - 1) / 24) % (337 + februaryDays);
   int month = 0;
-  while (day >= days[static_cast<std::size_t>(month)]) day -= days[static_cast<std::size_t>(month++)];
+  while (day >= days[static_cast<std::size_t>(month)])
+    day -= days[static_cast<std::size_t>(month++)];
   return {month + 1, day + 1, (k - 1) % 24};
 }
 
 // The seven fields of a WYEC line as text, right-aligned in their columns.
 struct WyecFields {
-  std::string dryBulb = "050";    // columns 6–8, °F
-  std::string wetBulb = "045";    // 9–11, °F
-  std::string windDir = "225";    // 15–17, degrees
-  std::string windSpeed = "010";  // 18–20, knots
-  std::string pressure = "2992";  // 21–24, 0.01 inHg
-  std::string cloud = " 5";       // 26–27, tenths
-  std::string radiation = " 523"; // 56–59, 0.1 cal/cm²
+  std::string dryBulb = "050";     // columns 6–8, °F
+  std::string wetBulb = "045";     // 9–11, °F
+  std::string windDir = "225";     // 15–17, degrees
+  std::string windSpeed = "010";   // 18–20, knots
+  std::string pressure = "2992";   // 21–24, 0.01 inHg
+  std::string cloud = " 5";        // 26–27, tenths
+  std::string radiation = " 523";  // 56–59, 0.1 cal/cm²
 };
 
 inline void put(std::string& line, int firstColumn, const std::string& text) {
@@ -103,9 +104,11 @@ struct EpwFields {
 
 inline std::string epwDataLine(const EpwFields& f) {
   std::vector<std::string> fields = {
-      f.year, f.month, f.day, f.hour, f.minute, f.flags, f.dryBulb, f.dewPoint, f.rh, f.pressure,
-      "0", "0", "300", f.ghi, "0", "0", "0", "0", "0", "0", f.windDir, f.windSpeed, f.totalSky,
-      "4", "9999.0", "77777", "9", "999999999", "8", "0.0850", "0", "88", "0.180", "0.0", "0.0"};
+      f.year,      f.month,    f.day,      f.hour,   f.minute, f.flags, f.dryBulb,
+      f.dewPoint,  f.rh,       f.pressure, "0",      "0",      "300",   f.ghi,
+      "0",         "0",        "0",        "0",      "0",      "0",     f.windDir,
+      f.windSpeed, f.totalSky, "4",        "9999.0", "77777",  "9",     "999999999",
+      "8",         "0.0850",   "0",        "88",     "0.180",  "0.0",   "0.0"};
   std::string line;
   for (std::size_t i = 0; i < fields.size(); ++i) line += (i ? "," : "") + fields[i];
   return line;
@@ -126,8 +129,8 @@ inline std::vector<std::string> epwHeader(const std::string& location =
 
 // The 8 header lines and the data lines of a year (8784 with a leap day);
 // `edit` may change the fields of data line i (1-based, counting 29 February).
-inline std::vector<std::string> epwLines(
-    bool leap = false, const std::function<void(int, EpwFields&)>& edit = {}) {
+inline std::vector<std::string> epwLines(bool leap = false,
+                                         const std::function<void(int, EpwFields&)>& edit = {}) {
   std::vector<std::string> lines = epwHeader();
   const int count = leap ? 8784 : 8760;
   for (int i = 1; i <= count; ++i) {

@@ -1,12 +1,13 @@
 // The structural check of WYEC/TRY text files: line length, line count and
 // the stamps of the first and last lines, in file order.
+#include "core/climate/weather_text_check.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <streambuf>
 
 #include "core/climate/text_line_reader.h"
-#include "core/climate/weather_text_check.h"
 #include "core/common/file_error.h"
 #include "tests/core/climate/weather_test_files.h"
 
@@ -72,10 +73,22 @@ TEST(WeatherTextCheck, LineLengthIsCheckedOnEveryLineWithoutItsTerminator) {
     std::function<void(int, std::string&)> edit;
   };
   const std::vector<Case> cases = {
-      {"line 3 of 79 columns", [](int k, std::string& l) { if (k == 3) l.pop_back(); }},
-      {"line 3 of 81 columns", [](int k, std::string& l) { if (k == 3) l += "0"; }},
-      {"line 8760 of 79 columns", [](int k, std::string& l) { if (k == 8760) l.pop_back(); }},
-      {"an empty line 1", [](int k, std::string& l) { if (k == 1) l.clear(); }},
+      {"line 3 of 79 columns",
+       [](int k, std::string& l) {
+         if (k == 3) l.pop_back();
+       }},
+      {"line 3 of 81 columns",
+       [](int k, std::string& l) {
+         if (k == 3) l += "0";
+       }},
+      {"line 8760 of 79 columns",
+       [](int k, std::string& l) {
+         if (k == 8760) l.pop_back();
+       }},
+      {"an empty line 1",
+       [](int k, std::string& l) {
+         if (k == 1) l.clear();
+       }},
   };
   for (const auto& c : cases)
     EXPECT_EQ(ruleOf(joinLines(wyecLines(8760, c.edit))), "[행길이(80열) 위반]") << c.what;
@@ -107,10 +120,17 @@ TEST(WeatherTextCheck, StampsAreExactTwoCharacterTexts) {
   const std::string first = "[1행의 월(01), 일(01), 시각(00) 데이터위반]";
   const std::string last = "[8760행의 월(12), 일(31), 시각(23) 데이터위반]";
   const std::vector<Case> cases = {
-      {1, "010100", ""},          {1, " 10100", first.c_str()}, {1, "1 0100", first.c_str()},
-      {1, "01 100", first.c_str()}, {1, "010101", first.c_str()}, {1, "020100", first.c_str()},
-      {8760, "123123", ""},       {8760, "123122", last.c_str()}, {8760, "123023", last.c_str()},
-      {8760, "113123", last.c_str()}, {8760, "12312 ", last.c_str()},
+      {1, "010100", ""},
+      {1, " 10100", first.c_str()},
+      {1, "1 0100", first.c_str()},
+      {1, "01 100", first.c_str()},
+      {1, "010101", first.c_str()},
+      {1, "020100", first.c_str()},
+      {8760, "123123", ""},
+      {8760, "123122", last.c_str()},
+      {8760, "123023", last.c_str()},
+      {8760, "113123", last.c_str()},
+      {8760, "12312 ", last.c_str()},
   };
   for (const auto& c : cases) {
     const auto text = joinLines(wyecLines(8760, [&](int k, std::string& l) {
@@ -153,8 +173,7 @@ TEST(WeatherTextCheck, AFileWithoutLineBreaksIsRefusedAfterAtMost81Characters) {
 
 TEST(WeatherTextCheck, APathThatCannotBeReadIsAPlatformFailure) {
   RecordingSink sink;
-  EXPECT_THROW((void)CheckWeatherText(std::string("/nonexistent/vlm/source.wye"), sink),
-               FileError);
+  EXPECT_THROW((void)CheckWeatherText(std::string("/nonexistent/vlm/source.wye"), sink), FileError);
   EXPECT_THROW((void)CheckWeatherText(fs::temp_directory_path().string(), sink), FileError);
   EXPECT_TRUE(sink.empty());
 }

@@ -24,8 +24,12 @@ TEST(WyecConversion, TemperaturesAreFahrenheitToCelsiusExceptTheMarker) {
     const char* text;
     float celsius;
   };
-  const std::vector<Case> cases = {{"050", 10.0f}, {"032", 0.0f},     {"212", 100.0f},
-                                   {"-40", -40.0f}, {"  5", -15.0f},  {"999", 999.0f},
+  const std::vector<Case> cases = {{"050", 10.0f},
+                                   {"032", 0.0f},
+                                   {"212", 100.0f},
+                                   {"-40", -40.0f},
+                                   {"  5", -15.0f},
+                                   {"999", 999.0f},
                                    {"998", static_cast<float>((998.0 - 32.0) * 5.0 / 9.0)}};
   for (const auto& c : cases) {
     WyecFields f;
@@ -115,8 +119,7 @@ TEST(WyecConversion, AFieldThatIsNotANumberNamesItsColumns) {
 }
 
 TEST(WyecConversion, FieldFaultMessagesNameTheLine) {
-  const Message m =
-      weatherFieldFaultMessage(5000, {6, 8, "건구온도", FieldFault::NotANumber});
+  const Message m = weatherFieldFaultMessage(5000, {6, 8, "건구온도", FieldFault::NotANumber});
   EXPECT_EQ(m.title, "에러");
   EXPECT_EQ(m.icon, MessageIcon::Error);
   EXPECT_EQ(m.lines, (std::vector<std::string>{"원본 파일의 5000행을 변환할 수 없습니다.",
@@ -133,16 +136,16 @@ TEST(FieldNumber, ReadsLikeTheOldNumericConversion) {
     float value;
   };
   const std::vector<Case> cases = {
-      {"050", FieldFault::None, 50},    {"  5", FieldFault::None, 5},
-      {"5  ", FieldFault::None, 5},     {"+5", FieldFault::None, 5},
-      {"-40", FieldFault::None, -40},   {"5.", FieldFault::None, 5},
-      {".5", FieldFault::None, 0.5f},   {"1e3", FieldFault::None, 1000},
-      {"", FieldFault::NotANumber, 0},  {"   ", FieldFault::NotANumber, 0},
-      {"abc", FieldFault::NotANumber, 0}, {"inf", FieldFault::NotANumber, 0},
-      {"nan", FieldFault::NotANumber, 0}, {"-inf", FieldFault::NotANumber, 0},
-      {"5 0", FieldFault::NotANumber, 0}, {"0x1A", FieldFault::NotANumber, 0},
-      {"+-5", FieldFault::NotANumber, 0}, {"-", FieldFault::NotANumber, 0},
-      {".", FieldFault::NotANumber, 0},   {"1e", FieldFault::NotANumber, 0},
+      {"050", FieldFault::None, 50},       {"  5", FieldFault::None, 5},
+      {"5  ", FieldFault::None, 5},        {"+5", FieldFault::None, 5},
+      {"-40", FieldFault::None, -40},      {"5.", FieldFault::None, 5},
+      {".5", FieldFault::None, 0.5f},      {"1e3", FieldFault::None, 1000},
+      {"", FieldFault::NotANumber, 0},     {"   ", FieldFault::NotANumber, 0},
+      {"abc", FieldFault::NotANumber, 0},  {"inf", FieldFault::NotANumber, 0},
+      {"nan", FieldFault::NotANumber, 0},  {"-inf", FieldFault::NotANumber, 0},
+      {"5 0", FieldFault::NotANumber, 0},  {"0x1A", FieldFault::NotANumber, 0},
+      {"+-5", FieldFault::NotANumber, 0},  {"-", FieldFault::NotANumber, 0},
+      {".", FieldFault::NotANumber, 0},    {"1e", FieldFault::NotANumber, 0},
       {"9e99", FieldFault::OutOfRange, 0},
   };
   for (const auto& c : cases) {
