@@ -3,7 +3,10 @@
 namespace vlm {
 
 QString versionText() {
-  return QStringLiteral("버전 %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
+  return QStringLiteral("버전 %1.%2.%3")
+      .arg(kVersionMajor)
+      .arg(kVersionMinor)
+      .arg(kVersionRevision);
 }
 
 }  // namespace vlm

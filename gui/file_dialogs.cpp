@@ -6,8 +6,8 @@
 namespace vlm {
 
 QString qtFileFilter(std::string_view filter) {
-  const QStringList parts = QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size()))
-                                .split('|');
+  const QStringList parts =
+      QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split('|');
   QStringList pairs;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
     QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
@@ -21,8 +21,8 @@ QString qtFileFilter(std::string_view filter) {
 }
 
 std::optional<QString> systemOpenFileDialog(QWidget* parent, const FileDialogRequest& request) {
-  const QString chosen = QFileDialog::getOpenFileName(parent, request.title, request.directory,
-                                                      request.filter);
+  const QString chosen =
+      QFileDialog::getOpenFileName(parent, request.title, request.directory, request.filter);
   if (chosen.isEmpty()) return std::nullopt;
   return chosen;
 }

@@ -9,7 +9,6 @@
 #include <QStatusBar>
 #include <QTreeWidgetItem>
 #include <QUrl>
-
 #include <exception>
 
 #include "gui/navigation_pane.h"
@@ -37,8 +36,7 @@ const QString kHomePage = QStringLiteral("인터넷 홈페이지");
 
 }  // namespace
 
-MainWindow::MainWindow(AppState& state, QSettings& settings, PagePrinter& printer,
-                       QWidget* parent)
+MainWindow::MainWindow(AppState& state, QSettings& settings, PagePrinter& printer, QWidget* parent)
     : QMainWindow(parent),
       state_(state),
       settings_(settings),

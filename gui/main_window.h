@@ -5,7 +5,6 @@
 
 #include <QMainWindow>
 #include <QString>
-
 #include <vector>
 
 #include "gui/app_state.h"
@@ -33,8 +32,7 @@ class MainWindow : public QMainWindow {
  public:
   // The settings and the printer must outlive the window; the settings are
   // read here and written when the window closes.
-  MainWindow(AppState& state, QSettings& settings, PagePrinter& printer,
-             QWidget* parent = nullptr);
+  MainWindow(AppState& state, QSettings& settings, PagePrinter& printer, QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // The menu commands, as the menu items run them.

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QPrinter>
-
 #include <optional>
 
 class QPagedPaintDevice;

@@ -3,13 +3,13 @@
 namespace vlm {
 
 Message restoreWindowQuestion() {
-  return Message{kProgramTitle,
-                 MessageIcon::Information,
-                 {"바탕화면 해상도 1024*768 모드, 툴바 보기 On, 상태바 보기 On",
-                  "상태를 기준으로 각 메뉴별 내용이 가장 잘 보이는 상태로 창 크기, 위치를",
-                  "복원합니다."},
-                 MessageButtons::OkCancel,
-                 false};
+  return Message{
+      kProgramTitle,
+      MessageIcon::Information,
+      {"바탕화면 해상도 1024*768 모드, 툴바 보기 On, 상태바 보기 On",
+       "상태를 기준으로 각 메뉴별 내용이 가장 잘 보이는 상태로 창 크기, 위치를", "복원합니다."},
+      MessageButtons::OkCancel,
+      false};
 }
 
 Message restoreWindowRefused() {
@@ -24,6 +24,8 @@ Message printHelpAdvice() {
                       "인쇄를 선택하시기 바랍니다."});
 }
 
-Message systemInfoUnavailable() { return infoMessage({"지금은 시스템 정보를 사용할 수 없습니다."}); }
+Message systemInfoUnavailable() {
+  return infoMessage({"지금은 시스템 정보를 사용할 수 없습니다."});
+}
 
 }  // namespace vlm

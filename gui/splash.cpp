@@ -44,7 +44,8 @@ Splash::Splash(QWidget* parent)
   version->setObjectName("lblVersion");
   auto* subtitle = new QLabel("자연형 기후설계 지원 프로그램", frame);
   subtitle->setObjectName("lblSubTitle");
-  auto* warning = new QLabel("경고 : 본 프로그램의 사용에 대한\n 모든 책임은 사용자에게 있습니다.", frame);
+  auto* warning =
+      new QLabel("경고 : 본 프로그램의 사용에 대한\n 모든 책임은 사용자에게 있습니다.", frame);
   warning->setObjectName("lblWarning");
   warning->setStyleSheet("color: #6a4a3a;");
 

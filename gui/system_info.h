@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <optional>
 #include <vector>
@@ -15,7 +14,7 @@
 namespace vlm {
 
 struct SystemInfoTool {
-  QString program;    // the name to find on the search path
+  QString program;  // the name to find on the search path
   QStringList arguments;
 };
 

@@ -1,7 +1,6 @@
 #include "gui/window_settings.h"
 
 #include <QSettings>
-
 #include <charconv>
 #include <cmath>
 #include <optional>

@@ -13,7 +13,6 @@
 #include <QPdfWriter>
 #include <QRectF>
 #include <QSvgGenerator>
-
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -235,11 +234,10 @@ void saveDrawing(const Drawing& drawing, const std::string& path, int widthPx, i
   } else if (ext == "pdf") {
     bytes = renderPdf(drawing, widthPx, heightPx);
   } else {
-    throw std::invalid_argument("그림 파일의 형식(png, svg, pdf)을 알 수 없습니다. (" + path +
-                                ")");
+    throw std::invalid_argument("그림 파일의 형식(png, svg, pdf)을 알 수 없습니다. (" + path + ")");
   }
-  writeFileAtomically(path, std::string_view(bytes.constData(),
-                                             static_cast<std::size_t>(bytes.size())));
+  writeFileAtomically(path,
+                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 void ensureGuiApplication() {

@@ -10,7 +10,6 @@
 
 #include <QColor>
 #include <QWidget>
-
 #include <vector>
 
 #include "core/draw/drawing.h"

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFont>
 #include <QSettings>
-
 #include <memory>
 
 #include "gui/app_info.h"
@@ -21,7 +20,9 @@ int main(int argc, char* argv[]) {
   // Korean text needs a Korean face wherever the desktop's default lacks one.
   QFont font = QApplication::font();
   QStringList families = font.families();
-  families << "NanumGothic" << "Noto Sans CJK KR" << "UnDotum";
+  families << "NanumGothic"
+           << "Noto Sans CJK KR"
+           << "UnDotum";
   font.setFamilies(families);
   QApplication::setFont(font);
 

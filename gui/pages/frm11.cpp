@@ -31,21 +31,23 @@ struct RegionPlace {
   bool nameOnLeft;
 };
 
+// clang-format off
 constexpr RegionPlace kPlaces[] = {
     {"opt11Cheongju", 127.49, 36.64, false},
-    {"opt11Incheon", 126.63, 37.46, true},
-    {"opt11Jeju", 126.53, 33.50, false},
-    {"opt11Jeonju", 127.15, 35.82, true},
-    {"opt11Jinju", 128.08, 35.18, false},
+    {"opt11Incheon",  126.63, 37.46, true},
+    {"opt11Jeju",     126.53, 33.50, false},
+    {"opt11Jeonju",   127.15, 35.82, true},
+    {"opt11Jinju",    128.08, 35.18, false},
     {"opt11Kangrung", 128.90, 37.75, false},
-    {"opt11Kwangju", 126.85, 35.16, false},
-    {"opt11Mokpo", 126.39, 34.81, true},
-    {"opt11Pohang", 129.37, 36.02, false},
-    {"opt11Pusan", 129.08, 35.18, false},
-    {"opt11Seoul", 126.98, 37.57, false},
-    {"opt11Taegu", 128.60, 35.87, true},
-    {"opt11Taejeon", 127.38, 36.35, true},
+    {"opt11Kwangju",  126.85, 35.16, false},
+    {"opt11Mokpo",    126.39, 34.81, true},
+    {"opt11Pohang",   129.37, 36.02, false},
+    {"opt11Pusan",    129.08, 35.18, false},
+    {"opt11Seoul",    126.98, 37.57, false},
+    {"opt11Taegu",    128.60, 35.87, true},
+    {"opt11Taejeon",  127.38, 36.35, true},
 };
+// clang-format on
 
 // "기타" has no place; it sits in the open sea south-east of the peninsula.
 constexpr QPoint kOtherOptionAt(280, 352);
@@ -59,14 +61,16 @@ void placeOption(QRadioButton* option, QPointF at) {
   option->adjustSize();
   QStyleOptionButton style;
   style.initFrom(option);
-  const QRect circle = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
+  const QRect circle =
+      option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
   const QPoint centre = circle.center();
   option->move(qRound(at.x()) - centre.x(), qRound(at.y()) - centre.y());
 }
 
 QFont optionFont(const QFont& base) {
   QFont font = base;
-  font.setFamilies({QStringLiteral("굴림"), QStringLiteral("Gulim"), QStringLiteral("NanumGothic")});
+  font.setFamilies(
+      {QStringLiteral("굴림"), QStringLiteral("Gulim"), QStringLiteral("NanumGothic")});
   return font;
 }
 
@@ -145,7 +149,8 @@ Frm11::Frm11(AppState& state, QWidget* parent)
 void Frm11::createRegionOptions() {
   for (const RegionPlace& place : kPlaces) {
     const std::optional<Region> region = regionByOption(place.option);
-    auto* option = new QRadioButton(region.has_value() ? text(region->koreanName) : QString(), map_);
+    auto* option =
+        new QRadioButton(region.has_value() ? text(region->koreanName) : QString(), map_);
     option->setObjectName(place.option);
     option->setToolTip(option->text());
     option->setFont(optionFont(option->font()));

@@ -6,7 +6,6 @@
 #include <QHash>
 #include <QPointF>
 #include <QString>
-
 #include <cstdint>
 #include <vector>
 

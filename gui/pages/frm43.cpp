@@ -5,12 +5,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <exception>
 
 #include "gui/app_info.h"
 #include "gui/logo_picture.h"
 #include "gui/shell_messages.h"
-
-#include <exception>
 
 namespace vlm {
 namespace {

@@ -4,7 +4,6 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QRectF>
-
 #include <algorithm>
 
 #include "gui/guarded.h"

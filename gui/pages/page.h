@@ -14,7 +14,6 @@
 #include <QList>
 #include <QString>
 #include <QWidget>
-
 #include <functional>
 
 #include "gui/app_state.h"

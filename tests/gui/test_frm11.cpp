@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QtTest>
-
 #include <memory>
 #include <vector>
 
@@ -76,7 +75,9 @@ struct RegionPage {
     writeClyFile(dir.filePath(QString("weather/%1.cly").arg(stem)).toStdString(), validYear());
   }
   template <class T>
-  T* find(const char* name) const { return window->findChild<T*>(name); }
+  T* find(const char* name) const {
+    return window->findChild<T*>(name);
+  }
   void confirm() {
     sink.clock.start();
     find<QAbstractButton>("cmd11Confirm")->click();
@@ -140,7 +141,8 @@ class Frm11Test : public QObject {
     for (const Region& region : kBuiltInRegions) {
       auto* option = page.find<QRadioButton>(std::string(region.optionName).c_str());
       QVERIFY2(option != nullptr, region.optionName.data());
-      QCOMPARE(option->text(), QString::fromUtf8(region.koreanName.data(), region.koreanName.size()));
+      QCOMPARE(option->text(),
+               QString::fromUtf8(region.koreanName.data(), region.koreanName.size()));
       QCOMPARE(option->toolTip(), option->text());
       // Every option lies on the map.
       QVERIFY(option->parentWidget()->rect().contains(option->geometry()));
@@ -258,8 +260,10 @@ class Frm11Test : public QObject {
              QString("그림종류 선택(대상지역 : 서울)"));
     QCOMPARE(page.find<QLabel>("lbl12c14")->text(), QString("서울"));
     QCOMPARE(page.find<QLabel>("lbl12c15")->text(), path);
-    for (const char* label : {"lbl131d", "lbl132d"}) QCOMPARE(page.find<QLabel>(label)->text(), QString("서울"));
-    for (const char* label : {"lbl131e", "lbl132e"}) QCOMPARE(page.find<QLabel>(label)->text(), path);
+    for (const char* label : {"lbl131d", "lbl132d"})
+      QCOMPARE(page.find<QLabel>(label)->text(), QString("서울"));
+    for (const char* label : {"lbl131e", "lbl132e"})
+      QCOMPARE(page.find<QLabel>(label)->text(), path);
   }
 
   void anOtherFileIsPublishedWithItsOwnPath() {

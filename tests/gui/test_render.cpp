@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <stdexcept>
 
 #include "core/common/file_error.h"
@@ -103,8 +102,10 @@ class RenderTest : public QObject {
     QTest::addColumn<bool>("lowerLeft");
     QTest::addColumn<bool>("lowerRight");
     QTest::newRow("0 to 90 is the upper right") << 0.0f << 90.0f << true << false << false << false;
-    QTest::newRow("90 to 180 is the upper left") << 90.0f << 180.0f << false << true << false << false;
-    QTest::newRow("270 to 360 is the lower right") << 270.0f << 360.0f << false << false << false << true;
+    QTest::newRow("90 to 180 is the upper left")
+        << 90.0f << 180.0f << false << true << false << false;
+    QTest::newRow("270 to 360 is the lower right")
+        << 270.0f << 360.0f << false << false << false << true;
     QTest::newRow("315 to 45 wraps through 0") << 315.0f << 45.0f << true << false << false << true;
     QTest::newRow("0 to 360 is whole") << 0.0f << 360.0f << true << true << true << true;
   }
@@ -135,7 +136,7 @@ class RenderTest : public QObject {
   void coloursComeFromThePaletteOrRgb() {
     Drawing drawing(UserScale{0, 10, 0, 10});
     drawing.setPenWidth(6);
-    drawing.dot(2, 5, Color::palette(12));        // light red
+    drawing.dot(2, 5, Color::palette(12));  // light red
     drawing.dot(8, 5, Color::rgb(0, 0x80, 0x40));
     const QImage image = paint(drawing, 100, 100);
     QCOMPARE(QColor(image.pixel(20, 50)), QColor(0xFF, 0x00, 0x00));
@@ -178,20 +179,38 @@ class RenderTest : public QObject {
     QFETCH(int, hAlign);
     QFETCH(int, vAlign);
     Drawing drawing(UserScale{0, 200, 0, 200});
-    vlm::TextItem text{100, 100, "서울 MMM", Color::palette(0), 14.0f, false,
-                       static_cast<vlm::HAlign>(hAlign), static_cast<vlm::VAlign>(vAlign)};
+    vlm::TextItem text{100,
+                       100,
+                       "서울 MMM",
+                       Color::palette(0),
+                       14.0f,
+                       false,
+                       static_cast<vlm::HAlign>(hAlign),
+                       static_cast<vlm::VAlign>(vAlign)};
     drawing.text(text);
     const QRect box = inkBox(paint(drawing, 200, 200));
     QVERIFY(!box.isNull());
     switch (static_cast<vlm::HAlign>(hAlign)) {
-      case vlm::HAlign::Left: QVERIFY(box.left() >= 99 && box.left() <= 104); break;
-      case vlm::HAlign::Center: QVERIFY(qAbs(box.center().x() - 100) <= 3); break;
-      case vlm::HAlign::Right: QVERIFY(box.right() <= 101 && box.right() >= 95); break;
+      case vlm::HAlign::Left:
+        QVERIFY(box.left() >= 99 && box.left() <= 104);
+        break;
+      case vlm::HAlign::Center:
+        QVERIFY(qAbs(box.center().x() - 100) <= 3);
+        break;
+      case vlm::HAlign::Right:
+        QVERIFY(box.right() <= 101 && box.right() >= 95);
+        break;
     }
     switch (static_cast<vlm::VAlign>(vAlign)) {
-      case vlm::VAlign::Top: QVERIFY(box.top() >= 100); break;
-      case vlm::VAlign::Middle: QVERIFY(box.top() < 100 && box.bottom() > 100); break;
-      case vlm::VAlign::Bottom: QVERIFY(box.bottom() <= 100); break;
+      case vlm::VAlign::Top:
+        QVERIFY(box.top() >= 100);
+        break;
+      case vlm::VAlign::Middle:
+        QVERIFY(box.top() < 100 && box.bottom() > 100);
+        break;
+      case vlm::VAlign::Bottom:
+        QVERIFY(box.bottom() <= 100);
+        break;
     }
   }
 

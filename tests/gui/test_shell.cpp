@@ -3,8 +3,8 @@
 #include <QAbstractButton>
 #include <QBuffer>
 #include <QLabel>
-#include <QPainter>
 #include <QMenuBar>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QSvgGenerator>
@@ -14,7 +14,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QtTest>
-
 #include <cmath>
 #include <memory>
 
@@ -54,8 +53,8 @@ QRect expectedDefault() {
   const QRect screen = MainWindow::screenGeometry();
   const int width = static_cast<int>(std::lround(0.9 * screen.width()));
   const int height = static_cast<int>(std::lround(0.9 * screen.height()));
-  return {screen.left() + (screen.width() - width) / 2, screen.top() + (screen.height() - height) / 2,
-          width, height};
+  return {screen.left() + (screen.width() - width) / 2,
+          screen.top() + (screen.height() - height) / 2, width, height};
 }
 
 QString joined(const Message& message) { return QString::fromStdString(message.text()); }
@@ -98,12 +97,14 @@ class ShellTest : public QObject {
     QTest::addColumn<QRect>("expected");
     const QRect d = expectedDefault();
     QTest::newRow("unreadable width keeps the stored left")
-        << "300" << "abc" << QRect(20, d.top(), d.width(), d.height());
+        << "300"
+        << "abc" << QRect(20, d.top(), d.width(), d.height());
     QTest::newRow("absent left centres the default size")
         << QString() << "6000" << QRect(d.left(), d.top(), 400, d.height());
-    QTest::newRow("a window wholly off the screen is not restored")
-        << "900000" << "6000" << d;
-    QTest::newRow("a window without width is not restored") << "300" << "0" << d;
+    QTest::newRow("a window wholly off the screen is not restored") << "900000"
+                                                                    << "6000" << d;
+    QTest::newRow("a window without width is not restored") << "300"
+                                                            << "0" << d;
   }
   void unreadableOrLostGeometryFallsBack() {
     QFETCH(QString, left);
@@ -287,13 +288,20 @@ class ShellTest : public QObject {
   void printPrintsThePageOfTheSelectedItem_data() {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("form");
-    QTest::newRow("a group prints the group page") << "추가기능" << "frm1";
-    QTest::newRow("region") << "지역선택" << "frm11";
-    QTest::newRow("monthly graphs") << "월별 기후표현" << "frm13";
-    QTest::newRow("sun path") << "태양궤적, 음영평가" << "frm31";
-    QTest::newRow("calculator") << "습공기 상태계산" << "frm32";
-    QTest::newRow("conversion") << "기후파일 변환" << "frm33";
-    QTest::newRow("program information") << "프로그램 정보" << "frm43";
+    QTest::newRow("a group prints the group page") << "추가기능"
+                                                   << "frm1";
+    QTest::newRow("region") << "지역선택"
+                            << "frm11";
+    QTest::newRow("monthly graphs") << "월별 기후표현"
+                                    << "frm13";
+    QTest::newRow("sun path") << "태양궤적, 음영평가"
+                              << "frm31";
+    QTest::newRow("calculator") << "습공기 상태계산"
+                                << "frm32";
+    QTest::newRow("conversion") << "기후파일 변환"
+                                << "frm33";
+    QTest::newRow("program information") << "프로그램 정보"
+                                         << "frm43";
   }
   void printPrintsThePageOfTheSelectedItem() {
     QFETCH(QString, item);
@@ -339,10 +347,11 @@ class ShellTest : public QObject {
       names << page->objectName();
       captions << page->windowTitle();
     }
-    QCOMPARE(names, (QStringList{"frm1", "frm11", "frm12", "frm13", "frm31", "frm32", "frm33", "frm43"}));
-    QCOMPARE(captions.mid(1), (QStringList{"1-지역선택", "1-기후분석", "1-월별 기후표현",
-                                           "31-태양궤적,음영평가", "32-습공기상태계산",
-                                           "33-기후파일변환", "4-프로그램 정보"}));
+    QCOMPARE(names,
+             (QStringList{"frm1", "frm11", "frm12", "frm13", "frm31", "frm32", "frm33", "frm43"}));
+    QCOMPARE(captions.mid(1),
+             (QStringList{"1-지역선택", "1-기후분석", "1-월별 기후표현", "31-태양궤적,음영평가",
+                          "32-습공기상태계산", "33-기후파일변환", "4-프로그램 정보"}));
     QCOMPARE(shell.window->windowTitle(), QString("Velmora"));
   }
 
@@ -365,7 +374,8 @@ class ShellTest : public QObject {
       QCOMPARE(shell.window->navigation()->pageOf(groups[g]), shell.window->page("frm1"));
     }
     const QString help = QString::fromStdString(shell.state.programDir()) + "/help/";
-    QCOMPARE(shell.window->navigation()->urlOf("사용법"), QUrl::fromLocalFile(help + "helpindex.htm"));
+    QCOMPARE(shell.window->navigation()->urlOf("사용법"),
+             QUrl::fromLocalFile(help + "helpindex.htm"));
     QCOMPARE(shell.window->navigation()->urlOf("인터넷 홈페이지"),
              QUrl::fromLocalFile(help + "homeindex.htm"));
   }
@@ -379,14 +389,15 @@ class ShellTest : public QObject {
     QVERIFY(nav->selectItem("도움말"));
     QCOMPARE(nav->shownPage(), shell.window->page("frm1"));
     QCOMPARE(subTitle->text(), QString("도움말"));
-    QCOMPARE(description->text(),
-             QString("▷ 사용법\n     - 프로그램 사용법 및 참고자료 제공\n\n▷ 인터넷 홈페이지\n"
-                     "     - 온라인 시뮬레이션 기능 제공\n     - 기후설계 지침별 자연형 설계기술 제공\n"
-                     "     - 국내외 친환경, 에너지절약형 건물소개\n"
-                     "     - 설계 도구(컴퓨터 프로그램) 제공\n"
-                     "     - 자료실(관련 문헌, 논문, 사이트, 기타) 제공\n"
-                     "     - 관리자와의 질의응답 게시판, 자유 게시판 제공\n\n▷ 프로그램 정보\n"
-                     "     - Velmora 프로그램 정보"));
+    QCOMPARE(
+        description->text(),
+        QString("▷ 사용법\n     - 프로그램 사용법 및 참고자료 제공\n\n▷ 인터넷 홈페이지\n"
+                "     - 온라인 시뮬레이션 기능 제공\n     - 기후설계 지침별 자연형 설계기술 제공\n"
+                "     - 국내외 친환경, 에너지절약형 건물소개\n"
+                "     - 설계 도구(컴퓨터 프로그램) 제공\n"
+                "     - 자료실(관련 문헌, 논문, 사이트, 기타) 제공\n"
+                "     - 관리자와의 질의응답 게시판, 자유 게시판 제공\n\n▷ 프로그램 정보\n"
+                "     - Velmora 프로그램 정보"));
     // A leaf shows its own page and leaves the group page as it was.
     QVERIFY(nav->selectItem("습공기 상태계산"));
     QCOMPARE(nav->shownPage(), shell.window->page("frm32"));
@@ -396,13 +407,14 @@ class ShellTest : public QObject {
   void groupDescriptionsAreExact_data() {
     QTest::addColumn<QString>("group");
     QTest::addColumn<QString>("text");
-    QTest::newRow("design") << "자연형 기후설계 자료"
-                            << "▷ 지역선택\n     - 가장 먼저 지역선택에서 대상 지역을 선택\n\n"
-                               "▷ 기후분석\n     - 건물생체기후도 작도\n"
-                               "     - 건물생체기후도 분석 결과 표시 및\n"
-                               "        대상 지역에 적합한 기후설계 지침 도출\n"
-                               "     - 기후데이터 추출 및 파일로 저장\n\n▷ 월별 기후표현\n"
-                               "     - 월별 건구온도, 상대습도, 일사량, 풍속, 풍향\n        그래프 작도";
+    QTest::newRow("design")
+        << "자연형 기후설계 자료"
+        << "▷ 지역선택\n     - 가장 먼저 지역선택에서 대상 지역을 선택\n\n"
+           "▷ 기후분석\n     - 건물생체기후도 작도\n"
+           "     - 건물생체기후도 분석 결과 표시 및\n"
+           "        대상 지역에 적합한 기후설계 지침 도출\n"
+           "     - 기후데이터 추출 및 파일로 저장\n\n▷ 월별 기후표현\n"
+           "     - 월별 건구온도, 상대습도, 일사량, 풍속, 풍향\n        그래프 작도";
     QTest::newRow("extra") << "추가기능"
                            << "▷ 태양궤적, 음영평가\n     - 수평사영 태양궤적도 작도\n"
                               "     - 차양, 인접건물 등의 음영각 정보입력\n"
@@ -414,7 +426,8 @@ class ShellTest : public QObject {
                               "        Velmora용 기후 파일로 변환\n"
                               "     - WYEC(혹은 TRY)형식의 기후데이터 파일만\n"
                               "        있으면 전 세계 어느 지역이라도 분석 가능";
-    QTest::newRow("a leaf is no group") << "지역선택" << "";
+    QTest::newRow("a leaf is no group") << "지역선택"
+                                        << "";
   }
   void groupDescriptionsAreExact() {
     QFETCH(QString, group);
@@ -515,19 +528,23 @@ class ShellTest : public QObject {
   }
 
   void versionComesFromTheProjectVersion() {
-    QCOMPARE(versionText(), QString("버전 %1.%2.%3").arg(VLM_VERSION_MAJOR).arg(VLM_VERSION_MINOR).arg(VLM_VERSION_PATCH));
+    QCOMPARE(versionText(), QString("버전 %1.%2.%3")
+                                .arg(VLM_VERSION_MAJOR)
+                                .arg(VLM_VERSION_MINOR)
+                                .arg(VLM_VERSION_PATCH));
     QVERIFY(versionText().startsWith("버전 "));
   }
 
   void systemInformationStartsTheFirstInstalledTool() {
     RecordingSink sink;
     QStringList started;
-    SystemInfoPlatform platform{
-        [](const QString& program) { return program == "hardinfo" ? "/usr/bin/hardinfo" : QString(); },
-        [&](const QString& path, const QStringList&) {
-          started << path;
-          return true;
-        }};
+    SystemInfoPlatform platform{[](const QString& program) {
+                                  return program == "hardinfo" ? "/usr/bin/hardinfo" : QString();
+                                },
+                                [&](const QString& path, const QStringList&) {
+                                  started << path;
+                                  return true;
+                                }};
     QCOMPARE(startSystemInfo(platform, sink), std::optional<QString>("/usr/bin/hardinfo"));
     QCOMPARE(started, QStringList{"/usr/bin/hardinfo"});
     QVERIFY(sink.empty());
@@ -560,10 +577,12 @@ class ShellTest : public QObject {
     QCOMPARE(frm43->findChild<QLabel*>("lbl43Title")->text(), QString("Velmora"));
     QCOMPARE(frm43->findChild<QLabel*>("lbl43Version")->text(), versionText());
     const QString description = frm43->findChild<QLabel*>("lbl43Description")->text();
-    QVERIFY(description.startsWith("자연형 기후설계 자료 및 방법과 여러 추가기능을 제공함으로써, "
-                                   "에너지 절약적이고 환경친화적인 건축설계 실현에 도움을 주고자 "
-                                   "하였습니다.\n\n"));
-    QVERIFY(description.endsWith("\n\n본 프로그램 관련 질문사항이 있으면 아래 연락처로 연락바랍니다."));
+    QVERIFY(
+        description.startsWith("자연형 기후설계 자료 및 방법과 여러 추가기능을 제공함으로써, "
+                               "에너지 절약적이고 환경친화적인 건축설계 실현에 도움을 주고자 "
+                               "하였습니다.\n\n"));
+    QVERIFY(
+        description.endsWith("\n\n본 프로그램 관련 질문사항이 있으면 아래 연락처로 연락바랍니다."));
     auto* button = frm43->findChild<QAbstractButton*>("cmdSysInfo");
     QCOMPARE(button->text(), QString("시스템 정보..."));
     QCOMPARE(button->toolTip(), QString("시스템 정보 표시"));
@@ -575,7 +594,8 @@ class ShellTest : public QObject {
     QTest::addColumn<int>("icon");
     QTest::addColumn<int>("buttons");
     QTest::newRow("error") << 0 << "에러" << int(QMessageBox::Critical) << int(QMessageBox::Ok);
-    QTest::newRow("information") << 1 << "Velmora" << int(QMessageBox::Information) << int(QMessageBox::Ok);
+    QTest::newRow("information") << 1 << "Velmora" << int(QMessageBox::Information)
+                                 << int(QMessageBox::Ok);
     QTest::newRow("question") << 2 << "Velmora" << int(QMessageBox::Question)
                               << int(QMessageBox::Yes | QMessageBox::No);
     QTest::newRow("ok or cancel") << 3 << "Velmora" << int(QMessageBox::Information)

@@ -7,7 +7,6 @@
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
-
 #include <memory>
 #include <optional>
 #include <string>
