@@ -1,42 +1,239 @@
 #include "gui/pages/frm12.h"
 
-#include <QFormLayout>
+#include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/analysis/bio_chart.h"
+#include "core/analysis/chart_drawing.h"
+#include "core/analysis/climate_plot.h"
+#include "core/analysis/climate_report.h"
+#include "core/analysis/psychro_grid.h"
+#include "core/analysis/zone_outlines.h"
 #include "core/climate/load_texts.h"
-#include "gui/pages/unfinished_notice.h"
+#include "gui/pages/chart_labels.h"
+#include "gui/pages/up_down.h"
+#include "render/picture_box.h"
 
 namespace vlm {
+namespace {
+
+constexpr const char* kSaveDialogTitle = "기후데이터 추출후 저장할 파일명";
+constexpr std::string_view kSaveDialogFilter = "모든 파일(*.*)|*.*";
+
+// Bits of the six drawing options.
+enum Option : std::size_t { kGrid, kData, kNeed, kGuide, kLabels, kAnalysis };
+
+template <std::size_t N>
+std::array<std::string, N> texts(const std::array<QLineEdit*, N>& fields) {
+  std::array<std::string, N> out;
+  for (std::size_t i = 0; i < N; ++i) out[i] = fields[i]->text().toStdString();
+  return out;
+}
+
+template <std::size_t N>
+std::array<bool, N> ticked(const std::array<QCheckBox*, N>& boxes) {
+  std::array<bool, N> out{};
+  for (std::size_t i = 0; i < N; ++i) out[i] = boxes[i]->isChecked();
+  return out;
+}
+
+template <std::size_t N>
+void fill(const std::array<QLineEdit*, N>& fields, const std::array<const char*, N>& values) {
+  for (std::size_t i = 0; i < N; ++i) fields[i]->setText(values[i]);
+}
+
+}  // namespace
 
 Frm12::Frm12(AppState& state, QWidget* parent)
-    : Page(state, "frm12", "1-기후분석", parent),
-      drawOption_(new QGroupBox("그림종류 선택(대상지역 : 없음)", this)),
-      regionLabel_(new QLabel(this)),
-      pathLabel_(new QLabel(this)) {
+    : Page(state, "frm12", "1-기후분석", parent), saveFile_(systemSaveFileDialog(true)) {
   // Printing keeps the bioclimatic chart in its picture's persistent image.
   setPrintFlag(&PrintFlags::BioChartPrinted);
-  drawOption_->setObjectName("fra12aDrawOption");
-  regionLabel_->setObjectName("lbl12c14");
-  pathLabel_->setObjectName("lbl12c15");
-  pathLabel_->setWordWrap(true);
-
-  auto* source = new QFormLayout;
-  source->addRow("대상지역 :", regionLabel_);
-  source->addRow("기후파일 :", pathLabel_);
-  auto* options = new QVBoxLayout(drawOption_);
-  options->addLayout(source);
-
+  tab_ = new QTabWidget(this);
+  tab_->setObjectName("tab12");
+  tab_->addTab(createChartTab(), "건물생체기후도");
+  tab_->addTab(createAnalysisTab(), "분석 결과 및 기후설계 지침별 순위");
+  tab_->addTab(createExtractTab(), "기후데이터 추출, 저장");
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(drawOption_);
-  layout->addWidget(unfinishedNotice(this), 1);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->addWidget(tab_);
+  formLoad();
+}
+
+void Frm12::formLoad() {
+  tab_->setCurrentIndex(0);
+  modes_[0]->setChecked(true);
+  selectPeriodMode(PeriodMode::Hourly);
+  fill(hourFields_, {"1", "1", "0", "12", "31", "23"});
+  fill(dayFields_, {"1", "1", "12", "31"});
+  fill(monthFields_, {"1", "12"});
+  ShowAxisLabels(0);
+  drawProgress_->setValue(0);
+  ShowAnalysis(0);
+  fill(extractFields_, {"1", "1", "0", "12", "31", "23"});
+  setProgressLabel("");
 }
 
 void Frm12::setRegion(const QString& name, const QString& path) {
   drawOption_->setTitle(QString::fromStdString(drawOptionCaption(name.toStdString())));
   regionLabel_->setText(name);
   pathLabel_->setText(path);
+}
+
+// Each mode enables its own fields and up-downs; what was typed stays.
+void Frm12::selectPeriodMode(PeriodMode mode) {
+  const auto enable = [](auto& fields, bool on) {
+    for (QLineEdit* f : fields) f->setEnabled(on);
+  };
+  enable(hourFields_, mode == PeriodMode::Hourly);
+  enable(dayFields_, mode == PeriodMode::Daily);
+  enable(monthFields_, mode == PeriodMode::Monthly);
+  for (std::size_t i = 0; i < upDowns_.size(); ++i) {
+    const PeriodMode kind = i < 6    ? PeriodMode::Hourly
+                            : i < 10 ? PeriodMode::Daily
+                                     : PeriodMode::Monthly;
+    upDowns_[i]->setEnabled(kind == mode);
+  }
+}
+
+PeriodMode Frm12::periodMode() const {
+  if (modes_[0]->isChecked()) return PeriodMode::Hourly;
+  if (modes_[1]->isChecked()) return PeriodMode::Daily;
+  return PeriodMode::Monthly;
+}
+
+PeriodFields Frm12::periodFields() const {
+  PeriodFields fields;
+  fields.hourly = texts(hourFields_);
+  fields.daily = texts(dayFields_);
+  fields.monthly = texts(monthFields_);
+  return fields;
+}
+
+void Frm12::clearChart() { clearPicture(*picture_, state().printFlags().BioChartPrinted); }
+
+void Frm12::cmd12aDraw_Click() {
+  clearChart();
+  guarded([this] {
+    if (SetPatm(0, state().psychro()) == -1) return;
+    picture_->editDrawing().setScale(
+        chart_.SetChartScale(static_cast<float>(picture_->width()) * kChartUnitsPerPixel,
+                             static_cast<float>(picture_->height()) * kChartUnitsPerPixel));
+    DrawChart();
+  });
+  // A drawing cut short by a failure is no longer under way.
+  drawProgress_->setValue(0);
+}
+
+void Frm12::DrawChart() {
+  const std::array<bool, 6> on = ticked(options_);
+  int sum = 0;
+  for (std::size_t i = 0; i < on.size(); ++i) sum += on[i] ? 1 << i : 0;
+  const PeriodMode mode = periodMode();
+  if (on[kData] || on[kAnalysis]) {
+    if (SetPeriod(state().climate().RegionName, mode, periodFields(), periodStart_, periodEnd_,
+                  sink()) == -1) {
+      ShowAxisLabels(0);
+      ShowAnalysis(0);
+      return;
+    }
+  }
+  drawProgress_->setValue(sum != 0 ? 1 : 0);
+  drawProgress_->repaint();
+
+  BioChart c{picture_->editDrawing(), chart_, state().psychro(), sink()};
+  if (on[kGrid]) DrawPsychroGrid(c);
+  if (on[kData]) PlotClimateData(c, state().climate(), mode, periodStart_, periodEnd_);
+  if (on[kNeed]) DrawNeedZones(c, ticked(needZones_));
+  if (on[kGuide]) DrawGuideZones(c, ticked(guideZones_));
+  if (on[kLabels]) ShowAxisLabels(1);
+  if (on[kAnalysis]) ShowAnalysis(1);
+  if (!on[kLabels]) ShowAxisLabels(0);
+  if (!on[kAnalysis]) ShowAnalysis(0);
+  drawProgress_->setValue(0);
+}
+
+void Frm12::cmd12aErase_Click() {
+  clearChart();
+  ShowAxisLabels(0);
+  ShowAnalysis(0);
+}
+
+void Frm12::ShowAxisLabels(int16_t mode) {
+  BioChart c{picture_->editDrawing(), chart_, state().psychro(), sink()};
+  const std::vector<AxisLabel> labels = vlm::ShowAxisLabels(c, mode);
+  if (mode == 1) {
+    chartLabels_->show(labels);
+  } else if (mode == 0) {
+    chartLabels_->hide();
+  }
+}
+
+void Frm12::ShowAnalysis(int16_t mode) {
+  if (mode == 0) {
+    showAnalysisTexts(AnalysisTexts{});
+  } else if (mode == 1) {
+    showAnalysisTexts(
+        vlm::ShowAnalysis(state().climate(), periodStart_, periodEnd_, chart_, sink()));
+  }
+}
+
+void Frm12::showAnalysisTexts(const AnalysisTexts& t) {
+  const auto set = [](QLabel* label, const std::string& text) {
+    label->setText(QString::fromStdString(text));
+  };
+  for (std::size_t i = 0; i < 3; ++i) set(summary_[i], t.summary[i]);
+  for (std::size_t i = 0; i < 3; ++i) set(errors_[i], t.errors[i]);
+  for (std::size_t i = 0; i < needRows_.size(); ++i) {
+    set(needRows_[i][0], t.need[i].hours);
+    set(needRows_[i][1], t.need[i].percent);
+    set(needRows_[i][2], t.need[i].rank);
+  }
+  for (std::size_t i = 0; i < guideRows_.size(); ++i) {
+    set(guideRows_[i][0], t.guide[i].hours);
+    set(guideRows_[i][1], t.guide[i].percent);
+    set(guideRows_[i][2], t.guide[i].rank);
+  }
+  // The label breaks lines at LF; the text joins its lines with CR LF.
+  QString best = QString::fromStdString(t.mostImportant);
+  best.remove('\r');
+  mostImportant_->setText(best);
+}
+
+void Frm12::setProgressLabel(const QString& text) {
+  extractProgress_->setFrameStyle(text.isEmpty() ? QFrame::NoFrame : QFrame::Box | QFrame::Plain);
+  extractProgress_->setText(text);
+}
+
+void Frm12::cmd12cSave_Click() {
+  std::optional<ReportPeriod> period;
+  const bool checked = guarded([&] {
+    period = CheckReportPeriod(regionLabel_->text().toStdString(), texts(extractFields_), sink());
+  });
+  if (!checked || !period) return;
+
+  // From the dialog on, a cancel or a failure ends the command without a box;
+  // the report is written whole or not at all, and the label is restored.
+  const std::optional<QString> path = saveFile_(
+      this, FileDialogRequest{kSaveDialogTitle, QString::fromStdString(state().programDir()),
+                              qtFileFilter(kSaveDialogFilter)});
+  if (!path) return;
+  setProgressLabel(*path + " 파일 저장중...");
+  extractProgress_->repaint();
+  try {
+    WriteClimateReport(path->toStdString(), state().climate(), *period, sink());
+  } catch (const std::exception&) {
+    setProgressLabel("");
+    return;
+  }
+  sink().show(ReportSavedMessage());
+  setProgressLabel("");
 }
 
 }  // namespace vlm

@@ -1,13 +1,34 @@
-// frm12, the climate-analysis page "1-기후분석". The region page writes the
-// loaded region into it through setRegion().
+// frm12, the climate-analysis page "1-기후분석" with its three tabs: the
+// building bioclimatic chart with its options and period, the analysis results
+// with the guideline ranking, and the extraction of a period to a report. The
+// region page writes the loaded region into it through setRegion().
 #pragma once
 
+#include <QString>
+#include <array>
+#include <cstdint>
+
+#include "core/analysis/analysis_summary.h"
+#include "core/analysis/period.h"
+#include "core/psychro/psychro_chart.h"
+#include "gui/file_dialogs.h"
 #include "gui/pages/page.h"
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
 
 namespace vlm {
+
+class ChartLabels;
+class LegendShape;
+class PictureBox;
+class UpDown;
 
 class Frm12 : public Page {
   Q_OBJECT
@@ -15,15 +36,77 @@ class Frm12 : public Page {
  public:
   Frm12(AppState& state, QWidget* parent);
 
+  // CommonDialog12c; tests replace it.
+  void setSaveFileDialog(FileDialog dialog) { saveFile_ = std::move(dialog); }
+
+  void cmd12aDraw_Click();
+  void cmd12aErase_Click();
+  void cmd12cSave_Click();
+
+  // The period of the last SetPeriod (1 … 8760).
+  [[nodiscard]] int16_t periodStart() const { return periodStart_; }
+  [[nodiscard]] int16_t periodEnd() const { return periodEnd_; }
+  [[nodiscard]] const PsychroChart& chart() const { return chart_; }
+
  public slots:
   // The region just loaded: the caption of fra12aDrawOption names it, lbl12c14
   // shows it and lbl12c15 shows the file it came from.
   void setRegion(const QString& name, const QString& path);
 
  private:
-  QGroupBox* drawOption_;
-  QLabel* regionLabel_;
-  QLabel* pathLabel_;
+  // Tab 0, the chart.
+  QWidget* createChartTab();
+  QGroupBox* createDrawOptionFrame();
+  QGroupBox* createNeedZoneFrame();
+  QGroupBox* createGuideZoneFrame();
+  QGroupBox* createTimeFrame();
+  // Tab 1, the analysis; tab 2, the extraction.
+  QWidget* createAnalysisTab();
+  QWidget* createExtractTab();
+
+  void formLoad();
+  void selectPeriodMode(PeriodMode mode);
+  [[nodiscard]] PeriodMode periodMode() const;
+  [[nodiscard]] PeriodFields periodFields() const;
+  void clearChart();
+  void DrawChart();
+  void ShowAxisLabels(int16_t mode);
+  void ShowAnalysis(int16_t mode);
+  void showAnalysisTexts(const AnalysisTexts& texts);
+  void setProgressLabel(const QString& text);
+
+  QTabWidget* tab_ = nullptr;
+  PictureBox* picture_ = nullptr;
+  ChartLabels* chartLabels_ = nullptr;
+  QGroupBox* drawOption_ = nullptr;
+  // The six option boxes in bit order: grid, data, need zones, guideline zones, labels, analysis.
+  std::array<QCheckBox*, 6> options_{};
+  std::array<QCheckBox*, 5> needZones_{};
+  std::array<QCheckBox*, 9> guideZones_{};
+  QProgressBar* drawProgress_ = nullptr;
+  std::array<QRadioButton*, 3> modes_{};  // hourly, daily, monthly
+  std::array<QLineEdit*, 6> hourFields_{};
+  std::array<QLineEdit*, 4> dayFields_{};
+  std::array<QLineEdit*, 2> monthFields_{};
+  std::array<UpDown*, 12> upDowns_{};  // hourly, daily, monthly in field order
+
+  // Tab 1.
+  std::array<QLabel*, 3> summary_{};
+  std::array<QLabel*, 3> errors_{};
+  std::array<std::array<QLabel*, 3>, 6> needRows_{};
+  std::array<std::array<QLabel*, 3>, 9> guideRows_{};
+  QLabel* mostImportant_ = nullptr;
+
+  // Tab 2.
+  QLabel* regionLabel_ = nullptr;
+  QLabel* pathLabel_ = nullptr;
+  std::array<QLineEdit*, 6> extractFields_{};
+  QLabel* extractProgress_ = nullptr;
+  FileDialog saveFile_;
+
+  PsychroChart chart_;
+  int16_t periodStart_ = 0;
+  int16_t periodEnd_ = 0;
 };
 
 }  // namespace vlm
