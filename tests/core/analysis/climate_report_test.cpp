@@ -142,7 +142,10 @@ TEST(ClimateReport, HourFieldsGoThroughTheirPatternsMissingValuesIncluded) {
 
 TEST(ClimateReport, PeriodLineShowsTheNumbersAsConvertedAndOnlyThePeriodsHours) {
   const auto climate = test::SyntheticYear("기타");
-  climate->OtherFilePath = "/home/kim/my year.cly";
+  // The load copies the pick into ClimateFilePath; a later pick that was not
+  // confirmed changes OtherFilePath only.
+  climate->ClimateFilePath = "/home/kim/my year.cly";
+  climate->OtherFilePath = "/home/kim/not loaded.cly";
   const ReportPeriod period = checked({"05", "1", "0", "5", "02", " 3"});
   EXPECT_EQ(period.start, 2881);
   EXPECT_EQ(period.end, 2881 + 24 + 3);
@@ -150,7 +153,7 @@ TEST(ClimateReport, PeriodLineShowsTheNumbersAsConvertedAndOnlyThePeriodsHours) 
   const auto lines = splitCrLf(fromCp949(ClimateReportBytes(*climate, period, sink)));
   ASSERT_EQ(lines.size(), 18u + 28u);
   EXPECT_EQ(lines[0], "(1) 대상지역 : 기타");
-  EXPECT_EQ(lines[1], "(2) 원본 기후파일 : /home/kim/my year.cly") << "the file picked, not the built-in one";
+  EXPECT_EQ(lines[1], "(2) 원본 기후파일 : /home/kim/my year.cly") << "the file that was read";
   EXPECT_EQ(lines[2], "(3) 대상기간 :  5월 1일 0시 ~  5월 2일 3시");
   EXPECT_EQ(lines[18].substr(0, 9), " 5, 1, 0,");
   EXPECT_EQ(lines.back().substr(0, 9), " 5, 2, 3,");
