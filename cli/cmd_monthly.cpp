@@ -75,7 +75,9 @@ void registerMonthly(CLI::App& app, Context& ctx) {
   CLI::App* command =
       app.add_subcommand("monthly", "월별 최대·평균·최소값 그래프를 그림 파일로 저장합니다");
   addClimateArguments(*command, args->climate);
-  command->add_option("--element", args->element, "대상요소: dbt 건구온도, rh 상대습도, rad 일사량, ws 풍속")
+  command
+      ->add_option("--element", args->element,
+                   "대상요소: dbt 건구온도, rh 상대습도, rad 일사량, ws 풍속")
       ->check(CLI::IsMember({"dbt", "rh", "rad", "ws"}));
   command->add_flag("--numbers", args->numbers, "그래프상에 데이터 숫자를 표시합니다");
   command->add_option("-o,--output", args->path, "그림 파일 (.png, .svg, .pdf)")
@@ -90,8 +92,7 @@ void registerMonthly(CLI::App& app, Context& ctx) {
                        : "그림 파일의 형식(png, svg, pdf)을 알 수 없습니다. (" + path + ")";
           },
           "FILE"));
-  command
-      ->add_option("--size", args->size, "그림 크기 WxH 픽셀")
+  command->add_option("--size", args->size, "그림 크기 WxH 픽셀")
       ->check(CLI::Validator(
           [](const std::string& text) {
             return parseImageSize(text) ? std::string() : "크기는 WxH 형식입니다 (예: 1200x900)";

@@ -37,11 +37,6 @@ std::optional<RosePeriod> periodOf(const RoseArgs& args) {
   return std::nullopt;
 }
 
-bool isText(const std::string& path) {
-  return path.size() >= 4 && (path.compare(path.size() - 4, 4, ".txt") == 0 ||
-                              path.compare(path.size() - 4, 4, ".TXT") == 0);
-}
-
 // A display list must not depend on the fonts of the machine that wrote it:
 // its labels are laid out with a fixed advance per character and line.
 TextExtent fixedExtent(const std::string& text, float pointSize, bool /*bold*/) {
@@ -63,7 +58,9 @@ TextExtent fixedExtent(const std::string& text, float pointSize, bool /*bold*/) 
 
 TextMeasure measureFor(const std::string& path) {
 #ifdef VLM_HAVE_RENDER
-  if (!isText(path)) {
+  const bool list = path.size() >= 4 && (path.compare(path.size() - 4, 4, ".txt") == 0 ||
+                                         path.compare(path.size() - 4, 4, ".TXT") == 0);
+  if (!list) {
     render::ensureGuiApplication();
     return [](const std::string& text, float pointSize, bool bold) {
       const QSizeF size = render::textExtent(text, pointSize, bold);
@@ -82,10 +79,10 @@ void runRose(Context& ctx, const RoseArgs& args) {
   // The picture is the image itself: one user unit is one pixel, so the labels
   // measured in pixels sit where the tab would put them.
   const ImageSize size = parseImageSize(args.file.size).value_or(ImageSize{});
-  WindRoseView view(RoseGeometry::ForPicture(static_cast<float>(size.width),
-                                             static_cast<float>(size.height)));
-  if (!view.draw(loaded->data.RegionName, periodOf(args), loaded->data.WindDirCount,
-                 args.numbers, ctx.sink)) {
+  WindRoseView view(
+      RoseGeometry::ForPicture(static_cast<float>(size.width), static_cast<float>(size.height)));
+  if (!view.draw(loaded->data.RegionName, periodOf(args), loaded->data.WindDirCount, args.numbers,
+                 ctx.sink)) {
     ctx.exitCode = kExitRefused;
     return;
   }

@@ -19,7 +19,6 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <QValueAxis>
-
 #include <algorithm>
 #include <array>
 #include <functional>
@@ -96,14 +95,14 @@ class ValueLabels final : public QGraphicsObject {
 
   void place() {
     if (chart_.plotArea().isEmpty()) return;
-    const qreal barPixels =
-        (chart_.mapToPosition(QPointF(1, 0), &series_).x() -
-         chart_.mapToPosition(QPointF(0, 0), &series_).x()) *
-        kBarWidth / static_cast<qreal>(kMonthlySeries);
+    const qreal barPixels = (chart_.mapToPosition(QPointF(1, 0), &series_).x() -
+                             chart_.mapToPosition(QPointF(0, 0), &series_).x()) *
+                            kBarWidth / static_cast<qreal>(kMonthlySeries);
     // One orientation for all labels: level when every text fits over its bar,
     // otherwise all turned to read upwards along the bars.
     qreal widest = 0;
-    for (const Label& label : labels_) widest = std::max(widest, label.item->boundingRect().width());
+    for (const Label& label : labels_)
+      widest = std::max(widest, label.item->boundingRect().width());
     const bool level = widest + kLabelGap <= barPixels;
     for (const Label& label : labels_) {
       const QPointF end = chart_.mapToPosition(QPointF(barCentre(label), label.value), &series_);
@@ -257,8 +256,7 @@ void saveMonthlyChart(const MonthlyChart& data, const std::string& path, int wid
     throw std::invalid_argument("그림의 크기가 올바르지 않습니다.");
   const std::string ext = lowerExtension(path);
   if (ext != "png" && ext != "svg" && ext != "pdf") {
-    throw std::invalid_argument("그림 파일의 형식(png, svg, pdf)을 알 수 없습니다. (" + path +
-                                ")");
+    throw std::invalid_argument("그림 파일의 형식(png, svg, pdf)을 알 수 없습니다. (" + path + ")");
   }
   QGraphicsScene scene;
   auto* chart = new QChart;
@@ -269,12 +267,11 @@ void saveMonthlyChart(const MonthlyChart& data, const std::string& path, int wid
   // The chart lays itself out on the next event-loop turn; settle it now.
   chart->layout()->activate();
   QCoreApplication::sendPostedEvents();
-  const QByteArray bytes =
-      renderBytes(ext, widthPx, heightPx, [&scene](QPainter& painter, const QRectF& page) {
-        scene.render(&painter, page, page);
-      });
-  writeFileAtomically(path, std::string_view(bytes.constData(),
-                                             static_cast<std::size_t>(bytes.size())));
+  const QByteArray bytes = renderBytes(
+      ext, widthPx, heightPx,
+      [&scene](QPainter& painter, const QRectF& page) { scene.render(&painter, page, page); });
+  writeFileAtomically(path,
+                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 void ensureWidgetsApplication() {

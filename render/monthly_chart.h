@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QStringList>
-
 #include <string>
 
 #include "core/graphs/monthly_chart.h"
@@ -28,8 +27,7 @@ void fillMonthlyChart(QChart& chart, const MonthlyChart& data);
 // by extension) through a temporary file renamed into place. Throws FileError
 // when the file cannot be written and std::invalid_argument for an unknown
 // extension. Needs a QApplication (see ensureWidgetsApplication).
-void saveMonthlyChart(const MonthlyChart& data, const std::string& path, int widthPx,
-                      int heightPx);
+void saveMonthlyChart(const MonthlyChart& data, const std::string& path, int widthPx, int heightPx);
 
 // Charts are graphics widgets: they need a QApplication, which this creates on
 // the offscreen platform when no application exists yet. Throws

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QSizeF>
-
 #include <string>
 
 namespace vlm::render {

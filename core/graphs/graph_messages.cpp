@@ -3,8 +3,9 @@
 namespace vlm {
 
 Message NoGraphRegionMessage() {
-  return errorMessage({"월별 기후표현을 위한 대상지역이 선택되지 않았습니다.", "",
-                       "[지역선택 메뉴에서 대상지역을 선택한 후 지역선택 확인 버튼을 클릭하세요.]"});
+  return errorMessage(
+      {"월별 기후표현을 위한 대상지역이 선택되지 않았습니다.", "",
+       "[지역선택 메뉴에서 대상지역을 선택한 후 지역선택 확인 버튼을 클릭하세요.]"});
 }
 
 Message NoGraphElementMessage() {
@@ -17,6 +18,8 @@ Message NoRosePeriodMessage() {
                        "[정보요약에서 대상기간을 선택하세요.]"});
 }
 
-Message RoseAllMissingMessage() { return errorMessage({"대상기간의 풍향 데이터가 모두 결측입니다."}); }
+Message RoseAllMissingMessage() {
+  return errorMessage({"대상기간의 풍향 데이터가 모두 결측입니다."});
+}
 
 }  // namespace vlm

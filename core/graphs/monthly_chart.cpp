@@ -51,7 +51,8 @@ MonthlyChart BuildMonthlyChart(const MonthStatTable& table, std::string_view reg
   chart.title = std::string(regionName) + std::string(text.titleText);
   chart.axisTitle = std::string(text.axisTitle);
   chart.numbers = numbers;
-  for (std::size_t c = 0; c < kMonthlyCategories; ++c) chart.categories[c] = table.rows[c + 1].label;
+  for (std::size_t c = 0; c < kMonthlyCategories; ++c)
+    chart.categories[c] = table.rows[c + 1].label;
   for (std::size_t s = 0; s < kMonthlySeries; ++s) {
     MonthlySeries& series = chart.series[s];
     series.name = MonthStatTable::kHeadings[s + 1];

@@ -73,8 +73,9 @@ struct MonthlyChart {
 // data's RegionName: a refused load renames RegionName while the tables still
 // hold the previously loaded region, and the chart must name the region whose
 // figures it shows.
-[[nodiscard]] std::optional<MonthlyChart> PrepareMonthlyChart(
-    std::string_view regionLabel, std::optional<MonthlyElement> element,
-    const ClimateData& climate, bool numbers, MessageSink& sink);
+[[nodiscard]] std::optional<MonthlyChart> PrepareMonthlyChart(std::string_view regionLabel,
+                                                              std::optional<MonthlyElement> element,
+                                                              const ClimateData& climate,
+                                                              bool numbers, MessageSink& sink);
 
 }  // namespace vlm

@@ -10,9 +10,9 @@ namespace {
 
 // Text before the count of direction labels 0 … 16 (label 0 is calm).
 constexpr std::array<const char*, kRoseDirectionLabels> kBefore = {
-    "   무풍\r\n(", " 북북동(", " 북동(", " 동북동(", " 동(", " 동남동(", " 남동(",
-    " 남남동(",     "남(",      "남남서(", "남서(",    "서남서(", "서(",    "서북서(",
-    "북서(",        "북북서(",  "북("};
+    "   무풍\r\n(", " 북북동(", " 북동(", " 동북동(", " 동(",  " 동남동(",
+    " 남동(",       " 남남동(", "남(",    "남남서(",  "남서(", "서남서(",
+    "서(",          "서북서(",  "북서(",  "북북서(",  "북("};
 
 // The labels from SSW round to N close with a space.
 const char* afterOf(std::size_t i) { return i >= 9 ? ") " : ")"; }

@@ -56,7 +56,7 @@ struct RoseLabelBox {
 [[nodiscard]] std::string MissingLabelCaption(const RoseCounts& counts);
 
 inline constexpr std::array<const char*, kRoseRings> kRoseRingCaptions = {"10", "20", "30", "40",
-                                                                         "50%"};
+                                                                          "50%"};
 inline constexpr const char* kRoseLegendCaption = "[라벨설명 : 풍향(시간수/비율%)]";
 
 }  // namespace vlm

@@ -7,13 +7,13 @@ namespace {
 
 const Color kTextColor = Color::palette(0);
 
-void addLabel(Drawing& drawing, const RoseLabel& label, const TextMeasure& measure,
-              float pointSize, bool bold) {
+void addLabel(Drawing& drawing, const RoseLabel& label, const TextMeasure& measure, float pointSize,
+              bool bold) {
   if (!label.visible || label.caption.empty()) return;
   const TextExtent extent = measure(label.caption, pointSize, bold);
   const RoseLabelBox box = PlaceRoseLabel(label.place, extent.w, extent.h);
-  drawing.text(TextItem{box.left, box.top, label.caption, kTextColor, pointSize, bold,
-                        HAlign::Left, VAlign::Top});
+  drawing.text(TextItem{box.left, box.top, label.caption, kTextColor, pointSize, bold, HAlign::Left,
+                        VAlign::Top});
 }
 
 }  // namespace
@@ -80,7 +80,8 @@ Drawing WindRoseView::withLabels(const TextMeasure& measure) const {
     addLabel(out, RoseLabel{title_, true, TitlePlace(geometry_)}, measure, kRoseTitlePointSize,
              true);
   }
-  for (const RoseLabel& label : directions_) addLabel(out, label, measure, kRoseLabelPointSize, false);
+  for (const RoseLabel& label : directions_)
+    addLabel(out, label, measure, kRoseLabelPointSize, false);
   for (const RoseLabel& label : rings_) addLabel(out, label, measure, kRoseLabelPointSize, false);
   addLabel(out, missing_, measure, kRoseLabelPointSize, false);
   addLabel(out, legend_, measure, kRoseLabelPointSize, false);

@@ -10,9 +10,9 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-constexpr std::array<int16_t, 18> kPeriodHours = {
-    0, 744, 672, 744, 720, 744, 720, 744, 744, 720, 744, 720, 744,  // months
-    2208, 2208, 2184, 2160, 8760};
+constexpr std::array<int16_t, 18> kPeriodHours = {0,    744,  672,  744,  720, 744, 720,
+                                                  744,  744,  720,  744,  720, 744,  // months
+                                                  2208, 2208, 2184, 2160, 8760};
 
 const Color kFrameColor = Color::rgb(255, 0, 0);
 // The picture's foreground colour.
@@ -122,7 +122,8 @@ Drawing RoseDrawing(const RoseGeometry& g, const RoseCounts& counts) {
   Drawing drawing(g.scale());
   drawing.setDash(DashStyle::Dot);
   drawing.setPenWidth(1);
-  for (int16_t i = 0; i <= kRoseRings; ++i) drawing.circle(g.cx, g.cy, g.ringRadius(i), kFrameColor);
+  for (int16_t i = 0; i <= kRoseRings; ++i)
+    drawing.circle(g.cx, g.cy, g.ringRadius(i), kFrameColor);
   for (int16_t k = 1; k <= kRoseDirections; ++k) {
     const RosePoint inner = g.along(k, g.r0);
     const RosePoint outer = g.along(k, g.R);

@@ -68,8 +68,7 @@ struct RosePeriod {
 // The items of the two lists, in list order.
 inline constexpr std::array<std::string_view, 12> kRoseMonthItems = {
     "1월", "2월", "3월", "4월", "5월", "6월", "7월", "8월", "9월", "10월", "11월", "12월"};
-inline constexpr std::array<std::string_view, 4> kRoseSeasonItems = {"봄", "여름", "가을",
-                                                                      "겨울"};
+inline constexpr std::array<std::string_view, 4> kRoseSeasonItems = {"봄", "여름", "가을", "겨울"};
 
 // Hours of a WindDirCount row (1 … 17): the calendar month's, 2208 for spring and
 // summer, 2184 for autumn, 2160 for winter, 8760 for the year.

@@ -141,8 +141,7 @@ std::optional<MonthlyElement> MonthlyTab::chosenElement() const {
 void MonthlyTab::cmd131Draw_Click() {
   guarded(state_.sink(), [this] {
     const auto chart = PrepareMonthlyChart(region_->text().toStdString(), chosenElement(),
-                                           state_.climate(), numbers_->isChecked(),
-                                           state_.sink());
+                                           state_.climate(), numbers_->isChecked(), state_.sink());
     if (!chart) return;
     render::fillMonthlyChart(*chart_->chart(), *chart);
     chart_->show();

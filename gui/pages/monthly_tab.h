@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QWidget>
-
 #include <array>
 #include <optional>
 

@@ -92,8 +92,7 @@ class GraphCommands : public ::testing::Test {
 
 TEST_F(GraphCommands, RoseListsTheTabsLabelsForTheChosenPeriod) {
   const std::string list = path("rose.txt");
-  ASSERT_EQ(run({"rose", climate_, "--region", "서울", "--month", "1", "--numbers", "-o", list}),
-            0)
+  ASSERT_EQ(run({"rose", climate_, "--region", "서울", "--month", "1", "--numbers", "-o", list}), 0)
       << err_.str();
   EXPECT_EQ(out_.str(), "");
   const std::string text = readFile(list);
@@ -118,16 +117,6 @@ TEST_F(GraphCommands, RoseWithoutNumbersShowsOnlyTheRingsAndTitle) {
   EXPECT_NE(text.find("\"50%\""), std::string::npos);
   EXPECT_EQ(text.find("결측시간수"), std::string::npos);
   EXPECT_EQ(text.find("북("), std::string::npos);
-}
-
-TEST_F(GraphCommands, WinterAddsDecemberToJanuaryAndFebruary) {
-  const std::string list = path("winter.txt");
-  ASSERT_EQ(run({"rose", climate_, "--season", "겨울", "--numbers", "-o", list}), 0) << err_.str();
-  const std::string text = readFile(list);
-  EXPECT_NE(text.find("\"[결측시간수/총시간수 : 672/2160]\""), std::string::npos);
-  EXPECT_NE(text.find("\"북(372/25.0) \""), std::string::npos);
-  EXPECT_NE(text.find("\"남(744/50.0)\""), std::string::npos);
-  EXPECT_NE(text.find("\"   무풍\r\n(372/25.0)\""), std::string::npos);
 }
 
 TEST_F(GraphCommands, RoseRefusalsAreTheTabsMessages) {
@@ -175,9 +164,9 @@ TEST_F(GraphCommands, MonthlyRefusesWithoutElementOrValidClimate) {
 #ifdef VLM_HAVE_RENDER
 TEST_F(GraphCommands, MonthlyChartIsWrittenAtTheAskedSizeAndReplacedOnlyWithYes) {
   const std::string png = path("dbt.png");
-  ASSERT_EQ(run({"monthly", climate_, "--element", "dbt", "--numbers", "--size", "640x480", "-o",
-                 png}),
-            0)
+  ASSERT_EQ(
+      run({"monthly", climate_, "--element", "dbt", "--numbers", "--size", "640x480", "-o", png}),
+      0)
       << err_.str();
   QImage image;
   ASSERT_TRUE(image.load(QString::fromStdString(png)));
@@ -218,8 +207,7 @@ TEST_F(GraphCommands, MonthlyChartAsVectorsCarriesItsTitle) {
 
 TEST_F(GraphCommands, RoseImageHasTheBarsInTheForeground) {
   const std::string png = path("rose.png");
-  ASSERT_EQ(run({"rose", climate_, "--month", "1", "--numbers", "--size", "600x500", "-o", png}),
-            0)
+  ASSERT_EQ(run({"rose", climate_, "--month", "1", "--numbers", "--size", "600x500", "-o", png}), 0)
       << err_.str();
   QImage image;
   ASSERT_TRUE(image.load(QString::fromStdString(png)));

@@ -206,8 +206,9 @@ class Frm13Test : public QObject {
     }
     QCOMPARE(p.find<QComboBox>("cbo132month")->toolTip(), periodTip);
     QCOMPARE(p.find<QComboBox>("cbo132season")->toolTip(), periodTip);
-    QCOMPARE(p.chartView()->toolTip(),
-             QString("복사:그래프 선택후 Ctrl-C, 붙여넣기:편집메뉴의 선택하여 붙여넣기에서 항목 선택"));
+    QCOMPARE(
+        p.chartView()->toolTip(),
+        QString("복사:그래프 선택후 Ctrl-C, 붙여넣기:편집메뉴의 선택하여 붙여넣기에서 항목 선택"));
     QCOMPARE(p.find<QGroupBox>("fra131")->title(), QString("정보요약"));
     QCOMPARE(p.find<QGroupBox>("fra132")->title(), QString("정보요약"));
     const Row labels[] = {
@@ -296,7 +297,8 @@ class Frm13Test : public QObject {
   void aMonthWithoutValidHourShowsNoBarAndNoLabel() {
     GraphPage p;
     p.load();
-    for (int h = 745; h <= 1416; ++h) p.state.climate().year[static_cast<std::size_t>(h)].DBT = kMissing;
+    for (int h = 745; h <= 1416; ++h)
+      p.state.climate().year[static_cast<std::size_t>(h)].DBT = kMissing;
     ComputeMonthStats(p.state.climate());
     p.find<QCheckBox>("chk131a")->setChecked(true);
     p.press("cmd131Draw");
@@ -438,7 +440,8 @@ class Frm13Test : public QObject {
 
   void seoulsRoseLabelsStayClearOfEachOtherAndOfTheCircle() {
     const std::string path = std::string(VLM_PROGRAM_DIR) + "/weather/seoul.cly";
-    if (!QFile::exists(QString::fromStdString(path))) QSKIP("seoul.cly is not in the program folder");
+    if (!QFile::exists(QString::fromStdString(path)))
+      QSKIP("seoul.cly is not in the program folder");
     GraphPage p;
     Psychrometrics psychro;
     const auto region = regionByStem("seoul");

@@ -1,12 +1,13 @@
 // The monthly chart's table-to-series conversion and the refusals of its draw
 // button.
+#include "core/graphs/monthly_chart.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "core/climate/climate_stats.h"
 #include "core/graphs/graph_messages.h"
-#include "core/graphs/monthly_chart.h"
 
 namespace vlm {
 namespace {
@@ -47,8 +48,8 @@ TEST(MonthlyChart, EachElementShowsItsOwnTableWithItsTitles) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.axis);
-    const MonthlyChart chart = BuildMonthlyChart(MonthlyTable(*data, c.element), "서울", c.element,
-                                                 false);
+    const MonthlyChart chart =
+        BuildMonthlyChart(MonthlyTable(*data, c.element), "서울", c.element, false);
     EXPECT_EQ(chart.title, c.title);
     EXPECT_EQ(chart.axisTitle, c.axis);
     EXPECT_EQ(chart.series[1].values[2], c.marchMean);

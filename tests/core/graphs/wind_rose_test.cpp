@@ -29,7 +29,8 @@ Pt spokePoint(int k, double d) {
 // The month row `row` of an otherwise empty table gets the given counts.
 WindDirTable tableWith(int16_t row, std::initializer_list<std::pair<int, int16_t>> cells) {
   WindDirTable table{};
-  for (const auto& [k, n] : cells) table[static_cast<std::size_t>(row)][static_cast<std::size_t>(k)] = n;
+  for (const auto& [k, n] : cells)
+    table[static_cast<std::size_t>(row)][static_cast<std::size_t>(k)] = n;
   return table;
 }
 
@@ -172,18 +173,34 @@ TEST(RoseBars, NoValidHourIsAFaultNotAnInfiniteBar) {
 }
 
 TEST(RoseLabels, CaptionsOfEveryDirection) {
-  const RoseCounts counts = RoseCounts::Of(
-      tableWith(7, {{1, 1}, {2, 2}, {3, 3}, {4, 72}, {5, 5}, {6, 6}, {7, 7}, {8, 8}, {9, 9},
-                    {10, 10}, {11, 11}, {12, 12}, {13, 13}, {14, 14}, {15, 15}, {16, 372},
-                    {17, 180}}),
-      RosePeriod::Month(7));
+  const RoseCounts counts = RoseCounts::Of(tableWith(7, {{1, 1},
+                                                         {2, 2},
+                                                         {3, 3},
+                                                         {4, 72},
+                                                         {5, 5},
+                                                         {6, 6},
+                                                         {7, 7},
+                                                         {8, 8},
+                                                         {9, 9},
+                                                         {10, 10},
+                                                         {11, 11},
+                                                         {12, 12},
+                                                         {13, 13},
+                                                         {14, 14},
+                                                         {15, 15},
+                                                         {16, 372},
+                                                         {17, 180}}),
+                                           RosePeriod::Month(7));
   const char* expected[] = {
-      "   무풍\r\n(180/24.2)", " 북북동(1/0.1)", " 북동(2/0.3)", " 동북동(3/0.4)", " 동(72/9.7)",
-      " 동남동(5/0.7)",       " 남동(6/0.8)",  " 남남동(7/0.9)", "남(8/1.1)",      "남남서(9/1.2) ",
-      "남서(10/1.3) ",        "서남서(11/1.5) ", "서(12/1.6) ", "서북서(13/1.7) ", "북서(14/1.9) ",
-      "북북서(15/2.0) ",      "북(372/50.0) ",
+      "   무풍\r\n(180/24.2)", " 북북동(1/0.1)",  " 북동(2/0.3)",
+      " 동북동(3/0.4)",        " 동(72/9.7)",     " 동남동(5/0.7)",
+      " 남동(6/0.8)",          " 남남동(7/0.9)",  "남(8/1.1)",
+      "남남서(9/1.2) ",        "남서(10/1.3) ",   "서남서(11/1.5) ",
+      "서(12/1.6) ",           "서북서(13/1.7) ", "북서(14/1.9) ",
+      "북북서(15/2.0) ",       "북(372/50.0) ",
   };
-  for (std::size_t i = 0; i < 17; ++i) EXPECT_EQ(DirectionLabelCaption(i, counts), expected[i]) << i;
+  for (std::size_t i = 0; i < 17; ++i)
+    EXPECT_EQ(DirectionLabelCaption(i, counts), expected[i]) << i;
   EXPECT_EQ(MissingLabelCaption(counts), "[결측시간수/총시간수 : 0/744]");
 }
 
@@ -209,14 +226,22 @@ TEST(RoseLabels, PlacesFollowTheSpokeEnds) {
   };
   auto at = [](int k) { return spokePoint(k, 200); };
   const Case cases[] = {
-      {1, at(1).x, at(1).y + h},        {2, at(2).x, at(2).y + h},
-      {3, at(3).x, at(3).y + h},        {4, at(4).x, at(4).y},
-      {5, at(5).x, at(5).y},            {6, at(6).x, at(6).y},
-      {7, at(7).x, at(7).y},            {8, at(8).x - w / 2, at(8).y - 0.4 * h},
-      {9, at(9).x - w, at(9).y},        {10, at(10).x - w, at(10).y},
-      {11, at(11).x - w, at(11).y},     {12, at(12).x - w, at(12).y + 0.5 * h},
-      {13, at(13).x - w, at(13).y + h}, {14, at(14).x - w, at(14).y + h},
-      {15, at(15).x - w, at(15).y + h}, {16, at(16).x - w / 2, at(16).y + 1.2 * h},
+      {1, at(1).x, at(1).y + h},
+      {2, at(2).x, at(2).y + h},
+      {3, at(3).x, at(3).y + h},
+      {4, at(4).x, at(4).y},
+      {5, at(5).x, at(5).y},
+      {6, at(6).x, at(6).y},
+      {7, at(7).x, at(7).y},
+      {8, at(8).x - w / 2, at(8).y - 0.4 * h},
+      {9, at(9).x - w, at(9).y},
+      {10, at(10).x - w, at(10).y},
+      {11, at(11).x - w, at(11).y},
+      {12, at(12).x - w, at(12).y + 0.5 * h},
+      {13, at(13).x - w, at(13).y + h},
+      {14, at(14).x - w, at(14).y + h},
+      {15, at(15).x - w, at(15).y + h},
+      {16, at(16).x - w / 2, at(16).y + 1.2 * h},
       {0, 300 - w / 2, 250 + h / 2},
   };
   for (const Case& c : cases) {
