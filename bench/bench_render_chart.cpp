@@ -21,8 +21,8 @@ vlm::Drawing seoulChart() {
   vlm::Psychrometrics psychro;
   vlm::SilentSink sink;
   const auto region = vlm::regionByStem("seoul");
-  if (!region || !vlm::LoadClimateYear(*data, vlm::builtInChoice(*region, VLM_PROGRAM_DIR),
-                                       psychro, sink)) {
+  if (!region ||
+      !vlm::LoadClimateYear(*data, vlm::builtInChoice(*region, VLM_PROGRAM_DIR), psychro, sink)) {
     std::abort();
   }
   vlm::ChartContent content;

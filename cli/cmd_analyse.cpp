@@ -46,7 +46,8 @@ ordered_json toJson(const AnalysisTexts& t) {
     out["errors"].push_back({{"caption", kErrorRowCaptions[i]}, {"hours", t.errors[i]}});
   }
   out["need"] = ordered_json::array();
-  for (std::size_t i = 0; i < kNeedZones.size(); ++i) out["need"].push_back(row(kNeedZones[i].name, t.need[i]));
+  for (std::size_t i = 0; i < kNeedZones.size(); ++i)
+    out["need"].push_back(row(kNeedZones[i].name, t.need[i]));
   out["need"].push_back(row(kNeedTotalCaption, t.need[5]));
   out["guide"] = ordered_json::array();
   for (std::size_t i = 0; i < kGuideZones.size(); ++i) {

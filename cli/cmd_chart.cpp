@@ -83,8 +83,8 @@ std::array<bool, std::tuple_size_v<Zones>> zoneList(const std::string& list, con
   while (from <= list.size()) {
     const std::size_t comma = std::min(list.find(',', from), list.size());
     const std::string key = list.substr(from, comma - from);
-    const auto found = std::find_if(zones.begin(), zones.end(),
-                                    [&key](const auto& z) { return z.key == key; });
+    const auto found =
+        std::find_if(zones.begin(), zones.end(), [&key](const auto& z) { return z.key == key; });
     if (found == zones.end()) {
       throw std::invalid_argument(std::string(option) + ": 알 수 없는 죤 이름입니다: " + key);
     }
@@ -155,8 +155,8 @@ void runChart(Context& ctx, const ChartArgs& args) {
 
 void registerChart(CLI::App& app, Context& ctx) {
   auto args = std::make_shared<ChartArgs>();
-  CLI::App* command =
-      app.add_subcommand("chart", "건물생체기후도를 그림 파일(png, svg, pdf, 목록 txt)로 저장합니다");
+  CLI::App* command = app.add_subcommand(
+      "chart", "건물생체기후도를 그림 파일(png, svg, pdf, 목록 txt)로 저장합니다");
   addClimateArguments(*command, args->climate);
   addPeriodOptions(*command, args->period);
   command->add_option("--mode", args->mode, "기후데이터 표시: hour 시간별, day 일별, month 월별")
@@ -167,8 +167,9 @@ void registerChart(CLI::App& app, Context& ctx) {
   command->add_flag("--no-labels", args->noLabels, "온습도값 라벨을 표시하지 않습니다");
   command->add_option("--need", args->need, "생체기후적 요구 죤: all, none, 또는 TH,TC,TCT,DH,HU")
       ->capture_default_str();
-  command->add_option("--guide", args->guide,
-                      "기후설계 지침 죤: all, none, 또는 RC,RI,PSG,RSG,PV,PEC,PRC,MC,MCD")
+  command
+      ->add_option("--guide", args->guide,
+                   "기후설계 지침 죤: all, none, 또는 RC,RI,PSG,RSG,PV,PEC,PRC,MC,MCD")
       ->capture_default_str();
   command->add_option("-o,--output", args->path, "그림 파일 (.png, .svg, .pdf, 또는 목록 .txt)")
       ->required();

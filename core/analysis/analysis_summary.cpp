@@ -62,8 +62,8 @@ Message NoZonedHourMessage() {
 }
 
 void SortDescending(int16_t n, std::span<float> values, std::span<int16_t> indices) {
-  const auto count = std::min<std::size_t>({static_cast<std::size_t>(std::max<int16_t>(n, 0)),
-                                            values.size(), indices.size()});
+  const auto count = std::min<std::size_t>(
+      {static_cast<std::size_t>(std::max<int16_t>(n, 0)), values.size(), indices.size()});
   for (std::size_t i = count; i-- > 1;) {
     for (std::size_t j = 1; j <= i; ++j) {
       if (values[j - 1] < values[j]) {

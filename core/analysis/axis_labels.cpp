@@ -34,8 +34,7 @@ constexpr std::array<MarkerSpan, 5> kMarkers{{{100.0f, 29.7f, 30.7f, "상대습�
 
 void dryBulbLabels(const BioChart& c, std::vector<AxisLabel>& out) {
   const PsychroChart& k = c.chart;
-  constexpr std::array<std::string_view, 8> kTexts{"-20", "-10", "0",  "10",
-                                                   "20",  "30",  "40", "50"};
+  constexpr std::array<std::string_view, 8> kTexts{"-20", "-10", "0", "10", "20", "30", "40", "50"};
   const float top = -k.MarginB / 4.0f;
   for (std::size_t i = 0; i < kTexts.size(); ++i) {
     const float t = k.DBTmin + 10.0f * static_cast<float>(i);
@@ -115,8 +114,8 @@ void AppendAxisLabelTexts(Drawing& drawing, const std::vector<AxisLabel>& labels
     const float lineHeight = kLabelLinePixels * kChartUnitsPerPixel;
     float y = label.y + lineHeight * static_cast<float>(chars.size() - 1) / 2.0f;
     for (const std::string& ch : chars) {
-      drawing.text(TextItem{label.x, y, ch, black, kLabelPointSize, false, HAlign::Center,
-                            VAlign::Middle});
+      drawing.text(
+          TextItem{label.x, y, ch, black, kLabelPointSize, false, HAlign::Center, VAlign::Middle});
       y -= lineHeight;
     }
   }

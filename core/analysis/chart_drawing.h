@@ -44,9 +44,8 @@ std::vector<AxisLabel> DrawChartContent(BioChart& c, const ChartContent& content
 // A complete chart for a picture of widthPx × heightPx screen pixels: the
 // pressure and scale set as before every drawing (standard pressure, 10 %
 // margins), the content drawn, and the labels written into the drawing as text.
-[[nodiscard]] Drawing BuildBioChart(Psychrometrics& psychro, PsychroChart& chart,
-                                    MessageSink& sink, const ChartContent& content,
-                                    const ClimateData& climate, const ChartPeriod& period,
-                                    float widthPx, float heightPx);
+[[nodiscard]] Drawing BuildBioChart(Psychrometrics& psychro, PsychroChart& chart, MessageSink& sink,
+                                    const ChartContent& content, const ClimateData& climate,
+                                    const ChartPeriod& period, float widthPx, float heightPx);
 
 }  // namespace vlm

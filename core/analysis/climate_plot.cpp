@@ -75,8 +75,8 @@ bool ChartableHour(const HourRecord& hour, const PsychroChart& chart) {
 
 Message UnchartableHourMessage(const PsychroChart& chart, const std::string& regionName,
                                int16_t month, int16_t day, int16_t hour) {
-  const std::string range = "건구온도 범위(" + ShortestText(chart.DBTmin) + "<=and<=" +
-                            ShortestText(chart.DBTmax) + "°C) 혹은 절대습도 범위(" +
+  const std::string range = "건구온도 범위(" + ShortestText(chart.DBTmin) +
+                            "<=and<=" + ShortestText(chart.DBTmax) + "°C) 혹은 절대습도 범위(" +
                             ShortestText(chart.AHmin) + "<=and<=" + ShortestText(chart.AHmax) +
                             "kg/kg')를";
   return infoMessage({"기후데이터 파일내 건구온도, 습구온도 혹은 기상대기압 데이터가 결측이거나,",

@@ -33,8 +33,8 @@ struct HourExtremes {
 // coolest: lowest dry-bulb, and of equal ones the smaller humidity. Reports
 // each unchartable hour met; nullopt when none is chartable.
 [[nodiscard]] std::optional<HourExtremes> FindExtremes(const BioChart& c,
-                                                       const ClimateData& climate,
-                                                       int16_t first, int16_t last);
+                                                       const ClimateData& climate, int16_t first,
+                                                       int16_t last);
 
 // Plots hours start … end of the year in the given mode with a thin pen. Each
 // unchartable hour gets its notice once and is left out; a day or a month

@@ -67,8 +67,9 @@ std::string LegendLine(const LegendRow& row) {
 }
 
 Message ReportNoRegionMessage() {
-  return errorMessage({"기후데이터 추출, 저장을 위한 대상지역이 선택되지 않았습니다.", "",
-                       "[지역선택 메뉴에서 대상지역을 선택한 후 지역선택 확인 버튼을 클릭하세요.]"});
+  return errorMessage(
+      {"기후데이터 추출, 저장을 위한 대상지역이 선택되지 않았습니다.", "",
+       "[지역선택 메뉴에서 대상지역을 선택한 후 지역선택 확인 버튼을 클릭하세요.]"});
 }
 
 Message ReportBlankPeriodMessage() {

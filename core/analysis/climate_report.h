@@ -54,8 +54,8 @@ struct LegendRow {
 [[nodiscard]] std::string ReportHourLine(const ClimateData& climate, int16_t h, MessageSink& sink);
 
 // The whole report in CP949 with CR LF after every line.
-[[nodiscard]] std::string ClimateReportBytes(const ClimateData& climate,
-                                             const ReportPeriod& period, MessageSink& sink);
+[[nodiscard]] std::string ClimateReportBytes(const ClimateData& climate, const ReportPeriod& period,
+                                             MessageSink& sink);
 
 // Writes the report through a temporary file that replaces `path` only when it
 // is complete, so a failure leaves no partial file. Throws FileError.

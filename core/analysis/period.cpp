@@ -51,8 +51,9 @@ int16_t PeriodFieldNumber(std::string_view text) {
 }
 
 Message NoRegionPeriodMessage() {
-  return errorMessage({kPeriodHead, "내용 표시를 위한 대상지역이 선택되지 않았습니다.", "",
-                       "[지역선택 메뉴에서 대상지역을 선택한 후 지역선택 확인 버튼을 클릭하세요.]"});
+  return errorMessage(
+      {kPeriodHead, "내용 표시를 위한 대상지역이 선택되지 않았습니다.", "",
+       "[지역선택 메뉴에서 대상지역을 선택한 후 지역선택 확인 버튼을 클릭하세요.]"});
 }
 
 Message BlankPeriodMessage(PeriodMode mode) {

@@ -209,8 +209,8 @@ void DrawZoneMCD(BioChart& c) {
 
 void DrawNeedZones(BioChart& c, const std::array<bool, 5>& ticked) {
   using Outline = void (*)(BioChart&);
-  static constexpr std::array<Outline, 5> kOutlines{DrawZoneTH, DrawZoneTC, DrawZoneTCT,
-                                                    DrawZoneDH, DrawZoneHU};
+  static constexpr std::array<Outline, 5> kOutlines{DrawZoneTH, DrawZoneTC, DrawZoneTCT, DrawZoneDH,
+                                                    DrawZoneHU};
   for (std::size_t i = 0; i < kOutlines.size(); ++i) {
     if (ticked[i]) kOutlines[i](c);
   }
@@ -218,9 +218,9 @@ void DrawNeedZones(BioChart& c, const std::array<bool, 5>& ticked) {
 
 void DrawGuideZones(BioChart& c, const std::array<bool, 9>& ticked) {
   using Outline = void (*)(BioChart&);
-  static constexpr std::array<Outline, 9> kOutlines{DrawZoneRC,  DrawZoneRI,  DrawZonePSG,
-                                                    DrawZoneRSG, DrawZonePV,  DrawZonePEC,
-                                                    DrawZonePRC, DrawZoneMC,  DrawZoneMCD};
+  static constexpr std::array<Outline, 9> kOutlines{DrawZoneRC,  DrawZoneRI, DrawZonePSG,
+                                                    DrawZoneRSG, DrawZonePV, DrawZonePEC,
+                                                    DrawZonePRC, DrawZoneMC, DrawZoneMCD};
   for (std::size_t i = 0; i < kOutlines.size(); ++i) {
     if (ticked[i]) kOutlines[i](c);
   }

@@ -5,7 +5,6 @@
 
 #include <QObject>
 #include <QString>
-
 #include <vector>
 
 #include "core/analysis/axis_labels.h"

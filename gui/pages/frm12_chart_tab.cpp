@@ -106,10 +106,12 @@ QGroupBox* Frm12::createDrawOptionFrame() {
   }
   auto* selectAll = button("cmd12aSelectAll", "모두선택", "그림종류 모두 선택", drawOption_);
   auto* deselectAll = button("cmd12aDeselectAll", "모두해제", "그림종류 모두 해제", drawOption_);
-  auto* draw = button("cmd12aDraw", "그리기",
-                      "건물생체기후도, 분석 결과 및 기후설계 지침별 순위 Tab 내용 표시", drawOption_);
-  auto* erase = button("cmd12aErase", "지우기",
-                       "건물생체기후도, 분석 결과 및 기후설계 지침별 순위 Tab 내용 지우기", drawOption_);
+  auto* draw =
+      button("cmd12aDraw", "그리기",
+             "건물생체기후도, 분석 결과 및 기후설계 지침별 순위 Tab 내용 표시", drawOption_);
+  auto* erase =
+      button("cmd12aErase", "지우기",
+             "건물생체기후도, 분석 결과 및 기후설계 지침별 순위 Tab 내용 지우기", drawOption_);
   layout->addLayout(buttonRow(selectAll, deselectAll));
   layout->addLayout(buttonRow(draw, erase));
   drawProgress_ = new QProgressBar(drawOption_);

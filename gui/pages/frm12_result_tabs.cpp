@@ -57,7 +57,8 @@ QWidget* Frm12::createAnalysisTab() {
   summaryFrame->setObjectName("fra12b1");
   auto* summaryGrid = new QGridLayout(summaryFrame);
   static constexpr std::array<const char*, 3> kSummaryNames{"lbl12b11", "lbl12b12", "lbl12b13"};
-  static constexpr std::array<const char*, 3> kSummaryTexts{"대상지역 :", "기후파일 :", "대상기간 :"};
+  static constexpr std::array<const char*, 3> kSummaryTexts{
+      "대상지역 :", "기후파일 :", "대상기간 :"};
   for (std::size_t i = 0; i < 3; ++i) {
     summaryGrid->addWidget(caption(kSummaryNames[i], kSummaryTexts[i], summaryFrame),
                            static_cast<int>(i), 0);
@@ -98,8 +99,9 @@ QWidget* Frm12::createAnalysisTab() {
   auto* guideGrid = new QGridLayout(guideFrame);
   headings(guideGrid, guideFrame, {"lbl12b4t1", "lbl12b4t2", "lbl12b4t3", "lbl12b4t4"}, 4);
   for (std::size_t i = 0; i < kGuideZones.size(); ++i) {
-    guideGrid->addWidget(caption(QString("lbl12b4%1").arg(i), qs(kGuideZones[i].caption), guideFrame),
-                         static_cast<int>(i) + 1, 0);
+    guideGrid->addWidget(
+        caption(QString("lbl12b4%1").arg(i), qs(kGuideZones[i].caption), guideFrame),
+        static_cast<int>(i) + 1, 0);
     static constexpr std::array<const char*, 3> kColumns{"a", "b", "c"};
     for (std::size_t c = 0; c < 3; ++c) {
       guideRows_[i][c] = value(QString("lbl12b4%1_%2").arg(kColumns[c]).arg(i), guideFrame);

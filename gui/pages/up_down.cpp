@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 namespace vlm {

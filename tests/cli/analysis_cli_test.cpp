@@ -50,11 +50,16 @@ TEST_F(AnalysisCommands, AnalyseGivesTheTabsTextsForAWholeYear) {
   EXPECT_EQ(j["tally"]["7"], 8760);
   EXPECT_EQ(j["tally"]["-4"], 0);
   EXPECT_EQ(j["tally"].size(), 22u);
-  EXPECT_EQ(j["summary"][1], (json{{"caption", "기후파일 :"}, {"value", "기후데이터 추출, 저장 tab 참조"}}));
+  EXPECT_EQ(j["summary"][1],
+            (json{{"caption", "기후파일 :"}, {"value", "기후데이터 추출, 저장 tab 참조"}}));
   EXPECT_EQ(j["errors"][2], (json{{"caption", "계"}, {"hours", "0"}}));
-  EXPECT_EQ(j["need"][2], (json{{"caption", "쾌적(그늘 필요)"}, {"hours", "8760"}, {"percent", "100.00"}, {"rank", "1"}}));
+  EXPECT_EQ(j["need"][2], (json{{"caption", "쾌적(그늘 필요)"},
+                                {"hours", "8760"},
+                                {"percent", "100.00"},
+                                {"rank", "1"}}));
   EXPECT_EQ(j["need"][0]["rank"], "2");
-  EXPECT_EQ(j["need"][5], (json{{"caption", "계"}, {"hours", "8760"}, {"percent", "100.00"}, {"rank", "-"}}));
+  EXPECT_EQ(j["need"][5],
+            (json{{"caption", "계"}, {"hours", "8760"}, {"percent", "100.00"}, {"rank", "-"}}));
   EXPECT_EQ(j["guide"][3]["caption"], "태양열차단\n(Restrict Solar Gain)");
   EXPECT_EQ(j["guide"][3]["percent"], "100.00");
   EXPECT_EQ(j["guide"][0]["rank"], "2");
@@ -81,10 +86,11 @@ TEST_F(AnalysisCommands, AnalyseRefusesAPeriodWithoutAZonedHour) {
 
 TEST_F(AnalysisCommands, PeriodsAreCheckedAsTheScreenChecksThem) {
   EXPECT_EQ(run({"analyse", "서울", "--from", "12/31/23", "--to", "1/1/0"}), 1);
-  EXPECT_EQ(err_.str(),
-            "[에러]\n건물생체기후도상에 기후데이터 표시, 혹은 분석 결과 및 기후설계 지침별 순위 Tab\n"
-            "내용 표시를 위한 대상기간이 유효하지 않습니다.\n\n시작 시간이 끝 시간보다 늦습니다.\n"
-            "[대상기간을 정확히 입력한 후 다시 시도하시기 바랍니다.]\n");
+  EXPECT_EQ(
+      err_.str(),
+      "[에러]\n건물생체기후도상에 기후데이터 표시, 혹은 분석 결과 및 기후설계 지침별 순위 Tab\n"
+      "내용 표시를 위한 대상기간이 유효하지 않습니다.\n\n시작 시간이 끝 시간보다 늦습니다.\n"
+      "[대상기간을 정확히 입력한 후 다시 시도하시기 바랍니다.]\n");
   EXPECT_EQ(run({"analyse", "서울", "--to", "2/29/0"}), 1);
   EXPECT_EQ(err_.str(), "[에러]\n일이 유효하지 않습니다.\n[2월, 1 <= 일 <= 28 위반]\n");
   EXPECT_EQ(run({"analyse", "서울", "--to", "2/20"}), 1) << "a missing hour is a blank field";
@@ -101,7 +107,8 @@ TEST_F(AnalysisCommands, ExtractWritesTheReportAndKeepsAnExistingFileWithoutYes)
   const std::string text = fromCp949(readBytes("seoul.txt"));
   EXPECT_EQ(count(text, "\r\n"), 18u + 8760u);
   EXPECT_EQ(text.substr(0, text.find("\r\n")), "(1) 대상지역 : 서울");
-  EXPECT_NE(text.find("(2) 원본 기후파일 : " + path("weather/seoul.cly") + "\r\n"), std::string::npos);
+  EXPECT_NE(text.find("(2) 원본 기후파일 : " + path("weather/seoul.cly") + "\r\n"),
+            std::string::npos);
   EXPECT_NE(text.find("\r\n 1, 1, 0,20.0,15.0,101.325,225,2.5,5,52.3,"), std::string::npos);
 
   EXPECT_EQ(run({"extract", "서울", "--from", "3/1/0", "--to", "3/1/0", "-o", report}), 1);
@@ -121,13 +128,15 @@ TEST_F(AnalysisCommands, ExtractOfAUserFileNamesThatFileAndRefusesABadPeriod) {
   const std::string file = writeYear("mine.cly", plainYear());
   ASSERT_EQ(run({"extract", file, "--from", "05/1/0", "--to", "5/1/1", "-o", path("r.txt")}), 0);
   const std::string text = fromCp949(readBytes("r.txt"));
-  EXPECT_NE(text.find("(1) 대상지역 : 기타\r\n(2) 원본 기후파일 : " + file + "\r\n"
+  EXPECT_NE(text.find("(1) 대상지역 : 기타\r\n(2) 원본 기후파일 : " + file +
+                      "\r\n"
                       "(3) 대상기간 :  5월 1일 0시 ~  5월 1일 1시\r\n"),
             std::string::npos);
   EXPECT_EQ(run({"extract", file, "--from", "5/1/1", "--to", "5/1/0", "-o", path("s.txt")}), 1);
-  EXPECT_EQ(err_.str(), "[에러]\n기후데이터 추출, 저장을 위한 대상기간이 유효하지 않습니다.\n"
-                        "시작 시간이 끝 시간보다 늦습니다.\n\n"
-                        "[대상기간을 정확히 입력한 후 다시 시도하시기 바랍니다.]\n");
+  EXPECT_EQ(err_.str(),
+            "[에러]\n기후데이터 추출, 저장을 위한 대상기간이 유효하지 않습니다.\n"
+            "시작 시간이 끝 시간보다 늦습니다.\n\n"
+            "[대상기간을 정확히 입력한 후 다시 시도하시기 바랍니다.]\n");
   EXPECT_FALSE(fs::exists(path("s.txt")));
 }
 
@@ -140,10 +149,10 @@ TEST_F(AnalysisCommands, ChartDisplayListFollowsTheOptions) {
   EXPECT_NE(all.find(" w2 "), std::string::npos);
   EXPECT_NE(all.find("\"상대습도 100%\""), std::string::npos);
 
-  ASSERT_EQ(run({"chart", "서울", "--mode", "month", "--from", "3/15/0", "--to", "4/20/23",
-                 "--no-grid", "--no-labels", "--need", "TH,HU", "-o", path("m.txt"), "--size",
-                 "600x450"}),
-            0)
+  ASSERT_EQ(
+      run({"chart", "서울", "--mode", "month", "--from", "3/15/0", "--to", "4/20/23", "--no-grid",
+           "--no-labels", "--need", "TH,HU", "-o", path("m.txt"), "--size", "600x450"}),
+      0)
       << err_.str();
   const std::string month = readBytes("m.txt");
   EXPECT_EQ(count(month, "\ncircle "), 4u) << "March and April, whole";

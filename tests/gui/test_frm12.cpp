@@ -13,7 +13,6 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <memory>
 #include <optional>
 
@@ -34,8 +33,8 @@ namespace {
 const char* const kOptions[] = {"chk12aPsychro", "chk12aDataPlot", "chk12aBioNeed",
                                 "chk12aClima",   "chk12aLabel",    "chk12aResult"};
 const char* const kNeed[] = {"chk12aTH", "chk12aTC", "chk12aTCT", "chk12aDH", "chk12aHU"};
-const char* const kGuide[] = {"chk12aRC",  "chk12aRI", "chk12aPSG", "chk12aRSG", "chk12aPV",
-                              "chk12aPEC", "chk12aPRC", "chk12aMC", "chk12aMCD"};
+const char* const kGuide[] = {"chk12aRC",  "chk12aRI",  "chk12aPSG", "chk12aRSG", "chk12aPV",
+                              "chk12aPEC", "chk12aPRC", "chk12aMC",  "chk12aMCD"};
 
 struct AnalysisPage {
   AnalysisPage() : state(dir.path().toStdString(), sink), page(state, nullptr) {
@@ -96,7 +95,8 @@ class Frm12Test : public QObject {
     QCOMPARE(tab->tabText(0), QString("건물생체기후도"));
     QCOMPARE(tab->tabText(1), QString("분석 결과 및 기후설계 지침별 순위"));
     QCOMPARE(tab->tabText(2), QString("기후데이터 추출, 저장"));
-    QCOMPARE(p.find<QGroupBox>("fra12aDrawOption")->title(), QString("그림종류 선택(대상지역 : 없음)"));
+    QCOMPARE(p.find<QGroupBox>("fra12aDrawOption")->title(),
+             QString("그림종류 선택(대상지역 : 없음)"));
     for (const char* name : kOptions) QVERIFY2(!p.find<QCheckBox>(name)->isChecked(), name);
     for (const char* name : kNeed) QVERIFY2(!p.find<QCheckBox>(name)->isChecked(), name);
     for (const char* name : kGuide) QVERIFY2(!p.find<QCheckBox>(name)->isChecked(), name);
@@ -105,13 +105,14 @@ class Frm12Test : public QObject {
     QVERIFY(hour->font().bold());
     QVERIFY(!p.find<QRadioButton>("opt12aDay")->font().bold());
     const std::pair<const char*, const char*> fields[] = {
-        {"txt12aHourMonth1", "1"}, {"txt12aHourDay1", "1"}, {"txt12aHourHour1", "0"},
-        {"txt12aHourMonth2", "12"}, {"txt12aHourDay2", "31"}, {"txt12aHourHour2", "23"},
-        {"txt12aDayMonth1", "1"},  {"txt12aDayDay1", "1"},  {"txt12aDayMonth2", "12"},
-        {"txt12aDayDay2", "31"},   {"txt12aMonthMonth1", "1"}, {"txt12aMonthMonth2", "12"},
-        {"txt12c11", "1"}, {"txt12c12", "1"}, {"txt12c13", "0"},
-        {"txt12c14", "12"}, {"txt12c15", "31"}, {"txt12c16", "23"}};
-    for (const auto& [name, value] : fields) QCOMPARE(p.find<QLineEdit>(name)->text(), QString(value));
+        {"txt12aHourMonth1", "1"},  {"txt12aHourDay1", "1"},    {"txt12aHourHour1", "0"},
+        {"txt12aHourMonth2", "12"}, {"txt12aHourDay2", "31"},   {"txt12aHourHour2", "23"},
+        {"txt12aDayMonth1", "1"},   {"txt12aDayDay1", "1"},     {"txt12aDayMonth2", "12"},
+        {"txt12aDayDay2", "31"},    {"txt12aMonthMonth1", "1"}, {"txt12aMonthMonth2", "12"},
+        {"txt12c11", "1"},          {"txt12c12", "1"},          {"txt12c13", "0"},
+        {"txt12c14", "12"},         {"txt12c15", "31"},         {"txt12c16", "23"}};
+    for (const auto& [name, value] : fields)
+      QCOMPARE(p.find<QLineEdit>(name)->text(), QString(value));
     QVERIFY(p.find<QLineEdit>("txt12aHourDay2")->isEnabled());
     QVERIFY(!p.find<QLineEdit>("txt12aDayDay1")->isEnabled());
     QVERIFY(!p.find<UpDown>("ud12aMonthMonth2")->isEnabled());
@@ -134,7 +135,8 @@ class Frm12Test : public QObject {
         {"cmd12aSelectAll", "모두선택", "그림종류 모두 선택"},
         {"cmd12aDeselectAll", "모두해제", "그림종류 모두 해제"},
         {"cmd12aDraw", "그리기", "건물생체기후도, 분석 결과 및 기후설계 지침별 순위 Tab 내용 표시"},
-        {"cmd12aErase", "지우기", "건물생체기후도, 분석 결과 및 기후설계 지침별 순위 Tab 내용 지우기"},
+        {"cmd12aErase", "지우기",
+         "건물생체기후도, 분석 결과 및 기후설계 지침별 순위 Tab 내용 지우기"},
         {"cmd12a1SA", "모두선택", "생체기후적 요구 죤 모두 선택"},
         {"cmd12a1DSA", "모두해제", "생체기후적 요구 죤 모두 해제"},
         {"cmd12a2SA", "모두선택", "기후설계 지침 죤 모두 선택"},
@@ -146,19 +148,25 @@ class Frm12Test : public QObject {
       QCOMPARE(p.find<QAbstractButton>(b.name)->toolTip(), QString(b.tip));
     }
     const char* const optionCaptions[] = {
-        "습공기선도 표시", "기후데이터 표시(지역, 기간 필요)", "생체기후적 요구 죤 표시",
-        "기후설계 지침 죤 표시", "온습도값 라벨 표시",
+        "습공기선도 표시",
+        "기후데이터 표시(지역, 기간 필요)",
+        "생체기후적 요구 죤 표시",
+        "기후설계 지침 죤 표시",
+        "온습도값 라벨 표시",
         "분석 결과 및 기후설계 지침별 순위\nTab 내용 표시(지역, 기간 필요)"};
-    for (int i = 0; i < 6; ++i) QCOMPARE(p.find<QCheckBox>(kOptions[i])->text(), QString(optionCaptions[i]));
+    for (int i = 0; i < 6; ++i)
+      QCOMPARE(p.find<QCheckBox>(kOptions[i])->text(), QString(optionCaptions[i]));
     QCOMPARE(p.find<QCheckBox>("chk12aTCT")->text(), QString("쾌적(그늘 필요)"));
     QCOMPARE(p.find<QCheckBox>("chk12aMCD")->text(),
              QString("기계냉방, 제습\n(Mechanical Cooling\nand Dehumidification)"));
     QCOMPARE(p.find<QRadioButton>("opt12aDay")->toolTip(),
              QString("일별 데이터를 표시하고, 동일기간의 시간별 데이터를 분석합니다."));
-    QCOMPARE(p.find<QRadioButton>("opt12aHour")->toolTip(), QString("시간별 데이터를 표시하고, 분석합니다."));
+    QCOMPARE(p.find<QRadioButton>("opt12aHour")->toolTip(),
+             QString("시간별 데이터를 표시하고, 분석합니다."));
     QCOMPARE(p.find<QGroupBox>("fra12aTime")->title(),
              QString("기후데이터 표시 및 분석 대상기간 설정, 월별 색구분 범례"));
-    QCOMPARE(p.find<QGroupBox>("fra12b4")->title(), QString("기후설계 지침 죤 분석 결과 및 지침별 우선 순위"));
+    QCOMPARE(p.find<QGroupBox>("fra12b4")->title(),
+             QString("기후설계 지침 죤 분석 결과 및 지침별 우선 순위"));
     QCOMPARE(p.text("lbl12b41"), QString("침기차단\n(Restrict Infiltration)"));
     QCOMPARE(p.text("lbl12b310"), QString("계"));
     QCOMPARE(p.text("lbl12b21"), QString("구    분"));
@@ -239,10 +247,11 @@ class Frm12Test : public QObject {
     p.tick("chk12aDataPlot");
     p.draw();
     QCOMPARE(p.sink.size(), std::size_t{1});
-    QCOMPARE(QString::fromStdString(p.sink.last().text()),
-             QString("건물생체기후도상에 기후데이터 표시, 혹은 분석 결과 및 기후설계 지침별 순위 Tab\r\n"
-                     "내용 표시를 위한 대상지역이 선택되지 않았습니다.\r\n\r\n"
-                     "[지역선택 메뉴에서 대상지역을 선택한 후 지역선택 확인 버튼을 클릭하세요.]"));
+    QCOMPARE(
+        QString::fromStdString(p.sink.last().text()),
+        QString("건물생체기후도상에 기후데이터 표시, 혹은 분석 결과 및 기후설계 지침별 순위 Tab\r\n"
+                "내용 표시를 위한 대상지역이 선택되지 않았습니다.\r\n\r\n"
+                "[지역선택 메뉴에서 대상지역을 선택한 후 지역선택 확인 버튼을 클릭하세요.]"));
     QVERIFY(p.picture()->blank());
     QCOMPARE(p.find<QProgressBar>("prog12aDraw")->value(), 0);
   }
@@ -292,11 +301,11 @@ class Frm12Test : public QObject {
     QCOMPARE(p.text("lbl12b3c_5"), QString("-"));
     const auto guide = [&](int i) { return number(p.text(QString("lbl12b4a_%1").arg(i))); };
     const int heating = number(p.text("lbl12b3a_0"));
-    QCOMPARE(guide(2), heating);                 // 태양열획득: the heating hours
-    QCOMPARE(guide(3), total - heating);         // 태양열차단: every hour not heated
+    QCOMPARE(guide(2), heating);          // 태양열획득: the heating hours
+    QCOMPARE(guide(3), total - heating);  // 태양열차단: every hour not heated
     QVERIFY(guide(0) >= heating && guide(0) <= heating + number(p.text("lbl12b3a_1")));
     QVERIFY(guide(1) >= heating && guide(1) <= guide(0));  // 침기차단 within 단열
-    QVERIFY(guide(7) + guide(8) <= guide(0) - heating);     // mechanical cooling within 단열
+    QVERIFY(guide(7) + guide(8) <= guide(0) - heating);    // mechanical cooling within 단열
     // The ranks follow the hours.
     int best = 0;
     for (int i = 0; i < 9; ++i) best = std::max(best, guide(i));
@@ -308,7 +317,8 @@ class Frm12Test : public QObject {
     QVERIFY(p.find<QLabel>("lbl12aRH100")->isVisible());
     QCOMPARE(p.find<QLabel>("lbl12aRH100")->text(), QString("상대습도 100%"));
     std::size_t circles = 0;
-    for (const auto& item : p.picture()->drawing().items()) circles += std::holds_alternative<CircleItem>(item);
+    for (const auto& item : p.picture()->drawing().items())
+      circles += std::holds_alternative<CircleItem>(item);
     QCOMPARE(circles, std::size_t(8760 - missing - outside));
     QCOMPARE(p.find<QProgressBar>("prog12aDraw")->value(), 0);
   }
@@ -361,7 +371,8 @@ class Frm12Test : public QObject {
     const auto relative = [&](const char* name) {
       const QLabel* l = p.find<QLabel>(name);
       const QRect g = l->geometry();
-      return QPointF((g.center().x()) / double(p.picture()->width()), g.top() / double(p.picture()->height()));
+      return QPointF((g.center().x()) / double(p.picture()->width()),
+                     g.top() / double(p.picture()->height()));
     };
     // −20 °C sits at the left edge of the plot area, 10 % in.
     QVERIFY(std::abs(relative("lbl12aDBT_20").x() - 0.1) < 0.01);
@@ -391,7 +402,8 @@ class Frm12Test : public QObject {
     p.loadSeoul();
     p.find<QLineEdit>("txt12c13")->setText("");
     p.find<QAbstractButton>("cmd12cSave")->click();
-    QCOMPARE(p.sink.last().lines.at(0), std::string("기후데이터 추출, 저장을 위한 대상기간에 공란이 있습니다."));
+    QCOMPARE(p.sink.last().lines.at(0),
+             std::string("기후데이터 추출, 저장을 위한 대상기간에 공란이 있습니다."));
     p.find<QLineEdit>("txt12c13")->setText("zz");
     p.find<QAbstractButton>("cmd12cSave")->click();
     QCOMPARE(p.sink.last().title, std::string("에러"));

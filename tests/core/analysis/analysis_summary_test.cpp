@@ -1,8 +1,9 @@
 // The analysis tab: counts per zone, the two tables with their shares, the
 // shared ranks, the most important guideline and the empty-period refusal.
+#include "core/analysis/analysis_summary.h"
+
 #include <gtest/gtest.h>
 
-#include "core/analysis/analysis_summary.h"
 #include "core/analysis/zone.h"
 #include "core/psychro/psychro_chart.h"
 #include "synthetic_year.h"
@@ -37,13 +38,11 @@ TEST(ShowAnalysis, AFullYearOfValidHoursIsAllAccountedFor) {
   for (std::size_t i = 0; i < 5; ++i) needHours += std::stof(t.need[i].hours);
   EXPECT_EQ(needHours, 8760.0f);
   // The guideline zones overlap: heating hours count for three of them.
-  EXPECT_EQ(t.guide[0].hours, std::to_string(std::stoi(t.need[0].hours) +
-                                              static_cast<int>(t.tally[TallySlot(9)] +
-                                                               t.tally[TallySlot(10)] +
-                                                               t.tally[TallySlot(11)] +
-                                                               t.tally[TallySlot(15)] +
-                                                               t.tally[TallySlot(16)] +
-                                                               t.tally[TallySlot(17)])));
+  EXPECT_EQ(t.guide[0].hours,
+            std::to_string(std::stoi(t.need[0].hours) +
+                           static_cast<int>(t.tally[TallySlot(9)] + t.tally[TallySlot(10)] +
+                                            t.tally[TallySlot(11)] + t.tally[TallySlot(15)] +
+                                            t.tally[TallySlot(16)] + t.tally[TallySlot(17)])));
   EXPECT_EQ(t.guide[2].hours, t.need[0].hours) << "태양열획득 is the heating zone";
   float tallied = 0.0f;
   for (const float v : t.tally) tallied += v;
@@ -104,8 +103,9 @@ TEST(SummariseTally, APeriodWithoutAZonedHourIsRefusedInsteadOfDividingByZero) {
       SummariseTally(tallyOf({{kZoneMissing, 20.0f}, {kZoneDBTOutOfRange, 4.0f}}),
                      {"서울", "기후데이터 추출, 저장 tab 참조", "기간"}, sink);
   ASSERT_EQ(sink.size(), 1u);
-  EXPECT_EQ(sink.last(), errorMessage({"분석 대상기간에 건물생체기후도상에 표시 가능한 시간이 없습니다.",
-                                       "", "[대상기간 혹은 기후파일을 확인하세요.]"}));
+  EXPECT_EQ(sink.last(),
+            errorMessage({"분석 대상기간에 건물생체기후도상에 표시 가능한 시간이 없습니다.", "",
+                          "[대상기간 혹은 기후파일을 확인하세요.]"}));
   EXPECT_EQ(sink.last().title, "에러");
   // What was written before the shares stays; the rest of the tab is empty.
   EXPECT_EQ(t.summary[0], "서울");

@@ -1,5 +1,7 @@
 // The psychrometric grid, the zone outlines and the axis marks of the
 // bioclimatic chart, read back from the Drawing.
+#include "core/analysis/chart_drawing.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,7 +10,6 @@
 
 #include "chart_probe.h"
 #include "core/analysis/axis_labels.h"
-#include "core/analysis/chart_drawing.h"
 #include "core/analysis/psychro_grid.h"
 #include "core/analysis/zone_outlines.h"
 #include "synthetic_year.h"
@@ -92,7 +93,8 @@ TEST(DrawPsychroGrid, ANegativeHumidityMinimumIsRefusedAfterTheDryBulbLines) {
                                          "[절대습도 최소값(public AHmin) should be >= 0]"}));
   const auto lines = itemsOf<LineItem>(b.drawing);
   ASSERT_EQ(lines.size(), 36u);
-  EXPECT_TRUE(std::all_of(lines.begin(), lines.end(), [](const LineItem& l) { return l.x1 == l.x2; }));
+  EXPECT_TRUE(
+      std::all_of(lines.begin(), lines.end(), [](const LineItem& l) { return l.x1 == l.x2; }));
 }
 
 // The pieces of an outline: chords that continue one another exactly (the
@@ -131,7 +133,8 @@ void expectClosedOutline(const char* name, const std::function<void(BioChart&)>&
   const float tolX = b.chart.ScaleX_DBT * 0.12f;
   const float tolY = b.chart.ScaleY_AH * 0.0006f;
   for (std::size_t i = 0; i < pieces.size(); ++i) {
-    for (const auto& [px, py] : {std::pair{pieces[i].x1, pieces[i].y1}, {pieces[i].x2, pieces[i].y2}}) {
+    for (const auto& [px, py] :
+         {std::pair{pieces[i].x1, pieces[i].y1}, {pieces[i].x2, pieces[i].y2}}) {
       const auto near = [&](float x, float y) {
         return std::abs(x - px) <= tolX && std::abs(y - py) <= tolY;
       };
@@ -154,11 +157,11 @@ TEST(ZoneOutlines, EveryOutlineIsClosedInItsLegendColour) {
     int16_t color;
   };
   const Zone zones[] = {
-      {"TH", DrawZoneTH, 1},    {"TC", DrawZoneTC, 9},    {"TCT", DrawZoneTCT, 2},
-      {"DH", DrawZoneDH, 10},   {"HU", DrawZoneHU, 3},    {"RC", DrawZoneRC, 11},
-      {"RI", DrawZoneRI, 4},    {"PSG", DrawZonePSG, 12}, {"RSG", DrawZoneRSG, 5},
-      {"PV", DrawZonePV, 13},   {"PEC", DrawZonePEC, 6},  {"PRC", DrawZonePRC, 14},
-      {"MC", DrawZoneMC, 0},    {"MCD", DrawZoneMCD, 8},
+      {"TH", DrawZoneTH, 1},  {"TC", DrawZoneTC, 9},    {"TCT", DrawZoneTCT, 2},
+      {"DH", DrawZoneDH, 10}, {"HU", DrawZoneHU, 3},    {"RC", DrawZoneRC, 11},
+      {"RI", DrawZoneRI, 4},  {"PSG", DrawZonePSG, 12}, {"RSG", DrawZoneRSG, 5},
+      {"PV", DrawZonePV, 13}, {"PEC", DrawZonePEC, 6},  {"PRC", DrawZonePRC, 14},
+      {"MC", DrawZoneMC, 0},  {"MCD", DrawZoneMCD, 8},
   };
   for (const Zone& z : zones) expectClosedOutline(z.name, z.draw, z.color);
 }
@@ -174,7 +177,8 @@ TEST(ZoneOutlines, OnlyTickedZonesAreDrawnInTheirFixedOrder) {
   DrawNeedZones(b.c, need);
   std::vector<int16_t> order;
   for (const LineItem& l : itemsOf<LineItem>(b.drawing)) {
-    if (order.empty() || order.back() != l.pen.color.paletteIndex) order.push_back(l.pen.color.paletteIndex);
+    if (order.empty() || order.back() != l.pen.color.paletteIndex)
+      order.push_back(l.pen.color.paletteIndex);
   }
   EXPECT_EQ(order, (std::vector<int16_t>{4, 8, 3}));
 }
@@ -185,8 +189,9 @@ TEST(ZoneOutlines, TheComfortZoneStopsWhenItsRightLineCannotBeMapped) {
   DrawZoneTCT(b.c);
   ASSERT_EQ(b.sink.size(), 2u);
   EXPECT_EQ(b.sink.messages()[0].lines.back(), "에러장소 : GetX_DBT");
-  EXPECT_EQ(b.sink.last(), errorMessage({"생체기후적 요구 죤 - 쾌적(그늘 필요)의 우측 라인 그리기 위한",
-                                         "건구온도 혹은 절대습도의 값이 유효하지 않습니다."}));
+  EXPECT_EQ(b.sink.last(),
+            errorMessage({"생체기후적 요구 죤 - 쾌적(그늘 필요)의 우측 라인 그리기 위한",
+                          "건구온도 혹은 절대습도의 값이 유효하지 않습니다."}));
   EXPECT_EQ(b.drawing.size(), 1u) << "only the left side was drawn";
 }
 

@@ -1,10 +1,11 @@
 // Plotting a period on the bioclimatic chart: which hours become points, the
 // extremes of a day or a month with their tie rules, the month colours, and
 // the notice of an hour that cannot be placed.
+#include "core/analysis/climate_plot.h"
+
 #include <gtest/gtest.h>
 
 #include "chart_probe.h"
-#include "core/analysis/climate_plot.h"
 #include "synthetic_year.h"
 
 namespace vlm {
@@ -28,7 +29,8 @@ TEST(PlotClimateData, HourlyPlotsOneMonthColouredCirclePerHour) {
     EXPECT_FLOAT_EQ(circles[i].cy, b.y(r.AH));
     EXPECT_EQ(circles[i].radius, 30.0f);
     EXPECT_EQ(circles[i].pen.width, 1.0f);
-    EXPECT_EQ(circles[i].pen.color, Color::palette(i < 5 ? 1 : 9)) << "January blue, February light blue";
+    EXPECT_EQ(circles[i].pen.color, Color::palette(i < 5 ? 1 : 9))
+        << "January blue, February light blue";
   }
 }
 
@@ -39,10 +41,11 @@ TEST(PlotClimateData, OneInvalidHourGivesOneNoticeNamingItAndTheRestIsPlotted) {
   PlotClimateData(b.c, *climate, PeriodMode::Hourly, kMarch2, kMarch2 + 23);
   EXPECT_EQ(itemsOf<CircleItem>(b.drawing).size(), 23u);
   ASSERT_EQ(b.sink.size(), 1u);
-  EXPECT_EQ(b.sink.last(),
-            infoMessage({"기후데이터 파일내 건구온도, 습구온도 혹은 기상대기압 데이터가 결측이거나,",
-                         "건구온도 범위(-20<=and<=50°C) 혹은 절대습도 범위(0<=and<=0.03kg/kg')를",
-                         "벗어났습니다.", "", "[대상지역 : 서울, 대상시각 : 3월 2일 13시]"}));
+  EXPECT_EQ(
+      b.sink.last(),
+      infoMessage({"기후데이터 파일내 건구온도, 습구온도 혹은 기상대기압 데이터가 결측이거나,",
+                   "건구온도 범위(-20<=and<=50°C) 혹은 절대습도 범위(0<=and<=0.03kg/kg')를",
+                   "벗어났습니다.", "", "[대상지역 : 서울, 대상시각 : 3월 2일 13시]"}));
   EXPECT_EQ(b.sink.last().title, "Velmora");
 }
 
@@ -52,9 +55,9 @@ TEST(PlotClimateData, HoursOutsideTheChartAreNoticedAtBothRangesEnds) {
     bool chartable;
   };
   const Case cases[] = {
-      {-20.0f, 0.0f, true},      {50.0f, 0.03f, true},     {-20.1f, 0.001f, false},
-      {50.1f, 0.01f, false},     {30.0f, 0.0301f, false},  {10.0f, -0.0001f, false},
-      {kMissing, 0.01f, false},  {20.0f, kMissing, false},
+      {-20.0f, 0.0f, true},     {50.0f, 0.03f, true},     {-20.1f, 0.001f, false},
+      {50.1f, 0.01f, false},    {30.0f, 0.0301f, false},  {10.0f, -0.0001f, false},
+      {kMissing, 0.01f, false}, {20.0f, kMissing, false},
   };
   ChartBench b;
   for (const Case& c : cases) {
@@ -111,9 +114,9 @@ TEST(PlotClimateData, MonthlyCoversWholeMonthsWhateverDayThePeriodStartsAndEnds)
   ChartBench b;
   auto climate = test::SyntheticYear();
   // The extremes of March lie before the 15th and those of April after the 20th.
-  test::SetHour(*climate, 1417 + 30, 35.0f, 24.0f);       // 2 March
-  test::SetHour(*climate, 1417 + 60, -15.0f, -16.0f);     // 3 March
-  test::SetHour(*climate, 2880 - 5, 38.0f, 25.0f);        // 30 April
+  test::SetHour(*climate, 1417 + 30, 35.0f, 24.0f);    // 2 March
+  test::SetHour(*climate, 1417 + 60, -15.0f, -16.0f);  // 3 March
+  test::SetHour(*climate, 2880 - 5, 38.0f, 25.0f);     // 30 April
   const int16_t march15 = 1417 + 14 * 24;
   const int16_t april20 = 2161 + 19 * 24 + 23;
   PlotClimateData(b.c, *climate, PeriodMode::Monthly, march15, april20);

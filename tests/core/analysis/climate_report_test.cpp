@@ -1,7 +1,8 @@
 // The climate-data report: its checks with their exact texts, the header and
 // hour lines byte for byte in CP949, and the file written whole or not at all.
-#include <gtest/gtest.h>
+#include "core/analysis/climate_report.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -9,7 +10,6 @@
 #include <iterator>
 #include <sstream>
 
-#include "core/analysis/climate_report.h"
 #include "core/analysis/period.h"
 #include "core/common/cp949.h"
 #include "core/common/file_error.h"
@@ -89,15 +89,16 @@ TEST(ClimateReport, LegendColumnsAlignInCp949Bytes) {
     const char* unit;
     const char* marker;
   };
-  for (const Row& r : {Row{6, "'C", "999"}, Row{8, "kPa", "9999"}, Row{9, "-", "999"},
-                       Row{10, "m/s", "999"}, Row{11, "-", "99"}, Row{12, "cal/cm^2", "9999"},
-                       Row{13, "kg/kg'", "999"}, Row{14, "kPa", "999"}, Row{15, "%", "999"},
-                       Row{16, "m^3/kg", "999"}}) {
+  for (const Row& r :
+       {Row{6, "'C", "999"}, Row{8, "kPa", "9999"}, Row{9, "-", "999"}, Row{10, "m/s", "999"},
+        Row{11, "-", "99"}, Row{12, "cal/cm^2", "9999"}, Row{13, "kg/kg'", "999"},
+        Row{14, "kPa", "999"}, Row{15, "%", "999"}, Row{16, "m^3/kg", "999"}}) {
     const std::string line = toCp949(header[r.line]);
     EXPECT_EQ(line.substr(15, std::string(r.unit).size()), r.unit) << header[r.line];
     EXPECT_EQ(line.substr(25, std::string(r.marker).size()), r.marker) << header[r.line];
   }
-  EXPECT_EQ(header[4], "[요소]" + std::string(9, ' ') + "[단위]" + std::string(4, ' ') + "[결측표시] [비고]");
+  EXPECT_EQ(header[4],
+            "[요소]" + std::string(9, ' ') + "[단위]" + std::string(4, ' ') + "[결측표시] [비고]");
   EXPECT_EQ(header[5], "월 일 시" + std::string(7, ' ') + "-" + std::string(9, ' ') + "-");
   EXPECT_EQ(header[6], "건구온도" + std::string(7, ' ') + "'C" + std::string(8, ' ') + "999");
   EXPECT_EQ(header[9], "풍향(16방위)" + std::string(3, ' ') + "-" + std::string(9, ' ') + "999" +
@@ -164,9 +165,10 @@ TEST(CheckReportPeriod, RefusalsWithTheirExactTexts) {
   RecordingSink sink;
   EXPECT_FALSE(CheckReportPeriod("", kWholeYear, sink));
   ASSERT_EQ(sink.size(), 1u);
-  EXPECT_EQ(sink.last(), errorMessage({"기후데이터 추출, 저장을 위한 대상지역이 선택되지 않았습니다.", "",
-                                       "[지역선택 메뉴에서 대상지역을 선택한 후 지역선택 확인 버튼을 "
-                                       "클릭하세요.]"}));
+  EXPECT_EQ(sink.last(),
+            errorMessage({"기후데이터 추출, 저장을 위한 대상지역이 선택되지 않았습니다.", "",
+                          "[지역선택 메뉴에서 대상지역을 선택한 후 지역선택 확인 버튼을 "
+                          "클릭하세요.]"}));
   sink.clear();
   Fields blank = kWholeYear;
   blank[5] = "";

@@ -1,8 +1,8 @@
 // The period of the chart tab: the refusals with their exact texts, and the
 // hours each mode turns its fields into.
-#include <gtest/gtest.h>
-
 #include "core/analysis/period.h"
+
+#include <gtest/gtest.h>
 
 namespace vlm {
 namespace {
@@ -87,8 +87,8 @@ TEST(SetPeriod, EveryRefusalShowsItsOwnBox) {
     EXPECT_EQ(run(b.mode, fields, blankSink).status, -1) << b.line;
     ASSERT_EQ(blankSink.size(), 1u) << b.line;
     EXPECT_EQ(blankSink.last(),
-              errorMessage({kHead, "내용 표시를 위한 대상기간이 유효하지 않습니다.", "", b.line,
-                            kRemedy}));
+              errorMessage(
+                  {kHead, "내용 표시를 위한 대상기간이 유효하지 않습니다.", "", b.line, kRemedy}));
     EXPECT_EQ(blankSink.last().title, "에러");
   }
 }
@@ -108,8 +108,8 @@ TEST(SetPeriod, EndBeforeStartIsRefused) {
   RecordingSink sink;
   EXPECT_EQ(run(PeriodMode::Hourly, fields, sink).status, -1);
   ASSERT_EQ(sink.size(), 1u);
-  EXPECT_EQ(sink.last(), errorMessage({kHead, "내용 표시를 위한 대상기간이 유효하지 않습니다.",
-                                       "", "시작 시간이 끝 시간보다 늦습니다.", kRemedy}));
+  EXPECT_EQ(sink.last(), errorMessage({kHead, "내용 표시를 위한 대상기간이 유효하지 않습니다.", "",
+                                       "시작 시간이 끝 시간보다 늦습니다.", kRemedy}));
 }
 
 TEST(SetPeriod, ACalendarViolationShowsOnlyTheCalendarMessage) {
@@ -144,7 +144,8 @@ TEST(SetPeriod, AFieldThatIsNotANumberIsARunTimeFailure) {
     (void)PeriodFieldNumber("abc");
     ADD_FAILURE() << "no failure";
   } catch (const PeriodFieldError& e) {
-    EXPECT_STREQ(e.what(), "형식이 일치하지 않습니다: 대상기간의 값 \"abc\"은(는) 숫자가 아닙니다.");
+    EXPECT_STREQ(e.what(),
+                 "형식이 일치하지 않습니다: 대상기간의 값 \"abc\"은(는) 숫자가 아닙니다.");
   }
   try {
     (void)PeriodFieldNumber("40000");
