@@ -106,13 +106,13 @@ MonthlyTab::MonthlyTab(AppState& state, QWidget* parent)
   side->addStretch(1);
   auto* sideWidget = new QWidget(this);
   sideWidget->setLayout(side);
-  sideWidget->setFixedWidth(260);
+  sideWidget->setFixedWidth(236);
 
   chart_->setObjectName("chart131");
   chart_->setToolTip(kChartTip);
   chart_->setRenderHint(QPainter::Antialiasing);
   chart_->chart()->setAnimationOptions(QChart::NoAnimation);
-  chart_->setMinimumSize(640, 480);
+  chart_->setMinimumSize(600, 450);
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(sideWidget);
   layout->addWidget(chart_, 1);

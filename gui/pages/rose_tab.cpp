@@ -21,8 +21,8 @@ namespace {
 // The picture of the rose, in pixels; its user scale is the same, so a label's
 // size in pixels is its size in user units. Wide enough for the longest
 // direction labels left and right of the outer circle (R = 0.4 × height).
-constexpr int kPictureWidth = 660;
-constexpr int kPictureHeight = 520;
+constexpr int kPictureWidth = 620;
+constexpr int kPictureHeight = 480;
 
 const QString kPeriodTip = QStringLiteral("원하는 시기를 선택하세요.");
 
@@ -113,7 +113,7 @@ RoseTab::RoseTab(AppState& state, QWidget* parent)
   side->addStretch(1);
   auto* sideWidget = new QWidget(this);
   sideWidget->setLayout(side);
-  sideWidget->setFixedWidth(260);
+  sideWidget->setFixedWidth(236);
 
   picture_->setObjectName("pic132");
   picture_->setFixedSize(kPictureWidth, kPictureHeight);
