@@ -16,11 +16,6 @@
 #include "render/monthly_chart.h"
 #endif
 
-// Fontconfig keeps its caches until the process ends; that is not a leak of ours.
-extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig\n";
-}
-
 namespace vlm::cli {
 namespace {
 

@@ -146,16 +146,6 @@ TEST_F(SolarCommands, MaskRefusalsPrintTheirMessages) {
 }
 
 #ifdef VLM_HAVE_RENDER
-}  // namespace
-}  // namespace vlm::cli
-
-// Fontconfig keeps its caches until the process ends; that is not a leak of ours.
-extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig\n";
-}
-
-namespace vlm::cli {
-namespace {
 
 TEST_F(SolarCommands, PngHasTheRequestedSize) {
   ASSERT_EQ(run({"mask", "--lat", "37.34", "--type", "2", "--hw", "30", "--he", "-30", "--s", "0",

@@ -33,11 +33,6 @@
 #include "render/monthly_chart.h"
 #include "render/picture_box.h"
 
-// Fontconfig keeps its caches until the process ends; that is not a leak of ours.
-extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig\n";
-}
-
 using namespace vlm;
 
 namespace {
