@@ -2,8 +2,6 @@
 // bioclimatic chart as the draw command composes it, saved as an image (.png,
 // .svg, .pdf) or as its display list (.txt).
 #include <algorithm>
-#include <cctype>
-#include <charconv>
 #include <map>
 #include <memory>
 #include <optional>
@@ -14,14 +12,10 @@
 #include "cli/commands.h"
 #include "cli/output_file.h"
 #include "cli/period_arg.h"
+#include "cli/picture_file.h"
 #include "core/analysis/chart_drawing.h"
 #include "core/analysis/zone.h"
-#include "core/common/atomic_file.h"
 #include "core/psychro/psychro_chart.h"
-
-#ifdef VLM_HAVE_RENDER
-#include "render/drawing_export.h"
-#endif
 
 namespace vlm::cli {
 namespace {
@@ -39,38 +33,6 @@ struct ChartArgs {
   std::string size = "1200x900";
   bool yes = false;
 };
-
-struct PixelSize {
-  int width, height;
-};
-
-std::optional<int> side(std::string_view text) {
-  int value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || value < 1 || value > 20000) {
-    return std::nullopt;
-  }
-  return value;
-}
-
-std::optional<PixelSize> pixelSize(const std::string& text) {
-  const auto x = text.find_first_of("xX");
-  if (x == std::string::npos) return std::nullopt;
-  const auto w = side(std::string_view(text).substr(0, x));
-  const auto h = side(std::string_view(text).substr(x + 1));
-  if (!w || !h) return std::nullopt;
-  return PixelSize{*w, *h};
-}
-
-std::string extensionOf(const std::string& path) {
-  const auto dot = path.find_last_of('.');
-  const auto slash = path.find_last_of('/');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
-  std::string ext = path.substr(dot + 1);
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return ext;
-}
 
 // "all", "none" or check-box names without their prefix, e.g. "TH,DH".
 template <typename Zones>
@@ -100,28 +62,8 @@ PeriodMode modeOf(const std::string& mode) {
   return PeriodMode::Hourly;
 }
 
-void saveChart(const Drawing& drawing, const std::string& path, const std::string& ext,
-               PixelSize size) {
-  if (ext == "txt") {
-    writeFileAtomically(path, drawing.serialize());
-    return;
-  }
-#ifdef VLM_HAVE_RENDER
-  render::ensureGuiApplication();
-  render::saveDrawing(drawing, path, size.width, size.height);
-#else
-  (void)size;
-  throw std::invalid_argument("이 vlm-cli는 그림 파일(png, svg, pdf) 없이 만들어졌습니다. (" +
-                              path + ")");
-#endif
-}
-
 void runChart(Context& ctx, const ChartArgs& args) {
-  const std::string ext = extensionOf(args.path);
-  if (ext != "png" && ext != "svg" && ext != "pdf" && ext != "txt") {
-    throw std::invalid_argument("그림 파일의 형식(png, svg, pdf, txt)을 알 수 없습니다. (" +
-                                args.path + ")");
-  }
+  (void)checkedPictureExtension(args.path);
   ChartContent content;
   content.grid = !args.noGrid;
   content.data = !args.noData;
@@ -130,7 +72,7 @@ void runChart(Context& ctx, const ChartArgs& args) {
   content.guide = zoneList(args.guide, kGuideZones, "--guide");
   content.needZones = args.need != "none";
   content.guideZones = args.guide != "none";
-  const PixelSize size = pixelSize(args.size).value_or(PixelSize{1200, 900});
+  const ImageSize size = parseImageSize(args.size).value_or(ImageSize{});
 
   const auto loaded = loadClimate(ctx, args.climate);
   if (!loaded) return;
@@ -148,7 +90,7 @@ void runChart(Context& ctx, const ChartArgs& args) {
   const Drawing drawing =
       BuildBioChart(loaded->psychro, chart, ctx.sink, content, loaded->data, period,
                     static_cast<float>(size.width), static_cast<float>(size.height));
-  saveChart(drawing, args.path, ext, size);
+  writeDrawingFile(drawing, args.path, size);
 }
 
 }  // namespace
@@ -173,13 +115,7 @@ void registerChart(CLI::App& app, Context& ctx) {
       ->capture_default_str();
   command->add_option("-o,--output", args->path, "그림 파일 (.png, .svg, .pdf, 또는 목록 .txt)")
       ->required();
-  command->add_option("--size", args->size, "그림 크기 WxH 픽셀")
-      ->check(CLI::Validator(
-          [](const std::string& text) {
-            return pixelSize(text) ? std::string() : "크기는 WxH 형식입니다 (예: 1200x900)";
-          },
-          "WxH"))
-      ->capture_default_str();
+  addImageSizeOption(*command, args->size);
   command->add_flag("--yes", args->yes, "같은 이름의 파일이 있으면 묻지 않고 대체합니다");
   command->callback([&ctx, args] { guarded(ctx, [&] { runChart(ctx, *args); }); });
 }

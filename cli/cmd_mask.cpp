@@ -5,7 +5,7 @@
 
 #include "cli/cli_context.h"
 #include "cli/commands.h"
-#include "cli/sunpath_file.h"
+#include "cli/picture_file.h"
 #include "core/solar/shading_mask.h"
 
 namespace vlm::cli {

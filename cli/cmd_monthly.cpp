@@ -1,6 +1,5 @@
 // vlm-cli monthly CLIMATE --element dbt|rh|rad|ws [--numbers] -o FILE: the monthly
 // chart of one climate element, drawn by the same chart code as the page.
-#include <cctype>
 #include <map>
 #include <memory>
 #include <optional>
@@ -10,7 +9,7 @@
 #include "cli/climate_arg.h"
 #include "cli/commands.h"
 #include "cli/output_file.h"
-#include "cli/sunpath_file.h"
+#include "cli/picture_file.h"
 #include "core/graphs/monthly_chart.h"
 
 #ifdef VLM_HAVE_RENDER
@@ -84,21 +83,13 @@ void registerMonthly(CLI::App& app, Context& ctx) {
       ->required()
       ->check(CLI::Validator(
           [](const std::string& path) {
-            const auto dot = path.find_last_of('.');
-            std::string ext = dot == std::string::npos ? "" : path.substr(dot + 1);
-            for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            const std::string ext = lowerExtension(path);
             return ext == "png" || ext == "svg" || ext == "pdf"
                        ? std::string()
                        : "그림 파일의 형식(png, svg, pdf)을 알 수 없습니다. (" + path + ")";
           },
           "FILE"));
-  command->add_option("--size", args->size, "그림 크기 WxH 픽셀")
-      ->check(CLI::Validator(
-          [](const std::string& text) {
-            return parseImageSize(text) ? std::string() : "크기는 WxH 형식입니다 (예: 1200x900)";
-          },
-          "WxH"))
-      ->capture_default_str();
+  addImageSizeOption(*command, args->size);
   command->add_flag("--yes", args->yes, "같은 이름의 파일이 있으면 묻지 않고 대체합니다");
   command->callback([&ctx, args] { guarded(ctx, [&] { runMonthly(ctx, *args); }); });
 }

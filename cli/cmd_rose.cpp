@@ -8,7 +8,7 @@
 #include "cli/cli_context.h"
 #include "cli/climate_arg.h"
 #include "cli/commands.h"
-#include "cli/sunpath_file.h"
+#include "cli/picture_file.h"
 #include "core/graphs/rose_view.h"
 
 #ifdef VLM_HAVE_RENDER

@@ -4,7 +4,7 @@
 
 #include "cli/cli_context.h"
 #include "cli/commands.h"
-#include "cli/sunpath_file.h"
+#include "cli/picture_file.h"
 #include "core/solar/sun_path.h"
 
 namespace vlm::cli {

@@ -4,39 +4,39 @@
 
 namespace vlm {
 
-MessageBoxSpec messageBoxSpec(const Message& message) {
-  MessageBoxSpec spec;
-  spec.title = QString::fromStdString(message.title);
-  spec.text = QString::fromStdString(message.text());
+MessageBoxContent messageBoxContent(const Message& message) {
+  MessageBoxContent box;
+  box.title = QString::fromStdString(message.title);
+  box.text = QString::fromStdString(message.text());
   switch (message.icon) {
     case MessageIcon::Error:
-      spec.icon = QMessageBox::Critical;
+      box.icon = QMessageBox::Critical;
       break;
     case MessageIcon::Information:
-      spec.icon = QMessageBox::Information;
+      box.icon = QMessageBox::Information;
       break;
     case MessageIcon::Question:
-      spec.icon = QMessageBox::Question;
+      box.icon = QMessageBox::Question;
       break;
     case MessageIcon::Exclamation:
-      spec.icon = QMessageBox::Warning;
+      box.icon = QMessageBox::Warning;
       break;
   }
   switch (message.buttons) {
     case MessageButtons::Ok:
-      spec.buttons = QMessageBox::Ok;
-      spec.defaultButton = QMessageBox::Ok;
+      box.buttons = QMessageBox::Ok;
+      box.defaultButton = QMessageBox::Ok;
       break;
     case MessageButtons::OkCancel:
-      spec.buttons = QMessageBox::Ok | QMessageBox::Cancel;
-      spec.defaultButton = QMessageBox::Ok;
+      box.buttons = QMessageBox::Ok | QMessageBox::Cancel;
+      box.defaultButton = QMessageBox::Ok;
       break;
     case MessageButtons::YesNo:
-      spec.buttons = QMessageBox::Yes | QMessageBox::No;
-      spec.defaultButton = QMessageBox::Yes;
+      box.buttons = QMessageBox::Yes | QMessageBox::No;
+      box.defaultButton = QMessageBox::Yes;
       break;
   }
-  return spec;
+  return box;
 }
 
 MessageAnswer answerOf(QMessageBox::StandardButton button) {
@@ -53,10 +53,10 @@ MessageAnswer answerOf(QMessageBox::StandardButton button) {
 }
 
 MessageAnswer GuiMessageSink::show(const Message& message) {
-  const MessageBoxSpec spec = messageBoxSpec(message);
+  const MessageBoxContent content = messageBoxContent(message);
   if (message.beep) QApplication::beep();
-  QMessageBox box(spec.icon, spec.title, spec.text, spec.buttons, parent_);
-  box.setDefaultButton(spec.defaultButton);
+  QMessageBox box(content.icon, content.title, content.text, content.buttons, parent_);
+  box.setDefaultButton(content.defaultButton);
   // Closing the box by its frame answers like its cancelling button.
   if (message.buttons == MessageButtons::OkCancel) box.setEscapeButton(QMessageBox::Cancel);
   if (message.buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);

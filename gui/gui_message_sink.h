@@ -12,7 +12,7 @@ namespace vlm {
 
 // The QMessageBox settings of a message (kept apart from showing it, so that
 // the mapping can be checked without a modal loop).
-struct MessageBoxSpec {
+struct MessageBoxContent {
   QString title;
   QString text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -20,7 +20,7 @@ struct MessageBoxSpec {
   QMessageBox::StandardButton defaultButton = QMessageBox::Ok;
 };
 
-[[nodiscard]] MessageBoxSpec messageBoxSpec(const Message& message);
+[[nodiscard]] MessageBoxContent messageBoxContent(const Message& message);
 [[nodiscard]] MessageAnswer answerOf(QMessageBox::StandardButton button);
 
 class GuiMessageSink final : public MessageSink {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cli/cli_context.h"
-#include "cli/sunpath_file.h"
+#include "cli/picture_file.h"
 
 namespace vlm::cli {
 namespace {

@@ -612,11 +612,11 @@ class ShellTest : public QObject {
                             : kind == 2 ? questionMessage(lines)
                                         : Message{kProgramTitle, MessageIcon::Information, lines,
                                                   MessageButtons::OkCancel, false};
-    const MessageBoxSpec spec = messageBoxSpec(message);
-    QCOMPARE(spec.title, title);
-    QCOMPARE(int(spec.icon), icon);
-    QCOMPARE(int(spec.buttons), buttons);
-    QCOMPARE(spec.text, QString("첫 줄\r\n\r\n[둘째 줄]"));
+    const MessageBoxContent content = messageBoxContent(message);
+    QCOMPARE(content.title, title);
+    QCOMPARE(int(content.icon), icon);
+    QCOMPARE(int(content.buttons), buttons);
+    QCOMPARE(content.text, QString("첫 줄\r\n\r\n[둘째 줄]"));
     QCOMPARE(answerOf(QMessageBox::Cancel), MessageAnswer::Cancel);
     QCOMPARE(answerOf(QMessageBox::No), MessageAnswer::No);
   }

@@ -1,4 +1,4 @@
-#include "cli/sunpath_file.h"
+#include "cli/picture_file.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -27,6 +27,20 @@ std::optional<int> side(std::string_view text) {
   return value;
 }
 
+void writeImage(const Drawing& picture, const std::string& path, ImageSize size) {
+#ifdef VLM_HAVE_RENDER
+  render::ensureGuiApplication();
+  render::saveDrawing(picture, path, size.width, size.height);
+#else
+  (void)picture;
+  (void)size;
+  throw std::invalid_argument("이 vlm-cli는 그림 파일(png, svg, pdf) 없이 만들어졌습니다. (" +
+                              path + ")");
+#endif
+}
+
+}  // namespace
+
 std::string lowerExtension(const std::string& path) {
   const auto dot = path.find_last_of('.');
   const auto slash = path.find_last_of('/');
@@ -37,19 +51,32 @@ std::string lowerExtension(const std::string& path) {
   return ext;
 }
 
-void writeImage(const Drawing& picture, const std::string& path, ImageSize size) {
-#ifdef VLM_HAVE_RENDER
-  render::ensureGuiApplication();
-  render::saveDrawing(fitToImage(picture, size), path, size.width, size.height);
-#else
-  (void)picture;
-  (void)size;
-  throw std::invalid_argument("이 vlm-cli는 그림 파일(png, svg, pdf) 없이 만들어졌습니다. (" +
-                              path + ")");
-#endif
+void addImageSizeOption(CLI::App& command, std::string& size) {
+  command.add_option("--size", size, "그림 크기 WxH 픽셀 (png, svg, pdf)")
+      ->check(CLI::Validator(
+          [](const std::string& text) {
+            return parseImageSize(text) ? std::string() : "크기는 WxH 형식입니다 (예: 1200x900)";
+          },
+          "WxH"))
+      ->capture_default_str();
 }
 
-}  // namespace
+std::string checkedPictureExtension(const std::string& path) {
+  const std::string ext = lowerExtension(path);
+  if (ext != "txt" && ext != "png" && ext != "svg" && ext != "pdf") {
+    throw std::invalid_argument("그림 파일의 형식(png, svg, pdf, txt)을 알 수 없습니다. (" + path +
+                                ")");
+  }
+  return ext;
+}
+
+void writeDrawingFile(const Drawing& drawing, const std::string& path, ImageSize size) {
+  if (checkedPictureExtension(path) == "txt") {
+    writeFileAtomically(path, drawing.serialize());
+    return;
+  }
+  writeImage(drawing, path, size);
+}
 
 std::optional<ImageSize> parseImageSize(const std::string& text) {
   const auto x = text.find_first_of("xX");
@@ -63,13 +90,7 @@ std::optional<ImageSize> parseImageSize(const std::string& text) {
 void addPictureFileOptions(CLI::App& command, PictureFileArgs& args) {
   command.add_option("-o,--output", args.path, "그림 파일 (.png, .svg, .pdf, 또는 목록 .txt)")
       ->required();
-  command.add_option("--size", args.size, "그림 크기 WxH 픽셀 (png, svg, pdf)")
-      ->check(CLI::Validator(
-          [](const std::string& text) {
-            return parseImageSize(text) ? std::string() : "크기는 WxH 형식입니다 (예: 1200x900)";
-          },
-          "WxH"))
-      ->capture_default_str();
+  addImageSizeOption(command, args.size);
   command.add_flag("--yes", args.yes, "같은 이름의 파일이 있으면 묻지 않고 대체합니다");
 }
 
@@ -95,17 +116,10 @@ Drawing fitToImage(const Drawing& drawing, ImageSize size) {
 }
 
 void writePictureFile(Context& ctx, const Drawing& picture, const PictureFileArgs& args) {
-  const std::string ext = lowerExtension(args.path);
-  if (ext != "txt" && ext != "png" && ext != "svg" && ext != "pdf") {
-    throw std::invalid_argument("그림 파일의 형식(png, svg, pdf, txt)을 알 수 없습니다. (" +
-                                args.path + ")");
-  }
+  const std::string ext = checkedPictureExtension(args.path);
   if (!mayWrite(ctx, args.path, args.yes, overwriteQuestion(args.path))) return;
-  if (ext == "txt") {
-    writeFileAtomically(args.path, picture.serialize());
-    return;
-  }
-  writeImage(picture, args.path, parseImageSize(args.size).value_or(ImageSize{}));
+  const ImageSize size = parseImageSize(args.size).value_or(ImageSize{});
+  writeDrawingFile(ext == "txt" ? picture : fitToImage(picture, size), args.path, size);
 }
 
 }  // namespace vlm::cli

@@ -1,7 +1,7 @@
-// Writing a sun-path picture (the diagram or a shading mask) to a file for
-// vlm-cli sunpath and mask: the format follows the extension, .png, .svg or .pdf
-// through the render layer at --size pixels, or .txt for the picture's display
-// list as text (one primitive per line, as the golden files hold it).
+// Writing a picture to a file for the vlm-cli commands that draw (chart,
+// monthly, rose, sunpath, mask): the format follows the extension, .png, .svg
+// or .pdf through the render layer at --size pixels, or .txt for the picture's
+// display list as text (one primitive per line, as the golden files hold it).
 #pragma once
 
 #include <optional>
@@ -25,6 +25,21 @@ struct ImageSize {
 
 // "1200x900" → 1200 × 900; nullopt unless both are whole numbers from 1 to 20000.
 [[nodiscard]] std::optional<ImageSize> parseImageSize(const std::string& text);
+
+// The file's extension in lower case ("" when it has none).
+[[nodiscard]] std::string lowerExtension(const std::string& path);
+
+// The lower-case extension when it is txt, png, svg or pdf; otherwise throws
+// std::invalid_argument, before anything is asked or written.
+std::string checkedPictureExtension(const std::string& path);
+
+// The --size WxH option, checked with parseImageSize.
+void addImageSizeOption(CLI::App& command, std::string& size);
+
+// Writes the drawing as it is, as text (.txt) or as an image of the given size,
+// atomically. Throws FileError when it cannot write, std::invalid_argument for
+// an unknown extension.
+void writeDrawingFile(const Drawing& drawing, const std::string& path, ImageSize size);
 
 // The options every sun-path picture command shares.
 struct PictureFileArgs {
