@@ -9,6 +9,7 @@
 
 #include "cli/cli_context.h"
 #include "core/common/cp949.h"
+#include "tests/cli/run_cli.h"
 #include "tests/core/climate/cly_test_files.h"
 
 namespace vlm::cli {
@@ -24,13 +25,7 @@ class AnalysisCommands : public ClimateFileTest {
     writeYear("weather/seoul.cly", plainYear());
   }
   int run(std::vector<std::string> args) {
-    out_.str("");
-    err_.str("");
-    args.insert(args.begin(), "vlm-cli");
-    std::vector<const char*> argv;
-    for (const auto& a : args) argv.push_back(a.c_str());
-    Context ctx(out_, err_, dir_.string());
-    return vlm::cli::run(static_cast<int>(argv.size()), argv.data(), ctx);
+    return test::runCli(std::move(args), out_, err_, dir_.string());
   }
   [[nodiscard]] std::size_t count(const std::string& text, const std::string& what) const {
     std::size_t n = 0;

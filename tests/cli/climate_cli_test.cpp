@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/cli_context.h"
+#include "tests/cli/run_cli.h"
 #include "tests/core/climate/cly_test_files.h"
 
 namespace vlm::cli {
@@ -20,13 +21,7 @@ class ClimateCommands : public ClimateFileTest {
  protected:
   // Runs vlm-cli with the test's folder as the program directory.
   int run(std::vector<std::string> args) {
-    out_.str("");
-    err_.str("");
-    args.insert(args.begin(), "vlm-cli");
-    std::vector<const char*> argv;
-    for (const auto& a : args) argv.push_back(a.c_str());
-    Context ctx(out_, err_, dir_.string());
-    return vlm::cli::run(static_cast<int>(argv.size()), argv.data(), ctx);
+    return test::runCli(std::move(args), out_, err_, dir_.string());
   }
   std::string writeRegion(const std::string& stem, const std::vector<ClimateFileRecord>& year) {
     return writeYear("weather/" + stem + ".cly", year);

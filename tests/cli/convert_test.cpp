@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/cli_context.h"
+#include "tests/cli/run_cli.h"
 #include "tests/core/climate/weather_test_files.h"
 
 namespace vlm::cli {
@@ -15,13 +16,7 @@ using namespace vlm::weathertest;
 class ConvertCommand : public TempDirTest {
  protected:
   int run(std::vector<std::string> args) {
-    out_.str("");
-    err_.str("");
-    args.insert(args.begin(), "vlm-cli");
-    std::vector<const char*> argv;
-    for (const auto& a : args) argv.push_back(a.c_str());
-    Context ctx(out_, err_, dir_.string());
-    return vlm::cli::run(static_cast<int>(argv.size()), argv.data(), ctx);
+    return test::runCli(std::move(args), out_, err_, dir_.string());
   }
   std::ostringstream out_, err_;
 };

@@ -8,21 +8,14 @@
 #include <vector>
 
 #include "cli/cli_context.h"
+#include "tests/cli/run_cli.h"
 
 namespace vlm::cli {
 namespace {
 
 class PsychroCommands : public ::testing::Test {
  protected:
-  int run(std::vector<std::string> args) {
-    out_.str("");
-    err_.str("");
-    args.insert(args.begin(), "vlm-cli");
-    std::vector<const char*> argv;
-    for (const auto& a : args) argv.push_back(a.c_str());
-    Context ctx(out_, err_, ".");
-    return vlm::cli::run(static_cast<int>(argv.size()), argv.data(), ctx);
-  }
+  int run(std::vector<std::string> args) { return test::runCli(std::move(args), out_, err_, "."); }
   nlohmann::ordered_json json() const { return nlohmann::ordered_json::parse(out_.str()); }
   std::ostringstream out_, err_;
 };

@@ -11,6 +11,7 @@
 
 #include "cli/cli_context.h"
 #include "cli/picture_file.h"
+#include "tests/cli/run_cli.h"
 
 namespace vlm::cli {
 namespace {
@@ -35,13 +36,7 @@ class SolarCommands : public ::testing::Test {
   void TearDown() override { fs::remove_all(dir_); }
 
   int run(std::vector<std::string> args) {
-    out_.str("");
-    err_.str("");
-    args.insert(args.begin(), "vlm-cli");
-    std::vector<const char*> argv;
-    for (const auto& a : args) argv.push_back(a.c_str());
-    Context ctx(out_, err_, dir_.string());
-    return vlm::cli::run(static_cast<int>(argv.size()), argv.data(), ctx);
+    return test::runCli(std::move(args), out_, err_, dir_.string());
   }
   [[nodiscard]] std::string path(const std::string& name) const { return (dir_ / name).string(); }
 
