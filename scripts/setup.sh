@@ -1,12 +1,21 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running Velmora need,
-# only those that are missing.
+# Installs the Debian 12 packages that configuring, building, testing and running
+# Velmora need, only those that are missing. When everything is present it does
+# nothing at all (no apt-get update), so a second run works offline.
+#
+# Every name below is a real package that dpkg-query reports as installed; a
+# virtual name would never show as installed and would trigger apt-get each run.
 set -euo pipefail
 
 packages=(
+  # toolchain
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-svg-dev libqt6svg6-dev libgl1-mesa-dev
+  # Qt 6: Qt Charts needs the OpenGL module, which qt6-charts-dev does not pull in
+  qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
+  libgl1-mesa-dev libxkbcommon-dev qt6-translations-l10n
+  # libraries and test frameworks
   libcli11-dev nlohmann-json3-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
+  # Korean fonts, and a display server for the offscreen and screenshot runs
   fonts-nanum xvfb xauth
 )
 
@@ -16,8 +25,22 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  if command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+    sudo=(sudo)
+  else
+    echo "setup: missing Debian packages: ${missing[*]}" >&2
+    echo "setup: install them as root: apt-get install ${missing[*]}" >&2
+    exit 1
+  fi
+fi
+
+echo "setup: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+if ! { "${sudo[@]}" apt-get update -qq &&
+  "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=300 install -y -qq --no-install-recommends "${missing[@]}" >/dev/null; }; then
+  echo "setup: could not install: ${missing[*]}" >&2
+  echo "setup: run as root, with the network reachable: apt-get update && apt-get install ${missing[*]}" >&2
+  exit 1
+fi
