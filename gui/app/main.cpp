@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <memory>
 
+#include "core/common/program_dir.h"
 #include "gui/app_info.h"
 #include "gui/app_state.h"
 #include "gui/gui_message_sink.h"
@@ -27,7 +28,9 @@ int main(int argc, char* argv[]) {
   QApplication::setFont(font);
 
   vlm::GuiMessageSink sink;
-  vlm::AppState state(QApplication::applicationDirPath().toStdString(), sink);
+  vlm::AppState state(
+      vlm::ProgramDirFor(QApplication::applicationDirPath().toStdString(), VLM_INSTALLED_DATA_DIR),
+      sink);
   QSettings settings;
   vlm::SystemPagePrinter printer;
   std::unique_ptr<vlm::MainWindow> window;

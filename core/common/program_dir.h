@@ -1,0 +1,16 @@
+#pragma once
+// Where the program directory (weather/, help/) is, seen from the executable.
+#include <string>
+#include <string_view>
+
+namespace vlm {
+
+// In a build tree the program directory is the executable's own folder (it
+// holds weather/); installed, it is the package's data folder, reached from the
+// executable's folder by `installedRelative` (e.g. "../share/velmora"). When
+// neither holds weather/, the executable's folder is returned, so that a
+// missing data folder is reported like any missing built-in climate file.
+[[nodiscard]] std::string ProgramDirFor(const std::string& exeDir,
+                                        std::string_view installedRelative);
+
+}  // namespace vlm
