@@ -3,6 +3,7 @@
 # package's data folder, which the programs find from their own location.
 set(VLM_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
 set(VLM_APP_ID org.velmora.Velmora)
+set(VLM_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/velmora)
 
 install(TARGETS vlm-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET vlm)
@@ -11,18 +12,18 @@ endif()
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/ DESTINATION ${VLM_DATA_INSTALL_DIR}
         PATTERN README.md EXCLUDE)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/weather/README.md
-        DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME weather-sources.md)
+        DESTINATION ${VLM_DOC_DIR} RENAME weather-sources.md)
 install(FILES ${VLM_PACKAGING_DIR}/${VLM_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${VLM_PACKAGING_DIR}/${VLM_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${VLM_PACKAGING_DIR}/${VLM_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${VLM_PACKAGING_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${VLM_PACKAGING_DIR}/copyright DESTINATION ${VLM_DOC_DIR})
 
-# Debian wants the man page and the changelog compressed, reproducibly (-n).
+# Debian wants the man pages and the changelog compressed, reproducibly (-n).
 set(VLM_GZIPPED ${CMAKE_BINARY_DIR}/packaging)
-foreach(pair "vlm-cli.1;vlm-cli.1.gz" "changelog;changelog.gz")
+foreach(pair "vlm.1;vlm.1.gz" "vlm-cli.1;vlm-cli.1.gz" "changelog;changelog.gz")
   list(GET pair 0 source)
   list(GET pair 1 target)
   add_custom_command(OUTPUT ${VLM_GZIPPED}/${target}
@@ -32,8 +33,8 @@ foreach(pair "vlm-cli.1;vlm-cli.1.gz" "changelog;changelog.gz")
   list(APPEND VLM_GZIPPED_FILES ${VLM_GZIPPED}/${target})
 endforeach()
 add_custom_target(vlm_packaging_files ALL DEPENDS ${VLM_GZIPPED_FILES})
-install(FILES ${VLM_GZIPPED}/vlm-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${VLM_GZIPPED}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${VLM_GZIPPED}/vlm.1.gz ${VLM_GZIPPED}/vlm-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${VLM_GZIPPED}/changelog.gz DESTINATION ${VLM_DOC_DIR})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velmora)
@@ -47,7 +48,8 @@ climate file of your own, and draws the building bioclimatic chart with its
 need and design-guideline zones, counts the hours per zone and ranks the
 guidelines, shows monthly charts and wind roses, draws sun-path diagrams with
 shading masks, computes moist-air states and converts weather files.
-The interface is Korean; vlm-cli runs the same computations on the command line.")
+The interface is Korean; vlm-cli runs the same computations on the
+command line.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
