@@ -64,7 +64,7 @@ TEST_F(ConvertCommand, RefusalsPrintTheBoxAndExitWithOne) {
   write("bad.epw", "LOCATION,only\n");
   EXPECT_EQ(run({"convert", path("bad.epw"), path("out.cly")}), 1);
   EXPECT_EQ(err_.str(),
-            "[에러]\n원본 파일이 EPW 형식의 파일이 아닙니다.\n[1행의 필드 수(10개) 위반]\n");
+            "[에러]\n원본 파일이 EPW 형식의 파일이 아닙니다.\n[1행의 필드 수(10개 이상) 위반]\n");
   EXPECT_EQ(files(), (std::vector<std::string>{"bad.epw", "short.try"}));
 }
 
