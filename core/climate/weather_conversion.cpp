@@ -105,6 +105,13 @@ Message asosConversionCompleted(const AsosYear& year) {
   return message;
 }
 
+std::optional<std::vector<AsosStationYear>> asosStationYears(const std::string& sourcePath,
+                                                             MessageSink& sink) {
+  std::ifstream source;
+  openForReading(source, climateFilePathOf(sourcePath));
+  return ScanAsos(source, sink);
+}
+
 ConversionOutcome ConvertWeatherFile(const std::string& sourcePath, const std::string& targetPath,
                                      MessageSink& sink, OverwritePolicy policy,
                                      const ConversionProgress& progress, const AsosChoice& asos) {

@@ -19,8 +19,10 @@
 // throws FileError, whose text the caller shows in an "에러" box.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/climate/asos_import.h"
 #include "core/climate/conversion_progress.h"
@@ -62,6 +64,11 @@ enum class ConversionOutcome {
 // The completion box of an ASOS station-year: the station, the year and the
 // missing hours of each field.
 [[nodiscard]] Message asosConversionCompleted(const AsosYear& year);
+
+// The station-years of an ASOS source file, for the page's choice; a refusal
+// is reported to `sink` and gives nothing. Throws FileError.
+[[nodiscard]] std::optional<std::vector<AsosStationYear>> asosStationYears(
+    const std::string& sourcePath, MessageSink& sink);
 
 // Runs the command (see above). Throws FileError for a platform failure.
 [[nodiscard]] ConversionOutcome ConvertWeatherFile(const std::string& sourcePath,
