@@ -7,8 +7,9 @@ namespace vlm::cli {
 
 void addClimateArgument(CLI::App& command, ClimateArgs& args) {
   command
-      .add_option("CLIMATE", args.climate,
-                  "기후파일(.cly) 경로, 또는 내장 지역의 이름(서울)이나 파일명(seoul)")
+      .add_option(
+          "CLIMATE", args.climate,
+          "기후파일(.cly)이나 EPW 파일(.epw) 경로, 또는 내장 지역의 이름(서울)이나 파일명(seoul)")
       ->required();
 }
 

@@ -1,7 +1,8 @@
 // The CLIMATE argument shared by every subcommand that works on a climate
 // year: a built-in region by its Korean name ("서울") or file stem ("seoul"),
 // read from weather/<stem>.cly in the program directory, or the path of a
-// .cly file. The region name is the Korean name of a built-in region and
+// .cly file or of an .epw file (imported in memory with the conversion's
+// checks). The region name is the Korean name of a built-in region and
 // "기타" for any other file, unless --region NAME gives another.
 #pragma once
 

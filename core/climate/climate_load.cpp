@@ -1,9 +1,14 @@
 #include "core/climate/climate_load.h"
 
+#include <fstream>
+#include <optional>
+
 #include "core/climate/check_climate_file.h"
 #include "core/climate/climate_stats.h"
 #include "core/climate/cly_file.h"
+#include "core/climate/epw_import.h"
 #include "core/climate/load_texts.h"
+#include "core/climate/text_line_reader.h"
 
 namespace vlm {
 
@@ -35,18 +40,63 @@ void deriveHour(HourRecord& hour, Psychrometrics& psychro) {
   hour.SpecV = sv;
 }
 
+namespace {
+
+// The observations are stored before the derivation, so an hour whose
+// derivation faults keeps them, with its derived fields missing.
+void storeHour(ClimateData& data, int16_t k, const ClimateFileRecord& record,
+               Psychrometrics& psychro, const LoadProgress& progress) {
+  if (progress) progress(k);
+  HourRecord& hour = data.year[static_cast<std::size_t>(k)];
+  hour = hourOf(record);
+  deriveHour(hour, psychro);
+}
+
+// An EPW file imported in memory; nothing after its refusal box.
+std::optional<EpwYear> importEpwFile(const std::string& path, MessageSink& sink) {
+  std::ifstream in;
+  openForReading(in, climateFilePathOf(path));
+  return ImportEpw(in, sink);
+}
+
+void storeAndCount(ClimateData& data, const ClimateChoice& choice, Psychrometrics& psychro,
+                   const LoadProgress& progress, const std::optional<EpwYear>& epw) {
+  data.RegionName = choice.regionName;
+  data.ClimateFilePath = choice.filePath;
+  try {
+    if (epw)
+      storeClimateYear(data, epw->records, psychro, progress);
+    else
+      readClimateYear(data, choice.filePath, psychro, progress);
+    ComputeMonthStats(data);
+    CountWindDirs(data);
+  } catch (...) {
+    data.RegionName.clear();
+    throw;
+  }
+}
+
+}  // namespace
+
 void readClimateYear(ClimateData& data, const std::string& path, Psychrometrics& psychro,
                      const LoadProgress& progress) {
   const ClyFileReader reader(climateFilePathOf(path));
-  for (int16_t k = 1; k <= kHoursPerYear; ++k) {
-    const ClimateFileRecord record = reader.record(k);
-    if (progress) progress(k);
-    // The observations are stored before the derivation, so an hour whose
-    // derivation faults keeps them, with its derived fields missing.
-    HourRecord& hour = data.year[static_cast<std::size_t>(k)];
-    hour = hourOf(record);
-    deriveHour(hour, psychro);
-  }
+  for (int16_t k = 1; k <= kHoursPerYear; ++k)
+    storeHour(data, k, reader.record(k), psychro, progress);
+}
+
+void storeClimateYear(ClimateData& data, const std::vector<ClimateFileRecord>& records,
+                      Psychrometrics& psychro, const LoadProgress& progress) {
+  for (int16_t k = 1; k <= kHoursPerYear; ++k)
+    storeHour(data, k, records.at(static_cast<std::size_t>(k - 1)), psychro, progress);
+}
+
+std::string pickedFileText(const std::string& path) {
+  if (!hasEpwExtension(path)) return path;
+  std::ifstream in(climateFilePathOf(path), std::ios::binary);
+  const std::optional<EpwStation> station = ReadEpwStation(in);
+  if (!station) return path;
+  return path + "\n" + epwStationText(station->name, station->latitude);
 }
 
 bool LoadClimateYear(ClimateData& data, const ClimateChoice& choice, Psychrometrics& psychro,
@@ -55,20 +105,15 @@ bool LoadClimateYear(ClimateData& data, const ClimateChoice& choice, Psychrometr
     sink.show(otherFileMissingMessage());
     return false;
   }
-  if (!CheckClimateFile(choice.filePath, sink)) {
+  std::optional<EpwYear> epw;
+  if (hasEpwExtension(choice.filePath)) {
+    epw = importEpwFile(choice.filePath, sink);
+    if (!epw) return false;
+  } else if (!CheckClimateFile(choice.filePath, sink)) {
     sink.show(climateFileAdviceMessage());
     return false;
   }
-  data.RegionName = choice.regionName;
-  data.ClimateFilePath = choice.filePath;
-  try {
-    readClimateYear(data, choice.filePath, psychro, progress);
-    ComputeMonthStats(data);
-    CountWindDirs(data);
-  } catch (...) {
-    data.RegionName.clear();
-    throw;
-  }
+  storeAndCount(data, choice, psychro, progress, epw);
   sink.show(loadCompletionMessage(data.RegionName));
   return true;
 }

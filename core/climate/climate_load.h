@@ -2,7 +2,9 @@
 //
 // LoadClimateYear runs, in order:
 //   1. "기타" without a picked file     → otherFileMissingMessage(), false
-//   2. CheckClimateFile refuses the file → its error, then climateFileAdviceMessage(), false
+//   2. CheckClimateFile refuses the file → its error, then climateFileAdviceMessage(), false;
+//      an EPW file (by its extension) is instead imported in memory with the
+//      conversion's checks, and a refusal is the import's one box, false
 //   3. RegionName and ClimateFilePath take the choice
 //   4. the 8760 records are read into data.year, each hour's AH, VP, RH and
 //      SpecV derived at that hour's station pressure; progress(k) after record k
@@ -24,6 +26,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/climate/climate_data.h"
 #include "core/climate/region_catalog.h"
@@ -60,6 +63,17 @@ void deriveHour(HourRecord& hour, Psychrometrics& psychro);
 // failing one in place.
 void readClimateYear(ClimateData& data, const std::string& path, Psychrometrics& psychro,
                      const LoadProgress& progress = {});
+
+// Step 4 for hours already in memory (an imported EPW year): stores the 8760
+// records into data.year and derives every hour, with the same progress.
+void storeClimateYear(ClimateData& data, const std::vector<ClimateFileRecord>& records,
+                      Psychrometrics& psychro, const LoadProgress& progress = {});
+
+// What the region page shows beside a file picked for "기타": the path, and
+// for an EPW file whose LOCATION line reads, a second line with the station's
+// name and latitude (epwStationText). Reads nothing but that first line and
+// reports nothing: the checks come with the confirmation.
+[[nodiscard]] std::string pickedFileText(const std::string& path);
 
 // The whole confirm command; see the top of this header.
 [[nodiscard]] bool LoadClimateYear(ClimateData& data, const ClimateChoice& choice,

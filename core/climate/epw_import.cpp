@@ -175,9 +175,12 @@ ClimateFileRecord convertEpwHour(const EpwHour& hour, int16_t k, Psychrometrics&
 }
 
 std::optional<std::string> parseEpwLocation(std::string_view line, EpwStation& station) {
+  // Some converters append fields (a climate-zone code after the elevation);
+  // only the ten that the format defines are read.
   constexpr int kLocationFields = 10;
   const auto fields = splitFields(line, kLocationFields);
-  if (fields.size() != kLocationFields) return fieldCountRule(1, kLocationFields);
+  if (fields.size() < kLocationFields)
+    return "[" + lineText(1) + "의 필드 수(" + std::to_string(kLocationFields) + "개 이상) 위반]";
   EpwStation read;
   read.name = std::string(fields[1]);
   if (parseSingleField(fields[6], read.latitude) != FieldFault::None)
@@ -218,6 +221,25 @@ std::optional<std::string> parseEpwDataLine(std::string_view line, std::int64_t 
   }
   hour = read;
   return std::nullopt;
+}
+
+bool hasEpwExtension(std::string_view path) {
+  while (!path.empty() && path.back() == ' ') path.remove_suffix(1);
+  if (path.size() < 3) return false;
+  std::string ext(path.substr(path.size() - 3));
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return ext == "epw";
+}
+
+std::optional<EpwStation> ReadEpwStation(std::istream& in) {
+  TextLineReader reader(in, kEpwMaxLineLength);
+  std::string line;
+  if (reader.next(line) != TextLineReader::Status::Line) return std::nullopt;
+  const std::string_view text = withoutByteOrderMark(line);
+  EpwStation station;
+  if (!keywordMatches(text, kHeaderKeywords[0]) || parseEpwLocation(text, station))
+    return std::nullopt;
+  return station;
 }
 
 Message epwRefusal(std::string rule) {

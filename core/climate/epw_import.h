@@ -80,7 +80,9 @@ struct EpwHour {
 [[nodiscard]] ClimateFileRecord convertEpwHour(const EpwHour& hour, int16_t k,
                                                Psychrometrics& psychro);
 
-// Reads the LOCATION line (line 1); gives the violated rule or nothing.
+// Reads the LOCATION line (line 1): at least ten fields, of which the city,
+// latitude and elevation are kept; fields after the tenth are ignored. Gives
+// the violated rule or nothing.
 [[nodiscard]] std::optional<std::string> parseEpwLocation(std::string_view line,
                                                           EpwStation& station);
 // Reads data line `lineNumber`; gives the violated rule or nothing.
@@ -95,6 +97,13 @@ struct EpwYear {
   bool leapDayDropped = false;             // the source held 29 February
   std::vector<ClimateFileRecord> records;  // 8760, record k at index k − 1
 };
+
+// True when the path ends in "epw" in any case (trailing blanks ignored).
+[[nodiscard]] bool hasEpwExtension(std::string_view path);
+
+// Reads only the LOCATION line of an EPW text: the station, or nothing when
+// the first line is not a readable LOCATION line. Reports nothing.
+[[nodiscard]] std::optional<EpwStation> ReadEpwStation(std::istream& in);
 
 // Reads an EPW text line by line. The first broken rule is reported to `sink`
 // and gives nothing.

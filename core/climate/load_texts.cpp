@@ -2,6 +2,7 @@
 
 #include "core/climate/climate_record.h"
 #include "core/climate/region_catalog.h"
+#include "core/common/format.h"
 
 namespace vlm {
 
@@ -41,6 +42,10 @@ Message climateFileAdviceMessage() {
       "실행 프로그램인 vlm.exe 파일이 위치한 디렉토리 하의 weather 디렉토리내에",
       "프로그램 설치시의 파일명(지역명.cly)대로 있어야 합니다.",
   });
+}
+
+std::string epwStationText(std::string_view name, float latitude) {
+  return "관측소: " + std::string(name) + " (위도 " + ShortestText(latitude) + "°)";
 }
 
 std::string drawOptionCaption(std::string_view regionName) {

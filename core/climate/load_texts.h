@@ -15,7 +15,10 @@ namespace vlm {
 inline constexpr std::string_view kOtherFileDialogTitle =
     "기타 지역인 경우 기후파일(*.cly) 선택하기";
 inline constexpr std::string_view kOtherFileDialogFilter =
-    "Velmora용 기후파일(*.cly)|*.cly|모든 파일(*.*)|*.*";
+    "Velmora용 기후파일(*.cly)|*.cly|EPW 파일(*.epw)|*.epw|모든 파일(*.*)|*.*";
+
+// Beside a picked EPW file: "관측소: Seoul.WS (위도 37.5714°)".
+[[nodiscard]] std::string epwStationText(std::string_view name, float latitude);
 
 // The progress label while reading: "서울 지역의 기후파일 읽는 중...", or for
 // "기타" "기타 지역의 기후파일(<path>) 읽는 중...".

@@ -59,9 +59,10 @@ class ProgressReset {
 }  // namespace
 
 WeatherSourceKind weatherSourceKindOf(std::string_view sourcePath) {
+  if (hasEpwExtension(sourcePath)) return WeatherSourceKind::Epw;
   std::string ext(extensionOf(sourcePath));
   for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return ext == "epw" ? WeatherSourceKind::Epw : WeatherSourceKind::WyecTry;
+  return ext == "csv" ? WeatherSourceKind::Asos : WeatherSourceKind::WyecTry;
 }
 
 Message conversionNameError(std::string rule) {
@@ -88,9 +89,32 @@ Message epwConversionCompleted(const EpwYear& year) {
   return message;
 }
 
+Message asosConversionCompleted(const AsosYear& year) {
+  Message message = conversionCompleted();
+  const AsosStationYear& s = year.source;
+  message.lines.push_back("지점: " + std::to_string(s.station) +
+                          (s.stationName.empty() ? "" : " " + s.stationName) + ", " +
+                          std::to_string(s.year) + "년 (" + std::to_string(s.hours) + "시간)");
+  const AsosMissingHours& m = year.missing;
+  message.lines.push_back("결측 시간 수: 건구온도 " + std::to_string(m.dryBulb) + ", 습구온도 " +
+                          std::to_string(m.wetBulb) + ", 기압 " + std::to_string(m.pressure) +
+                          ", 풍향 " + std::to_string(m.windDirection) + ", 풍속 " +
+                          std::to_string(m.windSpeed) + ", 운량 " + std::to_string(m.cloud) +
+                          ", 일사량 " + std::to_string(m.radiation));
+  if (year.leapDayDropped) message.lines.push_back("윤년의 2월 29일 24시간은 제외되었습니다.");
+  return message;
+}
+
+std::optional<std::vector<AsosStationYear>> asosStationYears(const std::string& sourcePath,
+                                                             MessageSink& sink) {
+  std::ifstream source;
+  openForReading(source, climateFilePathOf(sourcePath));
+  return ScanAsos(source, sink);
+}
+
 ConversionOutcome ConvertWeatherFile(const std::string& sourcePath, const std::string& targetPath,
                                      MessageSink& sink, OverwritePolicy policy,
-                                     const ConversionProgress& progress) {
+                                     const ConversionProgress& progress, const AsosChoice& asos) {
   if (auto error = nameError(sourcePath, targetPath)) {
     sink.show(*error);
     return ConversionOutcome::Refused;
@@ -107,10 +131,16 @@ ConversionOutcome ConvertWeatherFile(const std::string& sourcePath, const std::s
   const ProgressReset reset(progress);
   std::vector<ClimateFileRecord> records;
   Message completed = conversionCompleted();
-  if (weatherSourceKindOf(sourcePath) == WeatherSourceKind::Epw) {
+  const WeatherSourceKind kind = weatherSourceKindOf(sourcePath);
+  if (kind == WeatherSourceKind::Epw) {
     auto year = ImportEpw(source, sink, progress);
     if (!year) return ConversionOutcome::Refused;
     completed = epwConversionCompleted(*year);
+    records = std::move(year->records);
+  } else if (kind == WeatherSourceKind::Asos) {
+    auto year = ImportAsos(source, asos, sink, progress);
+    if (!year) return ConversionOutcome::Refused;
+    completed = asosConversionCompleted(*year);
     records = std::move(year->records);
   } else {
     auto converted = convertWeatherText(source, sink, progress);

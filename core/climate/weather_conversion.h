@@ -1,5 +1,6 @@
 // Converting an hourly weather file into a .cly climate file: the WYEC/TRY
-// 80-column text formats and, by the source's extension, EPW. This is the
+// 80-column text formats and, by the source's extension, EPW and the weather
+// service's ASOS hourly CSV (one station-year of it, chosen by the caller). This is the
 // whole command of the conversion page; the page passes its two texts and a
 // sink and moves its progress bar and status label from the callbacks.
 //
@@ -18,9 +19,12 @@
 // throws FileError, whose text the caller shows in an "에러" box.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/climate/asos_import.h"
 #include "core/climate/conversion_progress.h"
 #include "core/climate/epw_import.h"
 #include "core/common/message.h"
@@ -30,13 +34,15 @@ namespace vlm {
 // Texts of the page's two file dialogs.
 inline constexpr std::string_view kSourceDialogTitle = "원본 기후파일(WYEC 혹은 TRY 형식) 열기";
 inline constexpr std::string_view kSourceDialogFilter =
-    "WYEC 파일(*.wye)|*.wye|TRY 파일(*.try)|*.try|EPW 파일(*.epw)|*.epw|모든 파일(*.*)|*.*";
+    "WYEC 파일(*.wye)|*.wye|TRY 파일(*.try)|*.try|EPW 파일(*.epw)|*.epw|"
+    "ASOS 시간자료(*.csv)|*.csv|모든 파일(*.*)|*.*";
 inline constexpr std::string_view kTargetDialogTitle = "변환후 저장할 기후파일명";
 inline constexpr std::string_view kTargetDialogFilter =
     "Velmora용 기후파일(*.cly)|*.cly|모든 파일(*.*)|*.*";
 
-enum class WeatherSourceKind { WyecTry, Epw };
-// EPW when the path ends in "epw" in any case (trailing blanks ignored).
+enum class WeatherSourceKind { WyecTry, Epw, Asos };
+// EPW when the path ends in "epw", ASOS when it ends in "csv", in any case
+// (trailing blanks ignored); WYEC/TRY otherwise.
 [[nodiscard]] WeatherSourceKind weatherSourceKindOf(std::string_view sourcePath);
 
 enum class OverwritePolicy {
@@ -55,11 +61,20 @@ enum class ConversionOutcome {
 [[nodiscard]] Message replaceTargetQuestion(const std::string& targetPath);
 [[nodiscard]] Message conversionCompleted();
 [[nodiscard]] Message epwConversionCompleted(const EpwYear& year);
+// The completion box of an ASOS station-year: the station, the year and the
+// missing hours of each field.
+[[nodiscard]] Message asosConversionCompleted(const AsosYear& year);
+
+// The station-years of an ASOS source file, for the page's choice; a refusal
+// is reported to `sink` and gives nothing. Throws FileError.
+[[nodiscard]] std::optional<std::vector<AsosStationYear>> asosStationYears(
+    const std::string& sourcePath, MessageSink& sink);
 
 // Runs the command (see above). Throws FileError for a platform failure.
 [[nodiscard]] ConversionOutcome ConvertWeatherFile(const std::string& sourcePath,
                                                    const std::string& targetPath, MessageSink& sink,
                                                    OverwritePolicy policy = OverwritePolicy::Ask,
-                                                   const ConversionProgress& progress = {});
+                                                   const ConversionProgress& progress = {},
+                                                   const AsosChoice& asos = {});
 
 }  // namespace vlm

@@ -9,7 +9,6 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QVBoxLayout>
-
 #include <cmath>
 
 #include "core/climate/climate_load.h"
@@ -82,6 +81,7 @@ Frm11::Frm11(AppState& state, QWidget* parent)
       options_(new QButtonGroup(this)),
       choose_(new QPushButton("기후파일 선택...", this)),
       confirm_(new QPushButton("지역선택 확인", this)),
+      pickedFile_(new QLabel(this)),
       progress_(new ProgressBar(this)),
       progressText_(new QLabel(this)),
       openFile_(systemOpenFileDialog) {
@@ -96,6 +96,9 @@ Frm11::Frm11(AppState& state, QWidget* parent)
   progress_->setObjectName("progBar11");
   progress_->setToolTip("기후파일의 읽기 진행정도를 나타냅니다.");
   progressText_->setObjectName("lbl11Prog");
+  pickedFile_->setObjectName("lbl11OtherFile");
+  pickedFile_->setWordWrap(true);
+  pickedFile_->setTextFormat(Qt::PlainText);
   connect(choose_, &QPushButton::clicked, this, &Frm11::cmd11Choose_Click);
   connect(confirm_, &QPushButton::clicked, this, &Frm11::cmd11Confirm_Click);
 
@@ -106,8 +109,8 @@ Frm11::Frm11(AppState& state, QWidget* parent)
   heading->setFont(headingFont);
   auto* guide = new QLabel(
       "지도에서 대상 지역을 고른 후 [지역선택 확인]을 누르면 그 지역의 기후파일을 읽습니다.\n\n"
-      "다른 지역의 기후파일(*.cly)을 쓰려면 [기타]를 고르고 [기후파일 선택...]으로 파일을 "
-      "고르십시오.",
+      "다른 지역의 기후파일(*.cly)이나 EPW 파일(*.epw)을 쓰려면 [기타]를 고르고 "
+      "[기후파일 선택...]으로 파일을 고르십시오.",
       this);
   guide->setWordWrap(true);
   guide->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -120,6 +123,7 @@ Frm11::Frm11(AppState& state, QWidget* parent)
   side->addWidget(guide);
   side->addSpacing(16);
   side->addWidget(choose_, 0, Qt::AlignLeft);
+  side->addWidget(pickedFile_);
   side->addWidget(confirm_, 0, Qt::AlignLeft);
   side->addStretch(1);
   auto* block = new QGridLayout;
@@ -201,6 +205,7 @@ void Frm11::cmd11Choose_Click() {
   // Cancelling keeps the file picked before.
   if (!chosen.has_value()) return;
   state().climate().OtherFilePath = chosen->toStdString();
+  pickedFile_->setText(QString::fromStdString(pickedFileText(state().climate().OtherFilePath)));
 }
 
 void Frm11::cmd11Confirm_Click() { loadClimateYear(); }

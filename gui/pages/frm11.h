@@ -55,6 +55,8 @@ class Frm11 : public Page {
   QRadioButton* otherOption_ = nullptr;
   QPushButton* choose_;
   QPushButton* confirm_;
+  // The file picked for "기타", with an EPW file's station.
+  QLabel* pickedFile_;
   ProgressBar* progress_;
   QLabel* progressText_;
   FileDialog openFile_;

@@ -1,12 +1,16 @@
 #include "gui/pages/frm33.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/climate/conversion_progress.h"
 #include "core/climate/weather_conversion.h"
@@ -37,6 +41,7 @@ Frm33::Frm33(AppState& state, QWidget* parent)
       convert_(new QPushButton("변환후 저장", this)),
       progress_(new ProgressBar(this)),
       status_(new QLabel(this)),
+      stationYear_(new QComboBox(this)),
       openFile_(systemOpenFileDialog),
       // The page asks about an existing target itself, after the name checks.
       saveFile_(systemSaveFileDialog(false)) {
@@ -56,6 +61,11 @@ Frm33::Frm33(AppState& state, QWidget* parent)
   convert_->setToolTip("원본 기후파일=>Velmora용 기후파일");
   progress_->setObjectName("prog33Progress");
   status_->setObjectName("lbl331");
+  QLabel* stationCaption = wrappedLabel("lbl33Station", "지점과 연도(ASOS 시간자료)", this);
+  stationYear_->setObjectName("cbo33Station");
+  stationYear_->setToolTip("변환할 지점과 연도 (괄호 안은 자료가 있는 시간 수)");
+  stationYear_->setEnabled(false);
+  connect(before_, &QLineEdit::editingFinished, this, &Frm33::listStationYears);
   connect(browseBefore_, &QPushButton::clicked, this, &Frm33::cmd33Before_Click);
   connect(browseAfter_, &QPushButton::clicked, this, &Frm33::cmd33After_Click);
   connect(convert_, &QPushButton::clicked, this, &Frm33::cmd33Convert_Click);
@@ -68,10 +78,12 @@ Frm33::Frm33(AppState& state, QWidget* parent)
   grid->addWidget(beforeCaption, 0, 0, 1, 2);
   grid->addWidget(before_, 1, 0);
   grid->addWidget(browseBefore_, 1, 1);
-  grid->addItem(new QSpacerItem(0, 16), 2, 0);
-  grid->addWidget(afterCaption, 3, 0, 1, 2);
-  grid->addWidget(after_, 4, 0);
-  grid->addWidget(browseAfter_, 4, 1);
+  grid->addWidget(stationCaption, 2, 0, 1, 2);
+  grid->addWidget(stationYear_, 3, 0);
+  grid->addItem(new QSpacerItem(0, 16), 4, 0);
+  grid->addWidget(afterCaption, 5, 0, 1, 2);
+  grid->addWidget(after_, 6, 0);
+  grid->addWidget(browseAfter_, 6, 1);
   grid->setColumnStretch(0, 1);
   auto* run = new QHBoxLayout;
   run->addStretch(1);
@@ -94,7 +106,26 @@ void Frm33::cmd33Before_Click() {
                                         QString::fromStdString(state().programDir()),
                                         qtFileFilter(kSourceDialogFilter)});
   // A cancel ends the command and keeps the path typed or picked before.
-  if (chosen.has_value()) before_->setText(*chosen);
+  if (!chosen.has_value()) return;
+  before_->setText(*chosen);
+  listStationYears();
+}
+
+void Frm33::listStationYears() {
+  stationYear_->clear();
+  stationYear_->setEnabled(false);
+  const std::string source = before_->text().toStdString();
+  if (weatherSourceKindOf(source) != WeatherSourceKind::Asos) return;
+  std::optional<std::vector<AsosStationYear>> list;
+  guarded([&] { list = asosStationYears(source, sink()); });
+  if (!list) return;
+  for (const AsosStationYear& entry : *list)
+    stationYear_->addItem(
+        text(stationYearText(entry)),
+        QList<QVariant>{static_cast<int>(entry.station), static_cast<int>(entry.year)});
+  const auto chosen = std::find(list->begin(), list->end(), defaultStationYear(*list));
+  stationYear_->setCurrentIndex(static_cast<int>(chosen - list->begin()));
+  stationYear_->setEnabled(true);
 }
 
 void Frm33::cmd33After_Click() {
@@ -111,8 +142,15 @@ void Frm33::cmd33Convert_Click() {
   progress.percent = [this](int16_t percent) { progress_->showProgress(percent); };
   const std::string source = before_->text().toStdString();
   const std::string target = after_->text().toStdString();
-  guarded(
-      [&] { (void)ConvertWeatherFile(source, target, sink(), OverwritePolicy::Ask, progress); });
+  AsosChoice asos;
+  if (stationYear_->currentIndex() >= 0) {
+    const QList<QVariant> picked = stationYear_->currentData().toList();
+    asos.station = picked.value(0).toInt();
+    asos.year = static_cast<int16_t>(picked.value(1).toInt());
+  }
+  guarded([&] {
+    (void)ConvertWeatherFile(source, target, sink(), OverwritePolicy::Ask, progress, asos);
+  });
   // Idle again however the conversion ended, so that a failure does not leave
   // "저장중..." on show.
   progress_->setValue(0);

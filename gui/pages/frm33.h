@@ -1,11 +1,13 @@
 // frm33, the conversion page "33-기후파일변환": an hourly weather file in the
-// WYEC or TRY 80-column format (or EPW) becomes a .cly climate file that the
+// WYEC or TRY 80-column format (or EPW, or one station-year of the weather
+// service's ASOS hourly CSV) becomes a .cly climate file that the
 // region page then loads through "기타".
 #pragma once
 
 #include "gui/file_dialogs.h"
 #include "gui/pages/page.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -30,6 +32,10 @@ class Frm33 : public Page {
 
   [[nodiscard]] ProgressBar* progressBar() const { return progress_; }
 
+  // Lists the station-years of an ASOS source in cbo33Station, the one with
+  // the most hours chosen; empties it for any other source.
+  void listStationYears();
+
  private:
   void showStatus(const QString& text);
 
@@ -40,6 +46,7 @@ class Frm33 : public Page {
   QPushButton* convert_;
   ProgressBar* progress_;
   QLabel* status_;
+  QComboBox* stationYear_;
   FileDialog openFile_;
   FileDialog saveFile_;
 };

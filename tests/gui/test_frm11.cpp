@@ -2,10 +2,12 @@
 // confirmation in its order, a full load with the publishing of the region to
 // the analysis and graph pages, and how often the progress bar is painted.
 #include <QAbstractButton>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMap>
 #include <QRadioButton>
 #include <QtTest>
 #include <memory>
@@ -91,6 +93,17 @@ struct RegionPage {
   std::unique_ptr<MainWindow> window;
   Frm11* frm11 = nullptr;
 };
+
+// Every label of the analysis tab after the whole year is drawn with all boxes ticked.
+QMap<QString, QString> analysisTab(const RegionPage& page) {
+  QWidget* frm12 = page.window->page("frm12");
+  for (const char* name : {"cmd12aSelectAll", "cmd12a1SA", "cmd12a2SA", "cmd12aDraw"})
+    frm12->findChild<QAbstractButton*>(name)->click();
+  QMap<QString, QString> texts;
+  for (const QLabel* label : frm12->findChildren<QLabel*>())
+    if (label->objectName().startsWith("lbl12b")) texts.insert(label->objectName(), label->text());
+  return texts;
+}
 
 const QString kAdvice = QStringLiteral(
     "대상 지역의 기후파일이 유효하지 않습니다.\r\n"
@@ -188,8 +201,41 @@ class Frm11Test : public QObject {
     QCOMPARE(requests.size(), std::size_t{2});
     QCOMPARE(requests[0].title, QString("기타 지역인 경우 기후파일(*.cly) 선택하기"));
     QCOMPARE(requests[0].directory, QString::fromStdString(page.state.programDir()));
-    QCOMPARE(requests[0].filter, QString("Velmora용 기후파일(*.cly) (*.cly);;모든 파일(*.*) (*)"));
+    QCOMPARE(requests[0].filter, QString("Velmora용 기후파일(*.cly) (*.cly);;"
+                                         "EPW 파일(*.epw) (*.epw);;모든 파일(*.*) (*)"));
     QVERIFY(page.sink.shots.empty());
+  }
+
+  // A real typical year picked as EPW for "기타" shows its station, loads
+  // without a conversion and gives the analysis tab of the built-in file made
+  // from it.
+  void aRealEpwLoadsThroughOtherAsItsBuiltInFileDoes() {
+    const QString epw =
+        QString(VLM_SHARED_CLIMATE_DIR) + "/epw/KOR_SO_Seoul.WS.471080_TMYx.2011-2025.epw";
+    if (!QFile::exists(epw)) QSKIP("no shared climate folder");
+    RegionPage page;
+    QVERIFY(QDir().mkpath(page.dir.filePath("weather")));
+    QVERIFY(QFile::copy(QString(VLM_PROGRAM_DIR) + "/weather/seoul.cly",
+                        page.dir.filePath("weather/seoul.cly")));
+    page.confirm();
+    QMap<QString, QString> builtIn = analysisTab(page);
+
+    page.frm11->setOpenFileDialog([&](QWidget*, const FileDialogRequest&) { return epw; });
+    page.find<QAbstractButton>("opt11Mis")->click();
+    page.find<QAbstractButton>("cmd11Choose")->click();
+    QCOMPARE(page.find<QLabel>("lbl11OtherFile")->text(),
+             epw + "\n관측소: Seoul.WS (위도 37.5714°)");
+    page.sink.shots.clear();
+    page.confirm();
+    QCOMPARE(page.sink.shots.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(page.sink.shots[0].message.lines[0]),
+             QString("기타 지역의 기후파일 읽기가 완료되었습니다."));
+    QCOMPARE(page.state.climate().ClimateFilePath, epw.toStdString());
+    QMap<QString, QString> fromEpw = analysisTab(page);
+    QCOMPARE(fromEpw.take("lbl12b1_0"), QString("기타"));
+    QCOMPARE(builtIn.take("lbl12b1_0"), QString("서울"));
+    QVERIFY(!fromEpw.value("lbl12b5").isEmpty());
+    QCOMPARE(fromEpw, builtIn);
   }
 
   void otherConfirmedWithoutAFileReadsNothing() {

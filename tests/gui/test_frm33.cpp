@@ -3,6 +3,8 @@
 // and the platform's error boxes, and WYEC and EPW files converted and then
 // loaded through "기타" on the region page.
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -16,6 +18,7 @@
 #include <vector>
 
 #include "core/climate/climate_record.h"
+#include "core/common/cp949.h"
 #include "gui/app_state.h"
 #include "gui/main_window.h"
 #include "gui/pages/frm11.h"
@@ -111,6 +114,23 @@ std::string epwText() {
             "0,0,0,0,0,0,180,3.0,5,4,9999.0,77777,9,999999999,8,0.0850,0,88,0.180,0.0,0.0\n";
   }
   return text;
+}
+
+// An ASOS file in CP949 of station 108 with `hours2015` hours of 2015 at
+// 20 °C and the whole of 2016 at 16 °C (29 February included).
+std::string asosText(int hours2015) {
+  std::string text =
+      "지점,지점명,일시,기온(°C),기온 QC플래그,풍속(m/s),풍향(16방위),습도(%),"
+      "이슬점온도(°C),현지기압(hPa),일사(MJ/m2),전운량(10분위)\r\n";
+  const auto add = [&](int year, int hours, const char* temperature) {
+    QDateTime at(QDate(year, 1, 1), QTime(0, 0), Qt::UTC);
+    for (int i = 0; i < hours; ++i, at = at.addSecs(3600))
+      text += "108,서울," + at.toString("yyyy-MM-dd HH:mm").toStdString() + "," + temperature +
+              ",,2.0,200,53,10.0,1013.0,,5\r\n";
+  };
+  add(2015, hours2015, "20.0");
+  add(2016, 8784, "16.0");
+  return toCp949(text);
 }
 
 struct ConversionPage {
@@ -221,7 +241,8 @@ class Frm33Test : public QObject {
     QCOMPARE(opened[0].title, QString("원본 기후파일(WYEC 혹은 TRY 형식) 열기"));
     QCOMPARE(opened[0].directory, QString::fromStdString(p.state.programDir()));
     QCOMPARE(opened[0].filter, QString("WYEC 파일(*.wye) (*.wye);;TRY 파일(*.try) (*.try);;"
-                                       "EPW 파일(*.epw) (*.epw);;모든 파일(*.*) (*)"));
+                                       "EPW 파일(*.epw) (*.epw);;"
+                                       "ASOS 시간자료(*.csv) (*.csv);;모든 파일(*.*) (*)"));
     QCOMPARE(saved[0].title, QString("변환후 저장할 기후파일명"));
     QCOMPARE(saved[0].directory, QString::fromStdString(p.state.programDir()));
     QCOMPARE(saved[0].filter, QString("Velmora용 기후파일(*.cly) (*.cly);;모든 파일(*.*) (*)"));
@@ -385,6 +406,45 @@ class Frm33Test : public QObject {
     QCOMPARE(p.find<QLabel>("lbl12c15")->text(), p.path("seoul.cly"));
     QCOMPARE(p.find<QGroupBox>("fra12aDrawOption")->title(),
              QString("그림종류 선택(대상지역 : 기타)"));
+  }
+
+  // Picking an ASOS file lists its station-years with their hours, the most
+  // hours chosen; the chosen one is converted and the box says which it was.
+  void anAsosStationYearIsChosenConvertedAndLoaded() {
+    ConversionPage p;
+    p.write("seoul.csv", asosText(8000));
+    p.frm33->setOpenFileDialog(
+        [&](QWidget*, const FileDialogRequest&) { return p.path("seoul.csv"); });
+    auto* choice = p.find<QComboBox>("cbo33Station");
+    QVERIFY(!choice->isEnabled());
+    p.find<QAbstractButton>("cmd33Before")->click();
+    QVERIFY(choice->isEnabled());
+    QCOMPARE(choice->count(), 2);
+    QCOMPARE(choice->itemText(0), QString("108 서울 2015년 (8000시간)"));
+    QCOMPARE(choice->itemText(1), QString("108 서울 2016년 (8760시간)"));
+    QCOMPARE(choice->currentIndex(), 1);
+
+    choice->setCurrentIndex(0);
+    p.convert(p.path("seoul.csv"), p.path("seoul.cly"));
+    QCOMPARE(p.sink.shots.size(), std::size_t{1});
+    QCOMPARE(p.sink.text(0), kCompleted +
+                                 "\r\n지점: 108 서울, 2015년 (8000시간)"
+                                 "\r\n결측 시간 수: 건구온도 760, 습구온도 760, 기압 760, "
+                                 "풍향 760, 풍속 760, 운량 760, 일사량 8760");
+    p.expectIdle();
+    p.sink.shots.clear();
+    p.loadAsOther(p.path("seoul.cly"));
+    QCOMPARE(p.sink.text(0), kLoadedOther);
+    QCOMPARE(p.state.climate().year[1].DBT, 20.0f);
+    QCOMPARE(p.state.climate().year[1].WindDir, int16_t{203});
+    QCOMPARE(p.state.climate().year[8001].DBT, 999.0f);
+
+    // Another source empties the choice.
+    p.frm33->setOpenFileDialog(
+        [&](QWidget*, const FileDialogRequest&) { return p.path("seoul.wye"); });
+    p.find<QAbstractButton>("cmd33Before")->click();
+    QCOMPARE(choice->count(), 0);
+    QVERIFY(!choice->isEnabled());
   }
 
   void anEpwFileIsConvertedAndLoadsAsAnotherRegion() {

@@ -6,14 +6,17 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/climate/cly_file.h"
+#include "core/climate/epw_import.h"
 #include "core/climate/load_texts.h"
 #include "core/common/compute_error.h"
 #include "core/common/file_error.h"
 #include "tests/core/climate/cly_test_files.h"
+#include "tests/core/climate/weather_test_files.h"
 
 namespace vlm {
 namespace {
@@ -92,7 +95,8 @@ TEST(LoadTexts, ProgressCompletionAndCaption) {
             "이동하세요.");
   EXPECT_EQ(drawOptionCaption("서울"), "그림종류 선택(대상지역 : 서울)");
   EXPECT_EQ(kOtherFileDialogTitle, "기타 지역인 경우 기후파일(*.cly) 선택하기");
-  EXPECT_EQ(kOtherFileDialogFilter, "Velmora용 기후파일(*.cly)|*.cly|모든 파일(*.*)|*.*");
+  EXPECT_EQ(kOtherFileDialogFilter,
+            "Velmora용 기후파일(*.cly)|*.cly|EPW 파일(*.epw)|*.epw|모든 파일(*.*)|*.*");
 }
 
 const std::vector<std::string> kAdviceLines = {
@@ -253,6 +257,79 @@ TEST_F(LoadClimateYearTest, AFileThatShrankAfterItsCheckKeepsTheHoursRead) {
   EXPECT_THROW(readClimateYear(*data_, file, psychro_), FileError);
   EXPECT_EQ(data_->year[8000].DBT, -1.0f);
   EXPECT_EQ(data_->year[8001].DBT, 20.0f);
+}
+
+// An EPW file picked for "기타" is imported in memory: the same year as its
+// conversion to .cly would give, derived and counted alike.
+TEST_F(LoadClimateYearTest, AnEpwFileIsImportedInMemoryAsItsConversionWouldBe) {
+  const auto lines = weathertest::epwLines(
+      true, [](int i, weathertest::EpwFields& f) { f.dryBulb = std::to_string(i % 30) + ".5"; });
+  const std::string epw = writeBytes("station.EPW", weathertest::joinLines(lines));
+  std::vector<int16_t> hours;
+  ASSERT_TRUE(load(otherChoice(epw), [&](int16_t k) { hours.push_back(k); }));
+  EXPECT_EQ(hours.size(), 8760u);
+  EXPECT_EQ(data_->RegionName, "기타");
+  EXPECT_EQ(data_->ClimateFilePath, epw);
+  EXPECT_EQ(sink_.last(), loadCompletionMessage("기타"));
+
+  std::istringstream in(weathertest::joinLines(lines));
+  RecordingSink importSink;
+  const auto year = ImportEpw(in, importSink);
+  ASSERT_TRUE(year.has_value());
+  ClimateData viaCly;
+  Psychrometrics psychro;
+  const std::string cly = writeYear("station.cly", year->records);
+  ASSERT_TRUE(LoadClimateYear(viaCly, otherChoice(cly), psychro, importSink));
+  for (std::size_t k = 1; k <= 8760; ++k) {
+    ASSERT_EQ(data_->year[k].DBT, viaCly.year[k].DBT) << k;
+    ASSERT_EQ(data_->year[k].AH, viaCly.year[k].AH) << k;
+    ASSERT_EQ(data_->year[k].SpecV, viaCly.year[k].SpecV) << k;
+  }
+  EXPECT_EQ(data_->MonthStatDBT, viaCly.MonthStatDBT);
+  EXPECT_EQ(data_->MonthStatRH, viaCly.MonthStatRH);
+  EXPECT_EQ(data_->WindDirCount, viaCly.WindDirCount);
+}
+
+TEST_F(LoadClimateYearTest, ARefusedEpwFileGivesOnlyTheImportsBoxAndKeepsTheLoadedYear) {
+  loadSeoul();
+  const std::string epw = writeBytes("broken.epw", "LOCATION,only\n");
+  EXPECT_FALSE(load(otherChoice(epw)));
+  ASSERT_EQ(sink_.size(), 1u);
+  EXPECT_EQ(sink_.last().lines, (std::vector<std::string>{"원본 파일이 EPW 형식의 파일이 아닙니다.",
+                                                          "[1행의 필드 수(10개 이상) 위반]"}));
+  EXPECT_EQ(data_->RegionName, "서울");
+  EXPECT_EQ(data_->year[1].DBT, 20.0f);
+}
+
+TEST_F(LoadClimateYearTest, APickedEpwFileIsShownWithItsStation) {
+  const std::string epw = writeBytes("seoul.epw", weathertest::joinLines(weathertest::epwHeader()));
+  EXPECT_EQ(pickedFileText(epw), epw + "\n관측소: Testville.WS (위도 37.5714°)");
+  const std::string broken = writeBytes("broken.epw", "LOCATION,only\n");
+  EXPECT_EQ(pickedFileText(broken), broken);
+  EXPECT_EQ(pickedFileText(path("absent.epw")), path("absent.epw"));
+  const std::string cly = writeYear("plain.cly", plainYear());
+  EXPECT_EQ(pickedFileText(cly), cly);
+}
+
+// A real typical year loaded as EPW gives exactly the year of the built-in
+// file made from it.
+TEST_F(LoadClimateYearTest, TheRealSeoulEpwLoadsAsTheBuiltInSeoulFile) {
+  const fs::path epw =
+      fs::path(VLM_SHARED_CLIMATE_DIR) / "epw" / "KOR_SO_Seoul.WS.471080_TMYx.2011-2025.epw";
+  const fs::path resources = fs::path(VLM_TEST_DATA_DIR) / ".." / ".." / "resources";
+  if (!fs::exists(epw)) GTEST_SKIP() << "no shared climate folder";
+  ASSERT_TRUE(load(otherChoice(epw.string())));
+  ClimateData builtIn;
+  Psychrometrics psychro;
+  ASSERT_TRUE(LoadClimateYear(builtIn, builtInChoice(*regionByStem("seoul"), resources.string()),
+                              psychro, sink_));
+  for (std::size_t k = 1; k <= 8760; ++k) {
+    ASSERT_EQ(data_->year[k].DBT, builtIn.year[k].DBT) << k;
+    ASSERT_EQ(data_->year[k].AH, builtIn.year[k].AH) << k;
+    ASSERT_EQ(data_->year[k].WindDir, builtIn.year[k].WindDir) << k;
+  }
+  EXPECT_EQ(data_->MonthStatRad, builtIn.MonthStatRad);
+  EXPECT_EQ(data_->WindDirCount, builtIn.WindDirCount);
 }
 
 }  // namespace

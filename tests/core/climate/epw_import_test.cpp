@@ -230,6 +230,37 @@ TEST(EpwImport, AcceptsCrLfLowerCaseKeywordsAByteOrderMarkAndBlankLinesAtTheEnd)
       << (sink.empty() ? "" : sink.last().text());
 }
 
+// Files as other converters write them: a climate-zone code after the
+// elevation, an empty leap-year field on the HOLIDAYS line, a leap year that
+// says so.
+TEST(EpwImport, HeaderLinesWithMoreOrEmptyFieldsAreRead) {
+  struct Case {
+    const char* what;
+    std::size_t line;
+    std::string text;
+    bool leap;
+  };
+  const std::vector<Case> cases = {
+      {"climate zone after the elevation", 0,
+       "LOCATION,Testville.WS,SO,KOR,SRC-TMYx,471080,37.57140,126.9658,9.0,87.1,4A", false},
+      {"several extra fields", 0,
+       "LOCATION,Testville.WS,SO,KOR,SRC-TMYx,471080,37.57140,126.9658,9.0,87.1,,x,y", false},
+      {"empty leap-year field", 4, "HOLIDAYS/DAYLIGHT SAVINGS,,0,0,0", false},
+      {"leap year announced", 4, "HOLIDAYS/DAYLIGHT SAVINGS,Yes,0,0,0", true},
+      {"empty leap-year field in a leap year", 4, "HOLIDAYS/DAYLIGHT SAVINGS,,0,0,0", true},
+  };
+  for (const auto& c : cases) {
+    auto lines = epwLines(c.leap);
+    lines[c.line] = c.text;
+    RecordingSink sink;
+    const auto year = import(joinLines(lines), sink);
+    ASSERT_TRUE(year.has_value()) << c.what << ": " << (sink.empty() ? "" : sink.last().text());
+    EXPECT_EQ(year->station, (EpwStation{"Testville.WS", 37.5714f, 87.1f})) << c.what;
+    EXPECT_EQ(year->leapDayDropped, c.leap) << c.what;
+    EXPECT_EQ(year->records.size(), 8760u) << c.what;
+  }
+}
+
 TEST(EpwImport, RefusalsNameTheBrokenRule) {
   using Edit = std::function<void(std::vector<std::string>&)>;
   struct Case {
@@ -259,7 +290,7 @@ TEST(EpwImport, RefusalsNameTheBrokenRule) {
       {"no header", [](auto& l) { l.erase(l.begin(), l.begin() + 8); },
        "[1행 머리글(LOCATION) 위반]"},
       {"short LOCATION", [](auto& l) { l[0] = "LOCATION,X,SO,KOR,SRC,1,37.5,127.0,9.0"; },
-       "[1행의 필드 수(10개) 위반]"},
+       "[1행의 필드 수(10개 이상) 위반]"},
       {"latitude", [](auto& l) { l[0] = "LOCATION,X,SO,KOR,SRC,1,north,127.0,9.0,87.1"; },
        "[1행 7번째 필드(위도)의 숫자 위반]"},
       {"elevation", [](auto& l) { l[0] = "LOCATION,X,SO,KOR,SRC,1,37.5,127.0,9.0,"; },
