@@ -1,0 +1,21 @@
+#include "gui/pages/square_box.h"
+
+#include <QResizeEvent>
+#include <algorithm>
+
+namespace vlm {
+
+SquareBox::SquareBox(QWidget* content, int preferredSide, int minimumSide, QWidget* parent)
+    : QWidget(parent), content_(content), preferred_(preferredSide) {
+  content_->setParent(this);
+  setMinimumSize(minimumSide, minimumSide);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void SquareBox::resizeEvent(QResizeEvent* event) {
+  const int side = std::min(event->size().width(), event->size().height());
+  content_->setGeometry(0, 0, side, side);
+  QWidget::resizeEvent(event);
+}
+
+}  // namespace vlm
