@@ -192,7 +192,7 @@ QGroupBox* Frm12::createGuideZoneFrame() {
     shape->setToolTip(kSingleOutTip);
     connect(shape, &LegendShape::clicked, this,
             [this, i] { singleOutZone(kNeedZones.size() + i); });
-    addZoneRow(grid, static_cast<int>(i % 5), static_cast<int>(i / 5), shape, guideZones_[i]);
+    addZoneRow(grid, static_cast<int>(i), 0, shape, guideZones_[i]);
   }
   auto* all = button("cmd12a2SA", "모두선택", "기후설계 지침 죤 모두 선택", frame);
   auto* none = button("cmd12a2DSA", "모두해제", "기후설계 지침 죤 모두 해제", frame);
@@ -288,6 +288,9 @@ QGroupBox* Frm12::createTimeFrame() {
     legend->addWidget(shape, row, column);
     legend->addWidget(name, row, column + 1);
   }
+  // Spare width goes to the right of the fields, not between them.
+  grid->setColumnStretch(grid->columnCount(), 1);
+  legend->setColumnStretch(legend->columnCount(), 1);
   auto* layout = new QVBoxLayout(frame);
   layout->addLayout(grid);
   layout->addLayout(legend);

@@ -8,6 +8,8 @@ namespace vlm {
 SquareBox::SquareBox(QWidget* content, int preferredSide, int minimumSide, QWidget* parent)
     : QWidget(parent), content_(content), preferred_(preferredSide) {
   content_->setParent(this);
+  // Until the first layout the content has its preferred size.
+  content_->resize(preferredSide, preferredSide);
   setMinimumSize(minimumSide, minimumSide);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
