@@ -202,6 +202,11 @@ QByteArray renderBytes(const std::string& ext, int w, int h, const PaintFn& pain
 
 }  // namespace
 
+void clearMonthlyChart(QChart& chart) {
+  removeContent(chart);
+  chart.setTitle(QString());
+}
+
 void fillMonthlyChart(QChart& chart, const MonthlyChart& data) {
   removeContent(chart);
   auto* series = new QBarSeries;

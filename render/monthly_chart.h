@@ -20,6 +20,9 @@ namespace vlm::render {
 // A cell without value draws no bar and no label.
 void fillMonthlyChart(QChart& chart, const MonthlyChart& data);
 
+// Removes the bars, the axes, the value labels and the title: an empty chart.
+void clearMonthlyChart(QChart& chart);
+
 // The value labels the chart shows now, series by series, category by category.
 [[nodiscard]] QStringList monthlyValueLabels(const QChart& chart);
 

@@ -1,7 +1,9 @@
 #include "render/picture_box.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "render/drawing_export.h"
 
@@ -10,6 +12,28 @@ namespace vlm {
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  // The pages read values under the pointer without a button pressed.
+  setMouseTracking(true);
+}
+
+QPointF PictureBox::userPointAt(QPointF pixel) const {
+  // The inverse of the painting's mapping: the user scale spans the whole
+  // widget, y up.
+  const UserScale& s = drawing_.scale();
+  const double w = std::max(1, width());
+  const double h = std::max(1, height());
+  return {s.left + pixel.x() / w * (static_cast<double>(s.right) - s.left),
+          s.top - pixel.y() / h * (static_cast<double>(s.top) - s.bottom)};
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+  emit pointerMoved(userPointAt(event->position()), event->position().toPoint());
+  QWidget::mouseMoveEvent(event);
+}
+
+void PictureBox::leaveEvent(QEvent* event) {
+  emit pointerLeft();
+  QWidget::leaveEvent(event);
 }
 
 void PictureBox::setDrawing(Drawing drawing) {

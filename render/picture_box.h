@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPointF>
 #include <QWidget>
 #include <vector>
 
@@ -49,12 +50,24 @@ class PictureBox : public QWidget {
   void setBackground(const QColor& color);
   [[nodiscard]] QColor background() const { return background_; }
 
+  // The point of the drawing's user scale under widget position `pixel`.
+  [[nodiscard]] QPointF userPointAt(QPointF pixel) const;
+
   // Paints background, persistent image and drawing into `target` of any painter
   // (screen, image, printer). The painter's transform scales pen widths with it.
   void paintContent(QPainter& painter, const QRectF& target, double penScale = 1.0) const;
 
+ signals:
+  // The pointer moved over the picture: its place in the drawing's user
+  // coordinates and in the widget (for a tooltip that follows it).
+  void pointerMoved(QPointF user, QPoint pixel);
+  // The pointer left the picture.
+  void pointerLeft();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   Drawing drawing_;

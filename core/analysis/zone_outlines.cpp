@@ -207,23 +207,35 @@ void DrawZoneMCD(BioChart& c) {
          color);
 }
 
-void DrawNeedZones(BioChart& c, const std::array<bool, 5>& ticked) {
-  using Outline = void (*)(BioChart&);
-  static constexpr std::array<Outline, 5> kOutlines{DrawZoneTH, DrawZoneTC, DrawZoneTCT, DrawZoneDH,
-                                                    DrawZoneHU};
-  for (std::size_t i = 0; i < kOutlines.size(); ++i) {
-    if (ticked[i]) kOutlines[i](c);
+namespace {
+
+using Outline = void (*)(BioChart&);
+
+template <std::size_t N>
+void drawTicked(BioChart& c, const std::array<Outline, N>& outlines,
+                const std::array<bool, N>& ticked, std::array<ZoneItems, N>* items) {
+  for (std::size_t i = 0; i < N; ++i) {
+    const std::size_t first = c.drawing.items().size();
+    if (ticked[i]) outlines[i](c);
+    if (items != nullptr) (*items)[i] = ZoneItems{first, c.drawing.items().size()};
   }
 }
 
-void DrawGuideZones(BioChart& c, const std::array<bool, 9>& ticked) {
-  using Outline = void (*)(BioChart&);
+}  // namespace
+
+void DrawNeedZones(BioChart& c, const std::array<bool, 5>& ticked,
+                   std::array<ZoneItems, 5>* items) {
+  static constexpr std::array<Outline, 5> kOutlines{DrawZoneTH, DrawZoneTC, DrawZoneTCT, DrawZoneDH,
+                                                    DrawZoneHU};
+  drawTicked(c, kOutlines, ticked, items);
+}
+
+void DrawGuideZones(BioChart& c, const std::array<bool, 9>& ticked,
+                    std::array<ZoneItems, 9>* items) {
   static constexpr std::array<Outline, 9> kOutlines{DrawZoneRC,  DrawZoneRI, DrawZonePSG,
                                                     DrawZoneRSG, DrawZonePV, DrawZonePEC,
                                                     DrawZonePRC, DrawZoneMC, DrawZoneMCD};
-  for (std::size_t i = 0; i < kOutlines.size(); ++i) {
-    if (ticked[i]) kOutlines[i](c);
-  }
+  drawTicked(c, kOutlines, ticked, items);
 }
 
 }  // namespace vlm

@@ -36,8 +36,19 @@ void DrawZonePRC(BioChart& c);  // 복사냉방(중량구조화)
 void DrawZoneMC(BioChart& c);   // 기계냉방
 void DrawZoneMCD(BioChart& c);  // 기계냉방, 제습
 
+// Where one zone's outline lies in the chart's Drawing: items [first, last);
+// empty when the zone was not drawn.
+struct ZoneItems {
+  std::size_t first = 0;
+  std::size_t last = 0;
+  bool operator==(const ZoneItems&) const = default;
+};
+
 // The ticked zones, in their fixed order (the order of kNeedZones / kGuideZones).
-void DrawNeedZones(BioChart& c, const std::array<bool, 5>& ticked);
-void DrawGuideZones(BioChart& c, const std::array<bool, 9>& ticked);
+// With `items`, each zone's place in the drawing is noted there.
+void DrawNeedZones(BioChart& c, const std::array<bool, 5>& ticked,
+                   std::array<ZoneItems, 5>* items = nullptr);
+void DrawGuideZones(BioChart& c, const std::array<bool, 9>& ticked,
+                    std::array<ZoneItems, 9>* items = nullptr);
 
 }  // namespace vlm

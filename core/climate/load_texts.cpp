@@ -49,7 +49,8 @@ std::string epwStationText(std::string_view name, float latitude) {
 }
 
 std::string drawOptionCaption(std::string_view regionName) {
-  return "그림종류 선택(대상지역 : " + std::string(regionName) + ")";
+  const std::string_view shown = regionName.empty() ? std::string_view("없음") : regionName;
+  return "그림종류 선택(대상지역 : " + std::string(shown) + ")";
 }
 
 }  // namespace vlm

@@ -37,7 +37,7 @@ inline constexpr std::string_view kOtherFileDialogFilter =
 [[nodiscard]] Message climateFileAdviceMessage();
 
 // The analysis page's frame caption naming the loaded region:
-// "그림종류 선택(대상지역 : 서울)".
+// "그림종류 선택(대상지역 : 서울)"; with no region loaded the region part reads "없음".
 [[nodiscard]] std::string drawOptionCaption(std::string_view regionName);
 
 }  // namespace vlm

@@ -79,6 +79,15 @@ std::string DirectionLabelCaption(std::size_t i, const RoseCounts& counts) {
   return std::string(kBefore[i]) + countText(n) + "/" + RoseShareText(n, counts.B) + afterOf(i);
 }
 
+std::string RoseDirectionName(std::size_t i) {
+  if (i >= kRoseDirectionLabels) throw std::out_of_range("direction label out of range");
+  std::string name;
+  for (const char* c = kBefore[i]; *c != '\0'; ++c) {
+    if (*c != ' ' && *c != '(' && *c != '\r' && *c != '\n') name += *c;
+  }
+  return name;
+}
+
 std::string MissingLabelCaption(const RoseCounts& counts) {
   const float missing = counts.c[kRoseMissingClass];
   const auto total = static_cast<float>(2.0 * counts.B + missing);

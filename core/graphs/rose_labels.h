@@ -52,6 +52,8 @@ struct RoseLabelBox {
 // Direction label i's caption, e.g. " 북북동(12/1.6)" or "북(372/50.0) "; the
 // calm label has its name and its figures on two lines joined by CR LF.
 [[nodiscard]] std::string DirectionLabelCaption(std::size_t i, const RoseCounts& counts);
+// The name of direction label i alone: "무풍", "북북동" … "북".
+[[nodiscard]] std::string RoseDirectionName(std::size_t i);
 // "[결측시간수/총시간수 : " + missing + "/" + the period's hours + "]".
 [[nodiscard]] std::string MissingLabelCaption(const RoseCounts& counts);
 

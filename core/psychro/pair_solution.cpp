@@ -134,11 +134,16 @@ float readValue(const std::string& text) {
 
 float& slot(AirState& state, CalcInput which) {
   switch (which) {
-    case CalcInput::DryBulb: return state.dbt;
-    case CalcInput::WetBulb: return state.wbt;
-    case CalcInput::AbsHumid: return state.ah;
-    case CalcInput::RelHumid: return state.rh;
-    case CalcInput::Enthalpy: break;
+    case CalcInput::DryBulb:
+      return state.dbt;
+    case CalcInput::WetBulb:
+      return state.wbt;
+    case CalcInput::AbsHumid:
+      return state.ah;
+    case CalcInput::RelHumid:
+      return state.rh;
+    case CalcInput::Enthalpy:
+      break;
   }
   return state.enth;
 }
@@ -201,16 +206,41 @@ Message CalculationErrorMessage(const ComputeError& error) {
   return errorMessage({error.what(), kCheckValues});
 }
 
+std::string ImpossibleStateWarning(const AirState& state) {
+  // Margins well above the solvers' own error, so that saturated air (wet bulb
+  // and dew point equal to the dry bulb, 100 %) is never called impossible.
+  constexpr float kDegrees = 0.05f;
+  constexpr float kPercent = 0.05f;
+  std::string found;
+  const auto add = [&found](bool impossible, const char* what) {
+    if (!impossible) return;
+    found += found.empty() ? "" : ", ";
+    found += what;
+  };
+  add(state.rh > 100.0f + kPercent, "상대습도가 100%를 넘습니다");
+  add(state.wbt > state.dbt + kDegrees, "습구온도가 건구온도보다 높습니다");
+  add(state.dpt > state.dbt + kDegrees, "노점온도가 건구온도보다 높습니다");
+  return found.empty() ? found : "물리적으로 불가능한 상태입니다: " + found + ".";
+}
+
 float OutputValue(const AirState& state, CalcOutput which) {
   switch (which) {
-    case CalcOutput::DryBulb: return state.dbt;
-    case CalcOutput::WetBulb: return state.wbt;
-    case CalcOutput::AbsHumid: return state.ah;
-    case CalcOutput::RelHumid: return state.rh;
-    case CalcOutput::Enthalpy: return state.enth;
-    case CalcOutput::DewPoint: return state.dpt;
-    case CalcOutput::VapourPressure: return state.vp;
-    case CalcOutput::SpecificVolume: break;
+    case CalcOutput::DryBulb:
+      return state.dbt;
+    case CalcOutput::WetBulb:
+      return state.wbt;
+    case CalcOutput::AbsHumid:
+      return state.ah;
+    case CalcOutput::RelHumid:
+      return state.rh;
+    case CalcOutput::Enthalpy:
+      return state.enth;
+    case CalcOutput::DewPoint:
+      return state.dpt;
+    case CalcOutput::VapourPressure:
+      return state.vp;
+    case CalcOutput::SpecificVolume:
+      break;
   }
   return state.sv;
 }

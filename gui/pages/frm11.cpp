@@ -223,6 +223,7 @@ void Frm11::loadClimateYear() {
     choice = builtInChoice(*region, state().programDir());
   }
   readingText_ = text(loadProgressText(choice.regionName, choice.filePath));
+  const std::string regionBefore = data.RegionName;
   bool loaded = false;
   guarded([&] {
     loaded = LoadClimateYear(data, choice, state().psychro(), sink(),
@@ -232,9 +233,14 @@ void Frm11::loadClimateYear() {
   // failed load does not leave "읽는 중..." on show.
   progress_->setValue(0);
   progressText_->clear();
-  if (!loaded) return;
-  emit regionPublished(QString::fromStdString(data.RegionName),
-                       QString::fromStdString(data.sourcePath()));
+  if (loaded) {
+    emit regionPublished(QString::fromStdString(data.RegionName),
+                         QString::fromStdString(data.sourcePath()));
+  } else if (data.RegionName != regionBefore) {
+    // The read failed part-way: the year in memory mixes two files and is no
+    // longer loaded, so the other pages drop its name and what they computed from it.
+    emit regionPublished(QString(), QString());
+  }
 }
 
 void Frm11::showProgress(int16_t hour) {

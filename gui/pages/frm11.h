@@ -37,7 +37,8 @@ class Frm11 : public Page {
   [[nodiscard]] ProgressBar* progressBar() const { return progress_; }
 
  signals:
-  // A region has been loaded: its name and the file shown as its source.
+  // A region has been loaded: its name and the file shown as its source. Both
+  // are empty when a load failed part-way and no year is loaded any more.
   void regionPublished(const QString& name, const QString& path);
 
  private:

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/analysis/bio_chart.h"
 #include "core/analysis/chart_drawing.h"
@@ -18,6 +20,7 @@
 #include "core/analysis/zone_outlines.h"
 #include "core/climate/load_texts.h"
 #include "gui/pages/chart_labels.h"
+#include "gui/pages/pointer_readout.h"
 #include "gui/pages/up_down.h"
 #include "render/picture_box.h"
 
@@ -84,6 +87,13 @@ void Frm12::setRegion(const QString& name, const QString& path) {
   drawOption_->setTitle(QString::fromStdString(drawOptionCaption(name.toStdString())));
   regionLabel_->setText(name);
   pathLabel_->setText(path);
+  // Points and figures of the year before must not stand under the new caption.
+  if (yearOnChart_) cmd12aErase_Click();
+  ShowAnalysis(0);
+}
+
+std::string Frm12::loadedRegion() const {
+  return state().climate().loaded() ? regionLabel_->text().toStdString() : std::string();
 }
 
 // Each mode enables its own fields and up-downs; what was typed stays.
@@ -116,7 +126,65 @@ PeriodFields Frm12::periodFields() const {
   return fields;
 }
 
-void Frm12::clearChart() { clearPicture(*picture_, state().printFlags().BioChartPrinted); }
+void Frm12::clearChart() {
+  clearPicture(*picture_, state().printFlags().BioChartPrinted);
+  yearOnChart_ = false;
+  plotted_ = PlottedPoints{};
+  outlines_ = ZoneOutlineItems{};
+  drawnChart_ = Drawing{};
+  periodFigures_ = AnalysisTexts{};
+  clearZoneFocus();
+}
+
+void Frm12::clearZoneFocus() {
+  focus_.reset();
+  focusLabel_->clear();
+}
+
+void Frm12::singleOutZone(std::size_t zone) {
+  if (zone >= kZoneOutlineCount) return;
+  // Only while the picture still shows the drawing the outlines were noted in
+  // (printing moves it into the persistent image).
+  const bool onShow =
+      !drawnChart_.empty() && picture_->drawing().items().size() == drawnChart_.items().size();
+  if (focus_ == zone) {
+    clearZoneFocus();
+    if (onShow) picture_->setDrawing(drawnChart_);
+    return;
+  }
+  focus_ = zone;
+  focusLabel_->setText(QString::fromStdString(ZoneFocusText(zone, periodFigures_)));
+  if (onShow) picture_->setDrawing(SingleOutZone(drawnChart_, outlines_, zone));
+}
+
+void Frm12::singleOutFrom(QLabel* rowCaption, std::size_t zone) {
+  zoneRowCaptions_[zone] = rowCaption;
+  rowCaption->setCursor(Qt::PointingHandCursor);
+  rowCaption->installEventFilter(this);
+}
+
+bool Frm12::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease) {
+    for (std::size_t z = 0; z < zoneRowCaptions_.size(); ++z) {
+      if (watched != zoneRowCaptions_[z]) continue;
+      tab_->setCurrentIndex(0);
+      singleOutZone(z);
+      return true;
+    }
+  }
+  return Page::eventFilter(watched, event);
+}
+
+void Frm12::readChartAt(QPointF user, QPoint pixel) {
+  std::string text;
+  if (!picture_->blank() && picture_->width() > 0) {
+    const UserScale& scale = picture_->drawing().scale();
+    const float perPixel = (scale.right - scale.left) / static_cast<float>(picture_->width());
+    text = BioChartReadout(chart_, plotted_, state().climate(), static_cast<float>(user.x()),
+                           static_cast<float>(user.y()), kReadoutReachPixels * perPixel);
+  }
+  showPointerReadout(*picture_, QString::fromStdString(text), pixel);
+}
 
 void Frm12::cmd12aDraw_Click() {
   clearChart();
@@ -137,8 +205,7 @@ void Frm12::DrawChart() {
   for (std::size_t i = 0; i < on.size(); ++i) sum += on[i] ? 1 << i : 0;
   const PeriodMode mode = periodMode();
   if (on[kData] || on[kAnalysis]) {
-    if (SetPeriod(state().climate().RegionName, mode, periodFields(), periodStart_, periodEnd_,
-                  sink()) == -1) {
+    if (SetPeriod(loadedRegion(), mode, periodFields(), periodStart_, periodEnd_, sink()) == -1) {
       ShowAxisLabels(0);
       ShowAnalysis(0);
       return;
@@ -147,15 +214,28 @@ void Frm12::DrawChart() {
   drawProgress_->setValue(sum != 0 ? 1 : 0);
   drawProgress_->repaint();
 
+  if (on[kData] || on[kAnalysis]) {
+    SilentSink quiet;  // the analysis tab reports its own messages
+    periodFigures_ = vlm::ShowAnalysis(state().climate(), periodStart_, periodEnd_, chart_, quiet);
+  }
   BioChart c{picture_->editDrawing(), chart_, state().psychro(), sink()};
   if (on[kGrid]) DrawPsychroGrid(c);
-  if (on[kData]) PlotClimateData(c, state().climate(), mode, periodStart_, periodEnd_);
-  if (on[kNeed]) DrawNeedZones(c, ticked(needZones_));
-  if (on[kGuide]) DrawGuideZones(c, ticked(guideZones_));
+  if (on[kData]) {
+    yearOnChart_ = true;
+    PlotClimateData(c, state().climate(), mode, periodStart_, periodEnd_);
+    plotted_ = ListPlottedPoints(chart_, state().climate(), mode, periodStart_, periodEnd_);
+  }
+  std::array<ZoneItems, 5> need{};
+  std::array<ZoneItems, 9> guide{};
+  if (on[kNeed]) DrawNeedZones(c, ticked(needZones_), &need);
+  if (on[kGuide]) DrawGuideZones(c, ticked(guideZones_), &guide);
+  std::copy(need.begin(), need.end(), outlines_.begin());
+  std::copy(guide.begin(), guide.end(), outlines_.begin() + need.size());
   if (on[kLabels]) ShowAxisLabels(1);
   if (on[kAnalysis]) ShowAnalysis(1);
   if (!on[kLabels]) ShowAxisLabels(0);
   if (!on[kAnalysis]) ShowAnalysis(0);
+  drawnChart_ = picture_->drawing();
   drawProgress_->setValue(0);
 }
 
@@ -213,9 +293,8 @@ void Frm12::setProgressLabel(const QString& text) {
 
 void Frm12::cmd12cSave_Click() {
   std::optional<ReportPeriod> period;
-  const bool checked = guarded([&] {
-    period = CheckReportPeriod(regionLabel_->text().toStdString(), texts(extractFields_), sink());
-  });
+  const bool checked =
+      guarded([&] { period = CheckReportPeriod(loadedRegion(), texts(extractFields_), sink()); });
   if (!checked || !period) return;
 
   // From the dialog on, a cancel or a failure ends the command without a box;

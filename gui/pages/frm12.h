@@ -4,12 +4,18 @@
 // region page writes the loaded region into it through setRegion().
 #pragma once
 
+#include <QPoint>
+#include <QPointF>
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "core/analysis/analysis_summary.h"
+#include "core/analysis/chart_readout.h"
 #include "core/analysis/period.h"
+#include "core/analysis/zone_focus.h"
 #include "core/psychro/psychro_chart.h"
 #include "gui/file_dialogs.h"
 #include "gui/pages/page.h"
@@ -42,6 +48,10 @@ class Frm12 : public Page {
   void cmd12aDraw_Click();
   void cmd12aErase_Click();
   void cmd12cSave_Click();
+  // Clicking a zone's legend swatch (or its row on the analysis tab): outline
+  // 0 … 4 a need zone, 5 … 13 a guideline zone. The same zone again clears it.
+  void singleOutZone(std::size_t zone);
+  [[nodiscard]] std::optional<std::size_t> singledOutZone() const { return focus_; }
 
   // The period of the last SetPeriod (1 … 8760).
   [[nodiscard]] int16_t periodStart() const { return periodStart_; }
@@ -65,6 +75,9 @@ class Frm12 : public Page {
   QWidget* createExtractTab();
 
   void formLoad();
+  // The region every consumer of the year works on: the one the labels name,
+  // or "" when no year is loaded (none yet, or a load failed part-way).
+  [[nodiscard]] std::string loadedRegion() const;
   void selectPeriodMode(PeriodMode mode);
   [[nodiscard]] PeriodMode periodMode() const;
   [[nodiscard]] PeriodFields periodFields() const;
@@ -74,6 +87,12 @@ class Frm12 : public Page {
   void ShowAnalysis(int16_t mode);
   void showAnalysisTexts(const AnalysisTexts& texts);
   void setProgressLabel(const QString& text);
+  // The values under the pointer, in the status bar and a tooltip beside it.
+  void readChartAt(QPointF user, QPoint pixel);
+  void clearZoneFocus();
+  // Makes an analysis row's caption single out its zone when clicked.
+  void singleOutFrom(QLabel* rowCaption, std::size_t zone);
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   QTabWidget* tab_ = nullptr;
   PictureBox* picture_ = nullptr;
@@ -107,6 +126,18 @@ class Frm12 : public Page {
   PsychroChart chart_;
   int16_t periodStart_ = 0;
   int16_t periodEnd_ = 0;
+  // The points of the loaded year on the chart (cleared with the chart).
+  bool yearOnChart_ = false;
+  PlottedPoints plotted_;
+  // The zone outlines of the last drawing, the drawing as it was drawn, the
+  // period's figures, and the zone singled out on it.
+  ZoneOutlineItems outlines_{};
+  Drawing drawnChart_;
+  AnalysisTexts periodFigures_;
+  std::optional<std::size_t> focus_;
+  QLabel* focusLabel_ = nullptr;
+  // The row captions of the analysis tab that single out their zone.
+  std::array<QLabel*, kZoneOutlineCount> zoneRowCaptions_{};
 };
 
 }  // namespace vlm

@@ -9,14 +9,18 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "core/analysis/zone.h"
 #include "core/analysis/zone_outlines.h"
+#include "core/climate/load_texts.h"
 #include "core/psychro/psychro_chart.h"
 #include "gui/pages/chart_labels.h"
 #include "gui/pages/frm12.h"
 #include "gui/pages/legend_shape.h"
+#include "gui/pages/pointer_readout.h"
 #include "gui/pages/up_down.h"
 #include "render/picture_box.h"
 
@@ -48,6 +52,8 @@ void addZoneRow(QGridLayout* grid, int row, int column, LegendShape* shape, QChe
   grid->addLayout(cell, row, column);
 }
 
+constexpr const char* kSingleOutTip = "클릭하면 차트에서 이 죤을 강조합니다 (다시 클릭하면 해제)";
+
 QHBoxLayout* buttonRow(QPushButton* a, QPushButton* b) {
   auto* row = new QHBoxLayout;
   row->addWidget(a);
@@ -62,30 +68,47 @@ QWidget* Frm12::createChartTab() {
   auto* tab = new QWidget;
   picture_ = new PictureBox(tab);
   picture_->setObjectName("pic12aChart");
-  picture_->setMinimumSize(420, 315);
+  picture_->setMinimumSize(360, 270);
   chartLabels_ = new ChartLabels(picture_);
+  connect(picture_, &PictureBox::pointerMoved, this, &Frm12::readChartAt);
+  connect(picture_, &PictureBox::pointerLeft, this,
+          [this] { showPointerReadout(*picture_, QString(), QPoint()); });
 
-  auto* side = new QVBoxLayout;
+  // The zone singled out from its legend swatch, with its hours and share.
+  focusLabel_ = new QLabel(tab);
+  focusLabel_->setObjectName("lbl12aZoneFocus");
+
+  // The chart with the period under it on the left; the options and the
+  // zones on the right, in a panel that scrolls when the window is small.
+  auto* chartColumn = new QVBoxLayout;
+  chartColumn->addWidget(picture_, 1);
+  chartColumn->addWidget(focusLabel_);
+  chartColumn->addWidget(createTimeFrame());
+
+  auto* panel = new QWidget;
+  auto* side = new QVBoxLayout(panel);
+  side->setContentsMargins(0, 0, 0, 0);
   side->addWidget(createDrawOptionFrame());
-  side->addWidget(createTimeFrame());
+  side->addWidget(createNeedZoneFrame());
+  side->addWidget(createGuideZoneFrame());
   side->addStretch(1);
+  auto* scroll = new QScrollArea(tab);
+  scroll->setObjectName("scr12aOptions");
+  scroll->setWidget(panel);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->setMinimumWidth(panel->sizeHint().width() +
+                          scroll->verticalScrollBar()->sizeHint().width());
 
-  auto* top = new QHBoxLayout;
-  top->addWidget(picture_, 1);
-  top->addLayout(side);
-
-  auto* zones = new QHBoxLayout;
-  zones->addWidget(createNeedZoneFrame());
-  zones->addWidget(createGuideZoneFrame(), 1);
-
-  auto* layout = new QVBoxLayout(tab);
-  layout->addLayout(top, 1);
-  layout->addLayout(zones);
+  auto* layout = new QHBoxLayout(tab);
+  layout->addLayout(chartColumn, 1);
+  layout->addWidget(scroll);
   return tab;
 }
 
 QGroupBox* Frm12::createDrawOptionFrame() {
-  drawOption_ = new QGroupBox("그림종류 선택(대상지역 : 없음)");
+  drawOption_ = new QGroupBox(qs(drawOptionCaption("")));
   drawOption_->setObjectName("fra12aDrawOption");
   struct Option {
     const char* name;
@@ -140,6 +163,8 @@ QGroupBox* Frm12::createNeedZoneFrame() {
     needZones_[i] = checkBox("chk12a" + qs(kNeedZones[i].key), qs(kNeedZones[i].name), frame);
     auto* shape = new LegendShape(QString("shp12aa%1").arg(i + 1), frame);
     shape->setPaletteColor(kNeedZoneColors[i]);
+    shape->setToolTip(kSingleOutTip);
+    connect(shape, &LegendShape::clicked, this, [this, i] { singleOutZone(i); });
     addZoneRow(grid, static_cast<int>(i), 0, shape, needZones_[i]);
   }
   auto* all = button("cmd12a1SA", "모두선택", "생체기후적 요구 죤 모두 선택", frame);
@@ -164,7 +189,10 @@ QGroupBox* Frm12::createGuideZoneFrame() {
     guideZones_[i] = checkBox("chk12a" + qs(kGuideZones[i].key), qs(kGuideZones[i].caption), frame);
     auto* shape = new LegendShape(QString("shp12ab%1").arg(i + 1), frame);
     shape->setPaletteColor(kGuideZoneColors[i]);
-    addZoneRow(grid, static_cast<int>(i % 3), static_cast<int>(i / 3), shape, guideZones_[i]);
+    shape->setToolTip(kSingleOutTip);
+    connect(shape, &LegendShape::clicked, this,
+            [this, i] { singleOutZone(kNeedZones.size() + i); });
+    addZoneRow(grid, static_cast<int>(i), 0, shape, guideZones_[i]);
   }
   auto* all = button("cmd12a2SA", "모두선택", "기후설계 지침 죤 모두 선택", frame);
   auto* none = button("cmd12a2DSA", "모두해제", "기후설계 지침 죤 모두 해제", frame);
@@ -260,6 +288,9 @@ QGroupBox* Frm12::createTimeFrame() {
     legend->addWidget(shape, row, column);
     legend->addWidget(name, row, column + 1);
   }
+  // Spare width goes to the right of the fields, not between them.
+  grid->setColumnStretch(grid->columnCount(), 1);
+  legend->setColumnStretch(legend->columnCount(), 1);
   auto* layout = new QVBoxLayout(frame);
   layout->addLayout(grid);
   layout->addLayout(legend);

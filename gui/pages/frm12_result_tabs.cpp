@@ -85,8 +85,9 @@ QWidget* Frm12::createAnalysisTab() {
   headings(needGrid, needFrame, {"lbl12b31", "lbl12b32", "lbl12b33", "lbl12b34"}, 4);
   for (std::size_t i = 0; i < 6; ++i) {
     const QString text = i < kNeedZones.size() ? qs(kNeedZones[i].name) : kNeedTotalCaption;
-    needGrid->addWidget(caption(QString("lbl12b3%1").arg(i + 5), text, needFrame),
-                        static_cast<int>(i) + 1, 0);
+    QLabel* rowCaption = caption(QString("lbl12b3%1").arg(i + 5), text, needFrame);
+    if (i < kNeedZones.size()) singleOutFrom(rowCaption, i);
+    needGrid->addWidget(rowCaption, static_cast<int>(i) + 1, 0);
     static constexpr std::array<const char*, 3> kColumns{"a", "b", "c"};
     for (std::size_t c = 0; c < 3; ++c) {
       needRows_[i][c] = value(QString("lbl12b3%1_%2").arg(kColumns[c]).arg(i), needFrame);
@@ -99,9 +100,10 @@ QWidget* Frm12::createAnalysisTab() {
   auto* guideGrid = new QGridLayout(guideFrame);
   headings(guideGrid, guideFrame, {"lbl12b4t1", "lbl12b4t2", "lbl12b4t3", "lbl12b4t4"}, 4);
   for (std::size_t i = 0; i < kGuideZones.size(); ++i) {
-    guideGrid->addWidget(
-        caption(QString("lbl12b4%1").arg(i), qs(kGuideZones[i].caption), guideFrame),
-        static_cast<int>(i) + 1, 0);
+    QLabel* rowCaption =
+        caption(QString("lbl12b4%1").arg(i), qs(kGuideZones[i].caption), guideFrame);
+    singleOutFrom(rowCaption, kNeedZones.size() + i);
+    guideGrid->addWidget(rowCaption, static_cast<int>(i) + 1, 0);
     static constexpr std::array<const char*, 3> kColumns{"a", "b", "c"};
     for (std::size_t c = 0; c < 3; ++c) {
       guideRows_[i][c] = value(QString("lbl12b4%1_%2").arg(kColumns[c]).arg(i), guideFrame);

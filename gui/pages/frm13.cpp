@@ -29,6 +29,9 @@ void Frm13::setRegion(const QString& name, const QString& path) {
   rose_->regionLabel()->setText(name);
   monthly_->pathLabel()->setText(path);
   rose_->pathLabel()->setText(path);
+  // The chart and the rose of the year before must not stand under the new caption.
+  monthly_->clearChart();
+  rose_->cmd132Erase_Click();
 }
 
 }  // namespace vlm

@@ -1,6 +1,7 @@
 #include "gui/pages/frm31.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,7 +15,10 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "core/solar/sun_path_readout.h"
+#include "gui/pages/pointer_readout.h"
 #include "gui/pages/progress_bar.h"
+#include "gui/pages/square_box.h"
 #include "render/picture_box.h"
 
 namespace vlm {
@@ -22,6 +26,8 @@ namespace {
 
 // 7000 twips at 15 twips to the pixel of a 96-dpi screen.
 constexpr int kPicturePx = 467;
+// The diagrams shrink no further, so that their labels stay readable.
+constexpr int kSmallestPicturePx = 360;
 constexpr double kLabelPointSize = 8.0;
 
 // The order of a target's labels; SunPathLabels names them by these keys.
@@ -215,6 +221,8 @@ QWidget* Frm31::createSchartTab() {
   buttons->addWidget(erase);
 
   schart_ = createTarget("pic31Schart", "prog31SchartDraw", labelNames("lbl31Schart", ""), tab);
+  connect(schart_.picture, &PictureBox::pointerMoved, this,
+          [this](QPointF user, QPoint pixel) { readDiagramAt(schart_, user, pixel); });
 
   auto* left = new QVBoxLayout;
   left->addWidget(site);
@@ -223,9 +231,8 @@ QWidget* Frm31::createSchartTab() {
   left->addStretch(1);
   auto* layout = new QHBoxLayout(tab);
   layout->addLayout(left);
-  layout->addWidget(schart_.picture, 0, Qt::AlignTop);
+  layout->addWidget(schart_.box, 1);
   layout->addWidget(createSchartLegend(), 0, Qt::AlignTop);
-  layout->addStretch(1);
   return tab;
 }
 
@@ -323,6 +330,8 @@ QWidget* Frm31::createMaskTab() {
   buttons->addWidget(erase);
 
   mask_ = createTarget("pic31SM", "prog31SMDraw", labelNames("lbl31SM", "1"), tab);
+  connect(mask_.picture, &PictureBox::pointerMoved, this,
+          [this](QPointF user, QPoint pixel) { readDiagramAt(mask_, user, pixel); });
 
   auto* left = new QVBoxLayout;
   left->addWidget(createSummary());
@@ -332,8 +341,7 @@ QWidget* Frm31::createMaskTab() {
   left->addStretch(1);
   auto* layout = new QHBoxLayout(tab);
   layout->addLayout(left);
-  layout->addWidget(mask_.picture, 0, Qt::AlignTop);
-  layout->addStretch(1);
+  layout->addWidget(mask_.box, 1);
   return tab;
 }
 
@@ -372,9 +380,13 @@ Frm31::Target Frm31::createTarget(const QString& pictureName, const QString& pro
   Target target;
   target.picture = new PictureBox(parent);
   target.picture->setObjectName(pictureName);
-  target.picture->setFixedSize(kPicturePx, kPicturePx);
+  target.box = new SquareBox(target.picture, kPicturePx, kSmallestPicturePx, parent);
+  target.picture->installEventFilter(this);
   target.picture->setBackground(Qt::white);
   target.picture->setDrawing(Drawing(geometry_.scale()));
+  PictureBox* picture = target.picture;
+  connect(picture, &PictureBox::pointerLeft, this,
+          [picture] { showPointerReadout(*picture, QString(), QPoint()); });
   target.progress = new ProgressBar(parent);
   target.progress->setObjectName(progressName);
   target.progress->setRange(0, 100);
@@ -391,17 +403,48 @@ Frm31::Target Frm31::createTarget(const QString& pictureName, const QString& pro
       font.setPointSizeF(kLabelPointSize);
       label->setFont(font);
       label->adjustSize();
-      label->move(labelPosition(anchor, label->size(), geometry_, target.picture->size()));
       label->hide();
       target.labels[i] = label;
+      target.anchors[i] = anchor;
     }
   }
+  placeLabels(target);
   return target;
+}
+
+void Frm31::placeLabels(const Target& target) const {
+  for (std::size_t i = 0; i < target.labels.size(); ++i) {
+    if (target.labels[i] == nullptr) continue;
+    target.labels[i]->move(labelPosition(target.anchors[i], target.labels[i]->size(), geometry_,
+                                         target.picture->size()));
+  }
+}
+
+bool Frm31::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize) {
+    for (const Target* target : {&schart_, &mask_}) {
+      if (watched == target->picture) placeLabels(*target);
+    }
+  }
+  return Page::eventFilter(watched, event);
 }
 
 void Frm31::clearTarget(Target& target) {
   clearPicture(*target.picture, state().printFlags().DiagramPrinted);
   for (QLabel* label : target.labels) label->hide();
+  target.latitude.reset();
+  target.mask.reset();
+}
+
+void Frm31::readDiagramAt(const Target& target, QPointF user, QPoint pixel) {
+  std::string text;
+  if (target.latitude && !target.picture->blank() && target.picture->width() > 0) {
+    const float perPixel = geometry_.width / static_cast<float>(target.picture->width());
+    text =
+        SunPathReadout(geometry_, *target.latitude, static_cast<float>(user.x()),
+                       static_cast<float>(user.y()), kReadoutReachPixels * perPixel, target.mask);
+  }
+  showPointerReadout(*target.picture, QString::fromStdString(text), pixel);
 }
 
 void Frm31::showDrawing(Target& target, const SunPathPicture& drawn) {
@@ -433,6 +476,10 @@ void Frm31::cmd31SchartDraw_Click() {
                [bar](int percent) { bar->showProgress(percent); });
   });
   showDrawing(schart_, drawn);
+  SilentSink checked;  // the drawing has shown any message already
+  if (!drawn.labels.empty()) {
+    schart_.latitude = ReadSchartLatitude(latitude_->text().toStdString(), checked);
+  }
 }
 
 void Frm31::cmd31SchartErase_Click() { clearTarget(schart_); }
@@ -502,6 +549,12 @@ void Frm31::cmd31SMDraw_Click() {
                     [bar](int percent) { bar->showProgress(percent); });
   });
   showDrawing(mask_, drawn);
+  SilentSink checked;  // the drawing has shown any message already
+  if (drawn.labels.empty()) return;
+  mask_.latitude = ReadMaskLatitude(captions, checked);
+  if (const auto angles = ReadShadeAngles(shadeType_, captions, checked)) {
+    mask_.mask = std::pair{shadeType_, *angles};
+  }
 }
 
 void Frm31::cmd31SMErase_Click() { clearTarget(mask_); }

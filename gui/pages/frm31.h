@@ -7,8 +7,12 @@
 // what is drawn is always what the summary shows.
 #pragma once
 
+#include <QPoint>
+#include <QPointF>
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <utility>
 
 #include "core/solar/shading_mask.h"
 #include "core/solar/sun_path.h"
@@ -52,6 +56,13 @@ class Frm31 : public Page {
     PictureBox* picture = nullptr;
     ProgressBar* progress = nullptr;
     std::array<QLabel*, 9> labels{};
+    std::array<PictureLabel, 9> anchors{};
+    // The picture in a box that keeps it square as the page grows.
+    QWidget* box = nullptr;
+    // What the finished diagram on show was drawn for, so that the pointer can
+    // be read on it: its latitude, and for the mask the shade type and angles.
+    std::optional<float> latitude;
+    std::optional<std::pair<int16_t, ShadeAngles>> mask;
   };
 
   QWidget* createSchartTab();
@@ -65,6 +76,11 @@ class Frm31 : public Page {
                       const std::array<QString, 9>& labelNames, QWidget* parent);
 
   void clearTarget(Target& target);
+  // Puts the labels at their anchors for the picture's present size.
+  void placeLabels(const Target& target) const;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  // The sun position, date curve and shade under the pointer.
+  void readDiagramAt(const Target& target, QPointF user, QPoint pixel);
   void showDrawing(Target& target, const SunPathPicture& drawn);
   void onTabChanged(int index);
   void setShadeTextsEnabled();

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -86,8 +87,16 @@ Frm32::Frm32(AppState& state, QWidget* parent) : Page(state, "frm32", "32-습공
   left->addWidget(input);
   left->addLayout(buttons);
   left->addStretch(1);
+  // Under the results: what is physically impossible about them, in red.
+  warning_ = new QLabel(this);
+  warning_->setObjectName("lbl32OWarning");
+  warning_->setWordWrap(true);
+  QPalette red = warning_->palette();
+  red.setColor(QPalette::WindowText, Qt::red);
+  warning_->setPalette(red);
   auto* right = new QVBoxLayout;
   right->addWidget(output);
+  right->addWidget(warning_);
   right->addStretch(1);
   // The frames keep their natural size; a larger pane only adds room around them.
   auto* layout = new QHBoxLayout(this);
@@ -193,6 +202,7 @@ void Frm32::cmd32Calc_Click() {
   if (!solved.has_value()) return;
   stored_ = *solved;
   for (std::size_t i = 0; i < kCalcOutputCount; ++i) showOutput(i);
+  warning_->setText(QString::fromStdString(ImpossibleStateWarning(stored_)));
 }
 
 void Frm32::cmd32Reset_Click() { restoreOpeningState(); }
@@ -206,6 +216,7 @@ void Frm32::restoreOpeningState() {
   for (std::size_t i = 0; i < kCalcOutputCount; ++i) sliders_[i]->setValue(kDefaultDecimals[i]);
   stored_ = AirState{};
   for (QLabel* label : outputLabels_) label->clear();
+  warning_->clear();
 }
 
 }  // namespace vlm

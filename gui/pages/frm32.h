@@ -45,6 +45,7 @@ class Frm32 : public Page {
   std::array<QSlider*, kCalcOutputCount> sliders_{};
   QPushButton* calc_ = nullptr;
   QPushButton* reset_ = nullptr;
+  QLabel* warning_ = nullptr;
   AirState stored_;
 };
 

@@ -1,5 +1,6 @@
 #include "gui/pages/legend_shape.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "core/draw/drawing.h"
@@ -27,6 +28,13 @@ void LegendShape::paintEvent(QPaintEvent* /*event*/) {
   painter.setPen(color());
   painter.setBrush(color());
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void LegendShape::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    emit clicked();
+  }
+  QWidget::mouseReleaseEvent(event);
 }
 
 }  // namespace vlm

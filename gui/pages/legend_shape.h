@@ -20,8 +20,13 @@ class LegendShape : public QWidget {
 
   [[nodiscard]] QSize sizeHint() const override { return {18, 12}; }
 
+ signals:
+  // The swatch was clicked (pressed and released on it).
+  void clicked();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   int16_t index_ = 0;

@@ -140,8 +140,8 @@ std::optional<MonthlyElement> MonthlyTab::chosenElement() const {
 
 void MonthlyTab::cmd131Draw_Click() {
   guarded(state_.sink(), [this] {
-    const auto chart = PrepareMonthlyChart(region_->text().toStdString(), chosenElement(),
-                                           state_.climate(), numbers_->isChecked(), state_.sink());
+    const auto chart = PrepareMonthlyChart(loadedRegion(), chosenElement(), state_.climate(),
+                                           numbers_->isChecked(), state_.sink());
     if (!chart) return;
     render::fillMonthlyChart(*chart_->chart(), *chart);
     chart_->show();
@@ -151,6 +151,15 @@ void MonthlyTab::cmd131Draw_Click() {
 void MonthlyTab::cmd131Erase_Click() {
   // The chart keeps its data until the next drawing.
   chart_->hide();
+}
+
+void MonthlyTab::clearChart() {
+  chart_->hide();
+  render::clearMonthlyChart(*chart_->chart());
+}
+
+std::string MonthlyTab::loadedRegion() const {
+  return state_.climate().loaded() ? region_->text().toStdString() : std::string();
 }
 
 }  // namespace vlm

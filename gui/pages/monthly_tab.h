@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <string>
 
 #include "core/graphs/monthly_chart.h"
 
@@ -35,10 +36,14 @@ class MonthlyTab : public QWidget {
 
   void cmd131Draw_Click();
   void cmd131Erase_Click();
+  // Hides the chart and drops its data, so nothing of another year is left in it.
+  void clearChart();
 
  private:
   void chooseElement(QRadioButton* chosen);
   [[nodiscard]] std::optional<MonthlyElement> chosenElement() const;
+  // The label's region while a year is loaded, "" otherwise.
+  [[nodiscard]] std::string loadedRegion() const;
 
   AppState& state_;
   QLabel* region_;

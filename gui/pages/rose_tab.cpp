@@ -11,8 +11,10 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "core/graphs/rose_readout.h"
 #include "gui/app_state.h"
 #include "gui/guarded.h"
+#include "gui/pages/pointer_readout.h"
 #include "render/picture_box.h"
 
 namespace vlm {
@@ -118,6 +120,9 @@ RoseTab::RoseTab(AppState& state, QWidget* parent)
   picture_->setObjectName("pic132");
   picture_->setFixedSize(kPictureWidth, kPictureHeight);
   picture_->editDrawing().setScale(view_.geometry().scale());
+  connect(picture_, &PictureBox::pointerMoved, this, &RoseTab::readRoseAt);
+  connect(picture_, &PictureBox::pointerLeft, this,
+          [this] { showPointerReadout(*picture_, QString(), QPoint()); });
   for (std::size_t i = 0; i < directions_.size(); ++i) {
     directions_[i] = roseLabel(QString("lbl132WS_%1").arg(i), picture_, kRoseLabelPointSize, false);
   }
@@ -173,19 +178,32 @@ std::optional<RosePeriod> RoseTab::chosenPeriod() const {
 
 void RoseTab::cmd132Draw_Click() {
   guarded(state_.sink(), [this] {
-    if (!view_.draw(region_->text().toStdString(), chosenPeriod(), state_.climate().WindDirCount,
-                    numbers_->isChecked(), state_.sink())) {
+    const std::string region =
+        state_.climate().loaded() ? region_->text().toStdString() : std::string();
+    if (!view_.draw(region, chosenPeriod(), state_.climate().WindDirCount, numbers_->isChecked(),
+                    state_.sink())) {
       return;
     }
     clearPicture(*picture_, state_.printFlags().RosePrinted);
     picture_->setDrawing(view_.drawing());
+    shownCounts_ = RoseCounts::Of(state_.climate().WindDirCount, *chosenPeriod());
     showLabels();
   });
+}
+
+void RoseTab::readRoseAt(QPointF user, QPoint pixel) {
+  std::string text;
+  if (shownCounts_ && !picture_->blank()) {
+    text = RoseReadout(view_.geometry(), *shownCounts_, static_cast<float>(user.x()),
+                       static_cast<float>(user.y()));
+  }
+  showPointerReadout(*picture_, QString::fromStdString(text), pixel);
 }
 
 void RoseTab::cmd132Erase_Click() {
   guarded(state_.sink(), [this] {
     view_.erase();
+    shownCounts_.reset();
     clearPicture(*picture_, state_.printFlags().RosePrinted);
     showLabels();
   });

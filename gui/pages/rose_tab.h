@@ -3,6 +3,8 @@
 // and missing-hours labels over the picture pic132.
 #pragma once
 
+#include <QPoint>
+#include <QPointF>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -40,6 +42,8 @@ class RoseTab : public QWidget {
   // Shows the view's title and labels, each at its place on the picture.
   void showLabels();
   void place(QLabel* label, const RoseLabel& rule);
+  // The direction under the pointer with its hours and share.
+  void readRoseAt(QPointF user, QPoint pixel);
 
   AppState& state_;
   QLabel* region_;
@@ -57,6 +61,8 @@ class RoseTab : public QWidget {
   QLabel* missing_;
   QLabel* legend_;
   WindRoseView view_;
+  // The counts of the rose on show, for reading it under the pointer.
+  std::optional<RoseCounts> shownCounts_;
 };
 
 }  // namespace vlm

@@ -3,6 +3,8 @@
 // the analysis and graph pages, and how often the progress bar is painted.
 #include <QAbstractButton>
 #include <QDir>
+#include <QChartView>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
@@ -13,13 +15,16 @@
 #include <memory>
 #include <vector>
 
+#include "core/analysis/climate_report.h"
 #include "core/climate/cly_file.h"
 #include "core/climate/region_catalog.h"
 #include "gui/app_state.h"
 #include "gui/main_window.h"
 #include "gui/navigation_pane.h"
 #include "gui/pages/frm11.h"
+#include "gui/pages/frm12.h"
 #include "gui/pages/progress_bar.h"
+#include "render/picture_box.h"
 #include "tests/gui/support/gui_test_support.h"
 
 using namespace vlm;
@@ -83,6 +88,25 @@ struct RegionPage {
   void confirm() {
     sink.clock.start();
     find<QAbstractButton>("cmd11Confirm")->click();
+  }
+  // The chart with points and the analysis tab of frm12, the monthly chart and
+  // the rose of frm13, all from the loaded year.
+  void showAllFiguresOfTheLoadedYear() {
+    find<QAbstractButton>("cmd12aSelectAll")->click();
+    find<QAbstractButton>("cmd12aDraw")->click();
+    find<QAbstractButton>("cmd131Draw")->click();
+    find<QAbstractButton>("opt132year")->click();
+    find<QAbstractButton>("cmd132Draw")->click();
+  }
+  // The value cells of frm12's analysis tab (the sunken labels).
+  QStringList analysisValues() const {
+    QStringList values;
+    for (const char* frame : {"fra12b1", "fra12b2", "fra12b3", "fra12b4", "fra12b5"}) {
+      for (const QLabel* label : find<QGroupBox>(frame)->findChildren<QLabel*>()) {
+        if (label->frameShadow() == QFrame::Sunken) values << label->text();
+      }
+    }
+    return values;
   }
 
   test::ProgramDir dir;
@@ -348,6 +372,73 @@ class Frm11Test : public QObject {
     QVERIFY2(paints <= 101, qPrintable(QString::number(paints)));
     // The bar moved while the load held the thread, not only after it.
     QVERIFY2(paints >= 50, qPrintable(QString::number(paints)));
+  }
+
+  // Whatever the analysis and graph pages computed from Seoul is gone once
+  // another year is loaded, whether that load completes or fails part-way.
+  void anotherLoadLeavesNoFigureOfTheYearBefore() {
+    for (const bool daeguFails : {false, true}) {
+      RegionPage page;
+      page.writeRegionFile("seoul");
+      auto daegu = validYear();
+      // A zero station pressure faults the derivation of hour 5.
+      if (daeguFails) daegu[4].Pressure = 0.0f;
+      writeClyFile(page.dir.filePath("weather/taegu.cly").toStdString(), daegu);
+      page.confirm();
+      page.showAllFiguresOfTheLoadedYear();
+      QVERIFY(!page.find<PictureBox>("pic12aChart")->blank());
+      QVERIFY(!page.find<PictureBox>("pic132")->blank());
+      QVERIFY(!page.find<QChartView>("chart131")->isHidden());
+      QVERIFY(!page.analysisValues().join("").isEmpty());
+
+      page.find<QAbstractButton>("opt11Taegu")->click();
+      page.sink.shots.clear();
+      page.confirm();
+      const QString region = daeguFails ? QString() : QString("대구");
+      QCOMPARE(page.find<QGroupBox>("fra12aDrawOption")->title(),
+               "그림종류 선택(대상지역 : " + (daeguFails ? QString("없음") : region) + ")");
+      for (const char* label : {"lbl12c14", "lbl131d", "lbl132d"})
+        QCOMPARE(page.find<QLabel>(label)->text(), region);
+      QVERIFY(page.find<PictureBox>("pic12aChart")->blank());
+      QVERIFY(page.analysisValues().join("").isEmpty());
+      QVERIFY(page.find<QChartView>("chart131")->isHidden());
+      QVERIFY(page.find<QChartView>("chart131")->chart()->series().isEmpty());
+      QVERIFY(page.find<PictureBox>("pic132")->blank());
+      QCOMPARE(page.find<QLabel>("lbl132WS_title")->text(), QString());
+    }
+  }
+
+  // After a load that failed part-way no page works on the mixed year: the
+  // extraction, the chart and both graphs ask for a region first.
+  void aYearMixedByAFailedLoadIsNotExtractedNorDrawn() {
+    RegionPage page;
+    page.writeRegionFile("seoul");
+    auto daegu = validYear();
+    daegu[4].Pressure = 0.0f;
+    writeClyFile(page.dir.filePath("weather/taegu.cly").toStdString(), daegu);
+    page.confirm();
+    page.find<QAbstractButton>("opt11Taegu")->click();
+    page.confirm();
+    bool asked = false;
+    qobject_cast<Frm12*>(page.window->page("frm12"))
+        ->setSaveFileDialog([&](QWidget*, const FileDialogRequest&) {
+          asked = true;
+          return std::optional<QString>();
+        });
+    page.sink.shots.clear();
+    page.find<QAbstractButton>("cmd12cSave")->click();
+    QVERIFY(!asked);
+    QCOMPARE(page.sink.shots.size(), std::size_t{1});
+    QCOMPARE(page.sink.text(0), QString::fromStdString(ReportNoRegionMessage().text()));
+    page.find<QAbstractButton>("cmd131Draw")->click();
+    page.find<QAbstractButton>("cmd132Draw")->click();
+    page.find<QCheckBox>("chk12aDataPlot")->setChecked(true);
+    page.find<QAbstractButton>("cmd12aDraw")->click();
+    QCOMPARE(page.sink.shots.size(), std::size_t{4});
+    for (std::size_t i = 1; i < 4; ++i)
+      QVERIFY2(page.sink.text(i).contains("선택되지"), qPrintable(page.sink.text(i)));
+    QVERIFY(page.find<PictureBox>("pic12aChart")->blank());
+    QVERIFY(page.find<PictureBox>("pic132")->blank());
   }
 };
 

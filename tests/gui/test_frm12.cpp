@@ -8,8 +8,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -321,6 +324,99 @@ class Frm12Test : public QObject {
       circles += std::holds_alternative<CircleItem>(item);
     QCOMPARE(circles, std::size_t(8760 - missing - outside));
     QCOMPARE(p.find<QProgressBar>("prog12aDraw")->value(), 0);
+  }
+
+  // The pointer over a plotted hour of Seoul reads that hour, its values and
+  // its zone in the main window's status bar; off the plot, or on an erased
+  // chart, it reads nothing and no box appears.
+  void hoveringAPointShowsItsHourAndZoneInTheStatusBar() {
+    QMainWindow window;
+    window.statusBar()->setObjectName("StatusBar1");  // as the main window has it
+    AnalysisPage p;
+    window.setCentralWidget(&p.page);
+    window.resize(1100, 800);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    p.loadSeoul();
+    for (const char* name : {"chk12aPsychro", "chk12aDataPlot", "chk12aBioNeed"}) p.tick(name);
+    const char* const fields[] = {"txt12aHourMonth1", "txt12aHourDay1", "txt12aHourHour1",
+                                  "txt12aHourMonth2", "txt12aHourDay2", "txt12aHourHour2"};
+    const char* const values[] = {"6", "16", "15", "6", "16", "15"};
+    for (int i = 0; i < 6; ++i) p.find<QLineEdit>(fields[i])->setText(values[i]);
+    p.draw();
+    QCOMPARE(p.page.periodStart(), int16_t{4000});
+
+    const HourRecord& hour = p.state.climate().year[4000];
+    const PsychroChart& chart = p.page.chart();
+    RecordingSink quiet;
+    const float ux = chart.GetX_DBT(hour.DBT, quiet);
+    const float uy = chart.GetY_AH(hour.AH, quiet);
+    const UserScale s = p.picture()->drawing().scale();
+    const auto pixelOf = [&](float x, float y) {
+      return QPointF((x - s.left) / (s.right - s.left) * p.picture()->width(),
+                     (s.top - y) / (s.top - s.bottom) * p.picture()->height());
+    };
+    const auto hover = [&](QPointF at) {
+      QMouseEvent move(QEvent::MouseMove, at, p.picture()->mapToGlobal(at), Qt::NoButton,
+                       Qt::NoButton, Qt::NoModifier);
+      QApplication::sendEvent(p.picture(), &move);
+      return window.statusBar()->currentMessage();
+    };
+    const int16_t zone = GetZone(hour.DBT, hour.WBT, hour.AH, hour.RH, hour.SpecV, chart);
+    const QString needName =
+        QString::fromUtf8(kNeedZones[static_cast<std::size_t>(NeedZoneIndex(zone))].name.data());
+    // Two pixels beside the point still reads it.
+    const QString message = hover(pixelOf(ux, uy) + QPointF(2, 0));
+    QVERIFY2(message.startsWith("6월 16일 15시: 건구온도 "), qPrintable(message));
+    QVERIFY2(message.contains("요구 죤: " + needName), qPrintable(message));
+    QVERIFY(message.contains(" | 건구온도 "));
+    // In the margin, nothing.
+    QCOMPARE(hover(QPointF(2, 2)), QString());
+    QCOMPARE(hover(pixelOf(ux, uy)).left(12), message.left(12));
+    p.find<QAbstractButton>("cmd12aErase")->click();
+    QCOMPARE(hover(pixelOf(ux, uy)), QString());
+    QVERIFY(p.sink.empty());
+    window.takeCentralWidget();
+  }
+
+  // A legend swatch singles its zone out on the chart with its hours and
+  // share; a second click restores the chart as drawn; an analysis row does
+  // the same from the other tab.
+  void aLegendClickSinglesOutItsZone() {
+    AnalysisPage p;
+    p.loadSeoul();
+    p.tickAll();
+    p.draw();
+    const Drawing drawn = p.picture()->drawing();
+    const auto click = [&](const char* name) {
+      QTest::mouseClick(p.find<QWidget>(name), Qt::LeftButton);
+    };
+    click("shp12aa1");
+    QVERIFY(p.page.singledOutZone() == std::optional<std::size_t>(0));
+    QCOMPARE(p.text("lbl12aZoneFocus"),
+             "난방 필요: " + p.text("lbl12b3a_0") + "시간, " + p.text("lbl12b3b_0") + "%");
+    const Drawing& shown = p.picture()->drawing();
+    QCOMPARE(shown.items().size(), drawn.items().size());
+    int thicker = 0;
+    for (std::size_t i = 0; i < drawn.items().size(); ++i) {
+      const auto* was = std::get_if<LineItem>(&drawn.items()[i]);
+      const auto* now = std::get_if<LineItem>(&shown.items()[i]);
+      if (was != nullptr && now != nullptr && now->pen.width > was->pen.width) ++thicker;
+    }
+    QVERIFY(thicker > 0);
+    click("shp12aa1");
+    QVERIFY(p.page.singledOutZone() == std::optional<std::size_t>());
+    QCOMPARE(p.text("lbl12aZoneFocus"), QString());
+    QVERIFY(p.picture()->drawing().items() == drawn.items());
+
+    p.find<QTabWidget>("tab12")->setCurrentIndex(1);
+    QTest::mouseClick(p.find<QLabel>("lbl12b42"), Qt::LeftButton);
+    QVERIFY(p.page.singledOutZone() == std::optional<std::size_t>(7));
+    QCOMPARE(p.find<QTabWidget>("tab12")->currentIndex(), 0);
+    QVERIFY(p.text("lbl12aZoneFocus").startsWith("태양열획득: " + p.text("lbl12b4a_2") + "시간"));
+    // Erasing drops the singled-out zone with the chart.
+    p.find<QAbstractButton>("cmd12aErase")->click();
+    QVERIFY(p.page.singledOutZone() == std::optional<std::size_t>());
   }
 
   void uncheckingBoxesEmptiesTheirPartOnTheNextDrawing() {

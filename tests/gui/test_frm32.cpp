@@ -165,6 +165,28 @@ class Frm32Test : public QObject {
     QCOMPARE(c.out(ORel), QString("100.0"));
   }
 
+  // A wet bulb above the dry bulb is computed as before, with no box, and a
+  // red line under the results says what is impossible; a possible state
+  // clears it, and so does 초기화.
+  void anImpossibleResultIsComputedWithARedWarningLine() {
+    Calculator c;
+    const QLabel* warning = c.find<QLabel>("lbl32OWarning");
+    QCOMPARE(warning->text(), QString());
+    c.calculate({{Dry, "25"}, {Wet, "30"}});
+    QVERIFY(c.sink.empty());
+    QCOMPARE(c.out(OWet), QString("30.0"));
+    QVERIFY(c.page.storedState().rh > 100.0f);
+    QCOMPARE(warning->text(),
+             QString("물리적으로 불가능한 상태입니다: 상대습도가 100%를 넘습니다, 습구온도가 "
+                     "건구온도보다 높습니다, 노점온도가 건구온도보다 높습니다."));
+    QCOMPARE(warning->palette().color(QPalette::WindowText), QColor(Qt::red));
+    c.calculate({{Dry, "25"}, {Wet, "18"}});
+    QCOMPARE(warning->text(), QString());
+    c.calculate({{Dry, "25"}, {Wet, "30"}});
+    c.find<QAbstractButton>("cmd32Reset")->click();
+    QCOMPARE(warning->text(), QString());
+  }
+
   void aSelectionThatIsNotAPairIsRefused_data() {
     QTest::addColumn<QList<int>>("ticked");
     QTest::addColumn<QString>("problem");

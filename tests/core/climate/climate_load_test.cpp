@@ -94,6 +94,7 @@ TEST(LoadTexts, ProgressCompletionAndCaption) {
             "서울 지역의 기후파일 읽기가 완료되었습니다.\r\n기후분석 혹은 월별 기후표현 메뉴로 "
             "이동하세요.");
   EXPECT_EQ(drawOptionCaption("서울"), "그림종류 선택(대상지역 : 서울)");
+  EXPECT_EQ(drawOptionCaption(""), "그림종류 선택(대상지역 : 없음)");
   EXPECT_EQ(kOtherFileDialogTitle, "기타 지역인 경우 기후파일(*.cly) 선택하기");
   EXPECT_EQ(kOtherFileDialogFilter,
             "Velmora용 기후파일(*.cly)|*.cly|EPW 파일(*.epw)|*.epw|모든 파일(*.*)|*.*");

@@ -95,9 +95,9 @@ TEST(CalculatorSelection, EmptyTextOfAPairNamesThePair) {
   for (const auto& pair : pairs) {
     for (const bool firstEmpty : {true, false}) {
       RecordingSink sink;
-      const auto state = solve(tick({{pair.first, firstEmpty ? "" : "20"},
-                                     {pair.second, firstEmpty ? "20" : ""}}),
-                               sink);
+      const auto state =
+          solve(tick({{pair.first, firstEmpty ? "" : "20"}, {pair.second, firstEmpty ? "20" : ""}}),
+                sink);
       EXPECT_FALSE(state.has_value()) << pair.message;
       ASSERT_EQ(sink.size(), 1u);
       EXPECT_EQ(sink.last(), errorMessage({"정보입력이 유효하지 않습니다.", "", pair.message}));
@@ -128,13 +128,47 @@ TEST(CalculatorPairs, SaturatedAirAt20) {
   EXPECT_EQ(FormatOutput(s->dpt, 1), "20.0");
 }
 
+// A result no air can have is computed all the same, and the warning names
+// each impossibility; saturated and ordinary air get no warning.
+TEST(CalculatorWarning, NamesWhatIsImpossible) {
+  const struct {
+    std::pair<CalcInput, const char*> first, second;
+    const char* warning;
+  } cases[] = {
+      {{CalcInput::DryBulb, "25"}, {CalcInput::WetBulb, "18"}, ""},
+      {{CalcInput::DryBulb, "20"}, {CalcInput::RelHumid, "100"}, ""},
+      {{CalcInput::DryBulb, "25"},
+       {CalcInput::WetBulb, "30"},
+       "물리적으로 불가능한 상태입니다: 상대습도가 100%를 넘습니다, 습구온도가 건구온도보다 "
+       "높습니다, 노점온도가 건구온도보다 높습니다."},
+      {{CalcInput::DryBulb, "20"},
+       {CalcInput::RelHumid, "120"},
+       "물리적으로 불가능한 상태입니다: 상대습도가 100%를 넘습니다, 습구온도가 건구온도보다 "
+       "높습니다, 노점온도가 건구온도보다 높습니다."},
+  };
+  for (const auto& c : cases) {
+    RecordingSink sink;
+    const auto s =
+        solve(tick({{c.first.first, c.first.second}, {c.second.first, c.second.second}}), sink);
+    ASSERT_TRUE(s.has_value()) << c.warning;
+    EXPECT_EQ(ImpossibleStateWarning(*s), c.warning);
+  }
+  AirState hot{};
+  hot.dbt = 20.0f;
+  hot.wbt = 21.0f;
+  hot.dpt = 19.0f;
+  hot.rh = 90.0f;
+  EXPECT_EQ(ImpossibleStateWarning(hot),
+            "물리적으로 불가능한 상태입니다: 습구온도가 건구온도보다 높습니다.");
+}
+
 // Every pair taken from one known state gives back that state.
 TEST(CalculatorPairs, EveryPairReproducesTheState) {
   Psychrometrics p;
   p.SetPatm_Alt(0.0f);
   const float w = p.GetAH_DBTWBT(25.0f, 18.0f);
-  const AirState ref{25.0f, 18.0f, w, p.GetRH_DBTAH(25.0f, w), p.GetEnth_DBTAH(25.0f, w),
-                     0.0f, 0.0f, 0.0f};
+  const AirState ref{25.0f, 18.0f, w,   p.GetRH_DBTAH(25.0f, w), p.GetEnth_DBTAH(25.0f, w),
+                     0.0f,  0.0f,  0.0f};
   const std::pair<CalcInput, float> values[] = {{CalcInput::DryBulb, ref.dbt},
                                                 {CalcInput::WetBulb, ref.wbt},
                                                 {CalcInput::AbsHumid, ref.ah},
@@ -168,7 +202,8 @@ TEST(CalculatorInput, LenientReadOfTheTexts) {
   EXPECT_EQ(zero->dbt, 0.0f);
   EXPECT_GT(zero->ah, 0.0f);
   // Digits followed by letters read as the leading number.
-  const auto lead = solve(tick({{CalcInput::DryBulb, "25도"}, {CalcInput::WetBulb, "18abc"}}), sink);
+  const auto lead =
+      solve(tick({{CalcInput::DryBulb, "25도"}, {CalcInput::WetBulb, "18abc"}}), sink);
   ASSERT_TRUE(lead.has_value());
   EXPECT_EQ(lead->dbt, 25.0f);
   EXPECT_EQ(lead->wbt, 18.0f);
