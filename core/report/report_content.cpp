@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <fstream>
 
 #include "core/analysis/chart_drawing.h"
@@ -158,6 +159,26 @@ std::optional<ReportContent> BuildReportContent(const ClimateData& climate,
   r.coverLines = coverLines(r);
   r.header = source.region + " | " + baseName(source.file);
   return r;
+}
+
+std::string MostImportantSentence(std::string_view mostImportant) {
+  std::string names;
+  std::size_t from = 0;
+  while (from <= mostImportant.size()) {
+    const std::size_t end = std::min(mostImportant.find("\r\n", from), mostImportant.size());
+    const std::string_view line = mostImportant.substr(from, end - from);
+    if (!line.empty()) names += (names.empty() ? "" : ", ") + std::string(line);
+    from = end + 2;
+  }
+  return "가장 중요한 기후설계 지침은 " + names + "입니다.";
+}
+
+std::string IsoDate(std::chrono::system_clock::time_point moment) {
+  const std::chrono::year_month_day day{std::chrono::floor<std::chrono::days>(moment)};
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(day.year()),
+                static_cast<unsigned>(day.month()), static_cast<unsigned>(day.day()));
+  return text;
 }
 
 std::string ReportPageNumber(int page, int pages) {

@@ -7,8 +7,10 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/analysis/analysis_summary.h"
@@ -80,6 +82,13 @@ inline constexpr const char* kReportTitle = "기후 분석 보고서";
 [[nodiscard]] std::optional<ReportContent> BuildReportContent(
     const ClimateData& climate, const ReportSource& source, int16_t start, int16_t end,
     std::string writtenDate, std::string version, Psychrometrics& psychro, MessageSink& sink);
+
+// The most important guideline in words: "가장 중요한 기후설계 지침은 단열,
+// 침기차단입니다." (the tab's lines joined by ", ").
+[[nodiscard]] std::string MostImportantSentence(std::string_view mostImportant);
+
+// "2026-12-08": the UTC date of a moment, for the cover.
+[[nodiscard]] std::string IsoDate(std::chrono::system_clock::time_point moment);
 
 // "3 / 9".
 [[nodiscard]] std::string ReportPageNumber(int page, int pages);

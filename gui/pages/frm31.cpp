@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "core/report/figure_caption.h"
+#include "gui/export_commands.h"
 #include "gui/pages/progress_bar.h"
 #include "render/picture_box.h"
 
@@ -184,6 +186,25 @@ Frm31::Frm31(AppState& state, QWidget* parent)
   latitude_->setText(qs(kSchartCities[kSchartSeoulIndex].latitudeText));
   schart_.progress->setValue(0);
   opt31SMinput_Click(kShadeCombined);
+
+  auto* exporter = new ExportCommands(state.sink(), this);
+  exporter->attachFigure(schart_.picture, [this] { return figureOf(schart_); });
+  exporter->attachFigure(mask_.picture, [this] { return figureOf(mask_); });
+}
+
+std::optional<render::Figure> Frm31::currentFigure() const {
+  if (tabs_->currentIndex() == 0) return figureOf(schart_);
+  if (tabs_->currentIndex() == 2) return figureOf(mask_);
+  return std::nullopt;
+}
+
+std::optional<render::Figure> Frm31::figureOf(const Target& target) const {
+  if (target.picture->blank()) return std::nullopt;
+  std::vector<Drawing> layers = target.picture->layers();
+  SunPathPicture labels(geometry_);
+  labels.labels = target.shownLabels;
+  layers.push_back(labels.withLabels());
+  return render::drawingFigure(std::move(layers), QSizeF(target.picture->size()), target.caption);
 }
 
 QWidget* Frm31::createSchartTab() {
@@ -402,10 +423,12 @@ Frm31::Target Frm31::createTarget(const QString& pictureName, const QString& pro
 void Frm31::clearTarget(Target& target) {
   clearPicture(*target.picture, state().printFlags().DiagramPrinted);
   for (QLabel* label : target.labels) label->hide();
+  target.shownLabels.clear();
 }
 
 void Frm31::showDrawing(Target& target, const SunPathPicture& drawn) {
   target.picture->setDrawing(drawn.drawing);
+  target.shownLabels = drawn.labels;
   // The core hands back the labels only with a finished diagram.
   for (const PictureLabel& shown : drawn.labels) {
     for (std::size_t i = 0; i < kLabelKeys.size(); ++i) {
@@ -433,6 +456,7 @@ void Frm31::cmd31SchartDraw_Click() {
                [bar](int percent) { bar->showProgress(percent); });
   });
   showDrawing(schart_, drawn);
+  schart_.caption = SunPathCaption(latitude_->text().toStdString());
 }
 
 void Frm31::cmd31SchartErase_Click() { clearTarget(schart_); }
@@ -502,6 +526,7 @@ void Frm31::cmd31SMDraw_Click() {
                     [bar](int percent) { bar->showProgress(percent); });
   });
   showDrawing(mask_, drawn);
+  mask_.caption = ShadingMaskCaption(captions.latitude, captions.device);
 }
 
 void Frm31::cmd31SMErase_Click() { clearTarget(mask_); }

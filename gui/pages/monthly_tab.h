@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "core/graphs/monthly_chart.h"
+#include "render/figure.h"
 
 class QCheckBox;
 class QLabel;
@@ -36,6 +37,9 @@ class MonthlyTab : public QWidget {
   void cmd131Draw_Click();
   void cmd131Erase_Click();
 
+  // The chart on show at the view's size with its caption; nullopt once erased.
+  [[nodiscard]] std::optional<render::Figure> figure() const;
+
  private:
   void chooseElement(QRadioButton* chosen);
   [[nodiscard]] std::optional<MonthlyElement> chosenElement() const;
@@ -46,6 +50,8 @@ class MonthlyTab : public QWidget {
   std::array<QRadioButton*, 4> options_{};
   QCheckBox* numbers_;
   QChartView* chart_;
+  std::optional<MonthlyChart> shown_;
+  std::optional<MonthlyElement> shownElement_;
 };
 
 }  // namespace vlm

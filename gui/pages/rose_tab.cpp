@@ -11,9 +11,11 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "core/report/figure_caption.h"
 #include "gui/app_state.h"
 #include "gui/guarded.h"
 #include "render/picture_box.h"
+#include "render/text_extent.h"
 
 namespace vlm {
 namespace {
@@ -179,6 +181,7 @@ void RoseTab::cmd132Draw_Click() {
     }
     clearPicture(*picture_, state_.printFlags().RosePrinted);
     picture_->setDrawing(view_.drawing());
+    caption_ = WindRoseCaption(region_->text().toStdString(), *chosenPeriod());
     showLabels();
   });
 }
@@ -189,6 +192,16 @@ void RoseTab::cmd132Erase_Click() {
     clearPicture(*picture_, state_.printFlags().RosePrinted);
     showLabels();
   });
+}
+
+std::optional<render::Figure> RoseTab::figure() const {
+  if (view_.drawing().empty()) return std::nullopt;
+  const TextMeasure measure = [](const std::string& text, float pointSize, bool bold) {
+    const QSizeF size = render::textExtent(text, pointSize, bold);
+    return TextExtent{static_cast<float>(size.width()), static_cast<float>(size.height())};
+  };
+  return render::drawingFigure({view_.withLabels(measure)}, QSizeF(kPictureWidth, kPictureHeight),
+                               caption_);
 }
 
 void RoseTab::showLabels() {

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "core/graphs/rose_view.h"
+#include "render/figure.h"
 
 class QCheckBox;
 class QComboBox;
@@ -34,6 +35,9 @@ class RoseTab : public QWidget {
   void cmd132Draw_Click();
   void cmd132Erase_Click();
 
+  // The rose on show with its title and labels and its caption; nullopt while none is drawn.
+  [[nodiscard]] std::optional<render::Figure> figure() const;
+
  private:
   void choosePeriodKind(QRadioButton* chosen);
   [[nodiscard]] std::optional<RosePeriod> chosenPeriod() const;
@@ -57,6 +61,7 @@ class RoseTab : public QWidget {
   QLabel* missing_;
   QLabel* legend_;
   WindRoseView view_;
+  std::string caption_;
 };
 
 }  // namespace vlm

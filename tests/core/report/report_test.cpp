@@ -170,7 +170,14 @@ TEST_F(ReportContentTest, OtherFileWithoutLatitudeLeavesSunPathOutWithReason) {
   EXPECT_THAT(r->sunPathNote, HasSubstr("위도가 기록되어 있지 않으므로"));
 }
 
-TEST(ReportPageNumber, PageOfPages) { EXPECT_EQ(ReportPageNumber(3, 9), "3 / 9"); }
+TEST(ReportTexts, PageNumberAndTheMostImportantGuidelineInWords) {
+  EXPECT_EQ(ReportPageNumber(3, 9), "3 / 9");
+  EXPECT_EQ(MostImportantSentence("단열, 침기차단, 태양열획득\r\n통풍·환기"),
+            "가장 중요한 기후설계 지침은 단열, 침기차단, 태양열획득, 통풍·환기입니다.");
+  using namespace std::chrono;
+  EXPECT_EQ(IsoDate(sys_days{2026y / December / 8} + 23h), "2026-12-08");
+  EXPECT_EQ(MostImportantSentence("단열"), "가장 중요한 기후설계 지침은 단열입니다.");
+}
 
 }  // namespace
 }  // namespace vlm
