@@ -113,7 +113,7 @@ std::optional<std::string> ReportLatitudeText(const ReportSource& source, std::s
   return std::nullopt;
 }
 
-Message ReportNoRegionMessage() {
+Message ClimateReportNoRegionMessage() {
   return errorMessage(
       {"기후 분석 보고서를 작성할 대상지역이 선택되지 않았습니다.", "",
        "[지역선택 메뉴에서 대상지역을 선택한 후 지역선택 확인 버튼을 클릭하세요.]"});
@@ -125,7 +125,7 @@ std::optional<ReportContent> BuildReportContent(const ClimateData& climate,
                                                 std::string version, Psychrometrics& psychro,
                                                 MessageSink& sink) {
   if (!climate.loaded()) {
-    sink.show(ReportNoRegionMessage());
+    sink.show(ClimateReportNoRegionMessage());
     return std::nullopt;
   }
   ReportContent r;

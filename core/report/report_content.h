@@ -74,7 +74,7 @@ struct ReportContent {
 inline constexpr const char* kReportTitle = "기후 분석 보고서";
 
 // "기후 분석 보고서를 작성할 대상지역이 선택되지 않았습니다." in an "에러" box.
-[[nodiscard]] Message ReportNoRegionMessage();
+[[nodiscard]] Message ClimateReportNoRegionMessage();
 
 // Everything the report shows for hours start … end (1 … 8760) of the loaded
 // year. Refuses (its message to the sink, nullopt) when no region is loaded or

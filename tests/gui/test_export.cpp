@@ -242,6 +242,7 @@ class ExportTest : public QObject {
     Program p;
     p.loadSeoul();
     QWidget* picture = p.drawFigure("pic31Schart");
+    ExportCommands::of(p.window->page("frm31"))->refresh();
     QAction* save = widgetAction(picture, "mnuFigureSave");
     const QString existing = p.dir.filePath("kept.png");
     {

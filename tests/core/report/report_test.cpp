@@ -127,7 +127,7 @@ TEST_F(ReportContentTest, RefusedWithoutRegion) {
   climate_->RegionName.clear();
   EXPECT_FALSE(build({"", "", {}, {}}).has_value());
   ASSERT_EQ(sink_.size(), 1u);
-  EXPECT_EQ(sink_.last(), ReportNoRegionMessage());
+  EXPECT_EQ(sink_.last(), ClimateReportNoRegionMessage());
   EXPECT_EQ(sink_.last().title, "에러");
   EXPECT_EQ(sink_.last().text(),
             "기후 분석 보고서를 작성할 대상지역이 선택되지 않았습니다.\r\n\r\n"
