@@ -1,5 +1,6 @@
-#include "cli/cli_context.h"
 #include "cli/commands.h"
+
+#include "cli/cli_context.h"
 
 namespace vlm::cli {
 
@@ -14,6 +15,7 @@ void registerAll(CLI::App& app, Context& ctx) {
   registerAnalyse(app, ctx);
   registerExtract(app, ctx);
   registerChart(app, ctx);
+  registerReport(app, ctx);
   registerSolar(app, ctx);
   registerSunpath(app, ctx);
   registerMask(app, ctx);

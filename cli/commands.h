@@ -19,6 +19,7 @@ void registerZone(CLI::App& app, Context& ctx);
 void registerAnalyse(CLI::App& app, Context& ctx);
 void registerExtract(CLI::App& app, Context& ctx);
 void registerChart(CLI::App& app, Context& ctx);
+void registerReport(CLI::App& app, Context& ctx);
 
 void registerSolar(CLI::App& app, Context& ctx);
 void registerSunpath(CLI::App& app, Context& ctx);

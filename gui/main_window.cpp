@@ -2,15 +2,23 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTreeWidgetItem>
 #include <QUrl>
-#include <exception>
+#include <chrono>
 
+#include "core/report/report_content.h"
+#include "gui/app_info.h"
+#include "gui/export_commands.h"
+#include "gui/figure_source.h"
+#include "gui/guarded.h"
 #include "gui/navigation_pane.h"
 #include "gui/page_printer.h"
 #include "gui/pages/frm1.h"
@@ -23,6 +31,7 @@
 #include "gui/pages/frm43.h"
 #include "gui/shell_messages.h"
 #include "gui/window_settings.h"
+#include "render/climate_report_pdf.h"
 
 namespace vlm {
 namespace {
@@ -41,7 +50,8 @@ MainWindow::MainWindow(AppState& state, QSettings& settings, PagePrinter& printe
       state_(state),
       settings_(settings),
       printer_(printer),
-      navigation_(new NavigationPane(this)) {
+      navigation_(new NavigationPane(this)),
+      saveFile_(systemSaveFileDialog(true)) {
   setObjectName("frmMainDE");
   setWindowTitle("Velmora");
   navigation_->setObjectName("PVExplorer1");
@@ -106,6 +116,16 @@ void MainWindow::createMenus() {
   QAction* print = file->addAction("인쇄");
   print->setObjectName("munPrint");
   connect(print, &QAction::triggered, this, &MainWindow::munPrint_Click);
+  savePictureAction_ = file->addAction(kSavePictureText);
+  savePictureAction_->setObjectName("mnuSavePicture");
+  connect(savePictureAction_, &QAction::triggered, this, &MainWindow::mnuSavePicture_Click);
+  copyPictureAction_ = file->addAction(kCopyPictureText);
+  copyPictureAction_->setObjectName("mnuCopyPicture");
+  connect(copyPictureAction_, &QAction::triggered, this, &MainWindow::mnuCopyPicture_Click);
+  reportAction_ = file->addAction("기후 분석 보고서...");
+  reportAction_->setObjectName("mnuReport");
+  connect(reportAction_, &QAction::triggered, this, &MainWindow::mnuReport_Click);
+  connect(file, &QMenu::aboutToShow, this, &MainWindow::updateFileCommands);
   QAction* divider = file->addSeparator();
   divider->setObjectName("mnuDivide1");
   QAction* exit = file->addAction("종료");
@@ -179,6 +199,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::onItemSelected(const QString& text) {
+  updateFileCommands();
   if (frm1_->showGroup(text)) {
     statusBar()->showMessage(text);
     return;
@@ -195,17 +216,94 @@ void MainWindow::munPrint_Click() {
   }
   auto* target = qobject_cast<Page*>(navigation_->pageOf(text));
   if (target == nullptr) return;
+  if (!printer_.hasPrinter()) {
+    printToPdf(*target);
+    return;
+  }
   const std::optional<int> copies = printer_.askCopies(this);
   if (!copies.has_value()) return;
   // The analysis, wind-rose and sun-path pages keep their drawings in the
   // pictures' persistent images and set their print flags before printing.
   target->keepDrawingsForPrint();
-  // A failure (no printer, a page that cannot be painted) ends the command
-  // silently; the remaining copies are not printed.
-  try {
-    printer_.print(*target, *copies);
-  } catch (const std::exception&) {
-  }
+  // A failure ends the command with the reason; the remaining copies are not printed.
+  guarded(state_.sink(), [&] {
+    if (!printer_.print(*target, *copies)) state_.sink().show(printFailed());
+  });
+}
+
+void MainWindow::printToPdf(Page& target) {
+  state_.sink().show(noPrinterPdfNotice());
+  const std::optional<QString> path =
+      saveFile_(this, FileDialogRequest{"PDF 파일로 저장", QDir::homePath(),
+                                        qtFileFilter("PDF 문서(*.pdf)|*.pdf")});
+  if (!path) return;
+  target.keepDrawingsForPrint();
+  guarded(state_.sink(), [&] { printPageToPdf(target, path->toStdString()); });
+}
+
+Page* MainWindow::shownPage() const {
+  return qobject_cast<Page*>(navigation_->pageOf(navigation_->selectedText()));
+}
+
+void MainWindow::updateFileCommands() {
+  const Page* page = shownPage();
+  const auto* source = dynamic_cast<const FigureSource*>(page);
+  const bool figure = source != nullptr && source->currentFigure().has_value();
+  savePictureAction_->setEnabled(figure);
+  copyPictureAction_->setEnabled(figure);
+  reportAction_->setEnabled(state_.climate().loaded());
+}
+
+void MainWindow::mnuSavePicture_Click() {
+  Page* page = shownPage();
+  const auto* source = dynamic_cast<const FigureSource*>(page);
+  ExportCommands* commands = ExportCommands::of(page);
+  if (source == nullptr || commands == nullptr) return;
+  commands->saveFigure(source->currentFigure());
+}
+
+void MainWindow::mnuCopyPicture_Click() {
+  Page* page = shownPage();
+  const auto* source = dynamic_cast<const FigureSource*>(page);
+  ExportCommands* commands = ExportCommands::of(page);
+  if (source == nullptr || commands == nullptr) return;
+  commands->copyFigure(source->currentFigure());
+}
+
+void MainWindow::mnuReport_Click() {
+  // The period of the analysis page's last drawing, else the whole year.
+  const bool period = frm12_->periodStart() > 0 && frm12_->periodEnd() > 0;
+  const int16_t start = period ? frm12_->periodStart() : int16_t{1};
+  const int16_t end = period ? frm12_->periodEnd() : int16_t{kHoursPerYear};
+  const QString version =
+      QString("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
+  std::optional<ReportContent> content;
+  if (!guarded(state_.sink(),
+               [&] {
+                 content =
+                     BuildReportContent(state_.climate(), ReportSourceOf(state_.climate()), start,
+                                        end, IsoDate(std::chrono::system_clock::now()),
+                                        version.toStdString(), state_.psychro(), state_.sink());
+               }) ||
+      !content)
+    return;
+  std::optional<QString> path =
+      saveFile_(this, FileDialogRequest{"기후 분석 보고서 저장", QDir::homePath(),
+                                        qtFileFilter("PDF 문서(*.pdf)|*.pdf")});
+  if (!path) return;
+  if (QFileInfo(*path).suffix().isEmpty()) *path += ".pdf";
+  QProgressDialog progress("기후 분석 보고서 작성중...", QString(), 0,
+                           render::reportPageCount(*content), this);
+  progress.setObjectName("dlgReportProgress");
+  progress.setWindowTitle("기후 분석 보고서");
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(0);
+  const bool written = guarded(state_.sink(), [&] {
+    render::writeClimateReport(*content, path->toStdString(),
+                               [&progress](int page, int) { progress.setValue(page - 1); });
+  });
+  progress.setValue(progress.maximum());
+  if (written) state_.sink().show(reportWritten(path->toStdString()));
 }
 
 void MainWindow::munExit_Click() { close(); }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gui/app_state.h"
+#include "gui/file_dialogs.h"
 
 class QAction;
 class QSettings;
@@ -37,6 +38,14 @@ class MainWindow : public QMainWindow {
 
   // The menu commands, as the menu items run them.
   void munPrint_Click();
+  void mnuSavePicture_Click();
+  void mnuCopyPicture_Click();
+  void mnuReport_Click();
+  // Enables the picture commands while the shown page has a figure drawn and
+  // the report once a region is loaded (also done as the 파일 menu opens).
+  void updateFileCommands();
+  // The save dialog of the print-to-PDF and report commands; tests replace it.
+  void setSaveFileDialog(FileDialog dialog) { saveFile_ = std::move(dialog); }
   void munExit_Click();
   void mnuViewToolBar_Click();
   void mnuViewStatusBar_Click();
@@ -62,6 +71,8 @@ class MainWindow : public QMainWindow {
   void fitPaneWidth();
   void onItemSelected(const QString& text);
   void saveSettings();
+  [[nodiscard]] Page* shownPage() const;
+  void printToPdf(Page& target);
 
   AppState& state_;
   QSettings& settings_;
@@ -69,6 +80,10 @@ class MainWindow : public QMainWindow {
   NavigationPane* navigation_;
   QAction* toolBarAction_ = nullptr;
   QAction* statusBarAction_ = nullptr;
+  QAction* savePictureAction_ = nullptr;
+  QAction* copyPictureAction_ = nullptr;
+  QAction* reportAction_ = nullptr;
+  FileDialog saveFile_;
   std::vector<Page*> pages_;
   Frm1* frm1_ = nullptr;
   Frm11* frm11_ = nullptr;

@@ -1,9 +1,17 @@
 #include "gui/page_printer.h"
 
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
+#include <QPrinterInfo>
+#include <stdexcept>
+#include <string_view>
 
+#include "core/common/atomic_file.h"
 #include "gui/pages/page.h"
 
 namespace vlm {
@@ -23,6 +31,28 @@ bool printCopies(Page& page, QPagedPaintDevice& device, int copies) {
     page.printPage(painter, sheet);
   }
   return painter.end();
+}
+
+void printPageToPdf(Page& page, const std::string& path) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    writer.setResolution(300);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    writer.setCreator(QStringLiteral("Velmora"));
+    writer.setTitle(page.windowTitle());
+    if (!printCopies(page, writer, 1))
+      throw std::runtime_error("페이지를 PDF 파일로 그릴 수 없습니다.");
+  }
+  writeFileAtomically(path,
+                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+bool SystemPagePrinter::hasPrinter() const {
+  return !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
 SystemPagePrinter::SystemPagePrinter() : printer_(QPrinter::HighResolution) {}

@@ -5,6 +5,7 @@
 
 #include <QPrinter>
 #include <optional>
+#include <string>
 
 class QPagedPaintDevice;
 class QWidget;
@@ -22,7 +23,15 @@ class PagePrinter {
   // Prints `copies` copies of the page; false when printing failed (the
   // remaining copies are then not printed).
   virtual bool print(Page& page, int copies) = 0;
+  // False when the system has no printer installed: the print command then
+  // offers a PDF file of the page instead.
+  [[nodiscard]] virtual bool hasPrinter() const { return true; }
 };
+
+// One copy of the page as an A4 PDF file, through a temporary file renamed
+// into place. Throws FileError when the file cannot be written and
+// std::runtime_error when the page cannot be painted.
+void printPageToPdf(Page& page, const std::string& path);
 
 // Prints `copies` copies of the page, one sheet each, on a paged device.
 // Returns false, having printed what it could, when the device cannot be painted.
@@ -36,6 +45,7 @@ class SystemPagePrinter final : public PagePrinter {
   SystemPagePrinter();
   std::optional<int> askCopies(QWidget* parent) override;
   bool print(Page& page, int copies) override;
+  [[nodiscard]] bool hasPrinter() const override;
 
  private:
   QPrinter printer_;

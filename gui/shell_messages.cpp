@@ -24,6 +24,20 @@ Message printHelpAdvice() {
                       "인쇄를 선택하시기 바랍니다."});
 }
 
+Message noPrinterPdfNotice() {
+  return infoMessage(
+      {"설치된 프린터가 없습니다.", "",
+       "[인쇄 대신 현재 화면을 PDF 파일로 저장합니다. 저장할 파일명을 지정하세요.]"});
+}
+
+Message printFailed() {
+  return errorMessage({"인쇄하지 못했습니다.", "", "[프린터의 연결 상태와 설정을 확인하세요.]"});
+}
+
+Message reportWritten(const std::string& path) {
+  return infoMessage({"기후 분석 보고서를 저장하였습니다.", "", "[" + path + "]"});
+}
+
 Message systemInfoUnavailable() {
   return infoMessage({"지금은 시스템 정보를 사용할 수 없습니다."});
 }

@@ -2,6 +2,8 @@
 // system-information button.
 #pragma once
 
+#include <string>
+
 #include "core/common/message.h"
 
 namespace vlm {
@@ -12,6 +14,12 @@ namespace vlm {
 [[nodiscard]] Message restoreWindowRefused();
 // The help pages are printed from their own context menu, not by the print command.
 [[nodiscard]] Message printHelpAdvice();
+// No printer is installed: the page goes to a PDF file instead.
+[[nodiscard]] Message noPrinterPdfNotice();
+// The printer refused the page.
+[[nodiscard]] Message printFailed();
+// The climate report has been written.
+[[nodiscard]] Message reportWritten(const std::string& path);
 // No system-information tool could be found or started.
 [[nodiscard]] Message systemInfoUnavailable();
 

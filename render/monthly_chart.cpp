@@ -34,6 +34,7 @@ namespace {
 constexpr qreal kBarWidth = 0.8;
 constexpr qreal kLabelPointSize = 8;
 constexpr qreal kLabelGap = 2;  // pixels between a bar's end and its label
+constexpr qreal kLabelZ = 1000;
 // Headroom above the highest and below the lowest bar, for the labels.
 constexpr double kHeadroomWithNumbers = 0.14;
 constexpr double kHeadroom = 0.05;
@@ -51,7 +52,8 @@ class ValueLabels final : public QGraphicsObject {
  public:
   ValueLabels(QChart& chart, QAbstractBarSeries& series, const MonthlyChart& data)
       : QGraphicsObject(&chart), chart_(chart), series_(series) {
-    setZValue(10);
+    // Above every bar, grid line and axis of the chart, so no bar hides a value.
+    setZValue(kLabelZ);
     QFont font = chart.font();
     font.setPointSizeF(kLabelPointSize);
     for (std::size_t s = 0; s < kMonthlySeries; ++s) {
@@ -255,6 +257,27 @@ QStringList monthlyValueLabels(const QChart& chart) {
   return out;
 }
 
+void paintMonthlyChart(QPainter& painter, const QRectF& target, const MonthlyChart& data,
+                       const QSizeF& layoutSize) {
+  QGraphicsScene scene;
+  auto* chart = new QChart;
+  scene.addItem(chart);
+  chart->setAnimationOptions(QChart::NoAnimation);
+  const QRectF layout(QPointF(0, 0), layoutSize);
+  chart->setGeometry(layout);
+  fillMonthlyChart(*chart, data);
+  // The chart lays itself out on the next event-loop turn; settle it now.
+  chart->layout()->activate();
+  QCoreApplication::sendPostedEvents();
+  // Cached items would reach a PDF or SVG as pictures; every item paints itself.
+  for (QGraphicsItem* item : scene.items()) item->setCacheMode(QGraphicsItem::NoCache);
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  scene.render(&painter, target, layout, Qt::IgnoreAspectRatio);
+  painter.restore();
+}
+
 void saveMonthlyChart(const MonthlyChart& data, const std::string& path, int widthPx,
                       int heightPx) {
   if (widthPx <= 0 || heightPx <= 0)
@@ -263,18 +286,11 @@ void saveMonthlyChart(const MonthlyChart& data, const std::string& path, int wid
   if (ext != "png" && ext != "svg" && ext != "pdf") {
     throw std::invalid_argument("그림 파일의 형식(png, svg, pdf)을 알 수 없습니다. (" + path + ")");
   }
-  QGraphicsScene scene;
-  auto* chart = new QChart;
-  scene.addItem(chart);
-  chart->setAnimationOptions(QChart::NoAnimation);
-  chart->setGeometry(QRectF(0, 0, widthPx, heightPx));
-  fillMonthlyChart(*chart, data);
-  // The chart lays itself out on the next event-loop turn; settle it now.
-  chart->layout()->activate();
-  QCoreApplication::sendPostedEvents();
-  const QByteArray bytes = renderBytes(
-      ext, widthPx, heightPx,
-      [&scene](QPainter& painter, const QRectF& page) { scene.render(&painter, page, page); });
+  const QSizeF size(widthPx, heightPx);
+  const QByteArray bytes =
+      renderBytes(ext, widthPx, heightPx, [&data, size](QPainter& painter, const QRectF& page) {
+        paintMonthlyChart(painter, page, data, size);
+      });
   writeFileAtomically(path,
                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }

@@ -10,6 +10,9 @@
 
 QT_BEGIN_NAMESPACE
 class QChart;
+class QPainter;
+class QRectF;
+class QSizeF;
 QT_END_NAMESPACE
 
 namespace vlm::render {
@@ -25,6 +28,11 @@ void clearMonthlyChart(QChart& chart);
 
 // The value labels the chart shows now, series by series, category by category.
 [[nodiscard]] QStringList monthlyValueLabels(const QChart& chart);
+
+// Lays the chart of `data` out at `layoutSize` pixels and paints it scaled into
+// `target` of any painter, as vectors. Needs a QApplication.
+void paintMonthlyChart(QPainter& painter, const QRectF& target, const MonthlyChart& data,
+                       const QSizeF& layoutSize);
 
 // Draws the chart of `data` at widthPx × heightPx into `path` (.png, .svg or .pdf
 // by extension) through a temporary file renamed into place. Throws FileError

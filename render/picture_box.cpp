@@ -67,6 +67,12 @@ void PictureBox::emptyPersistentImage() {
   update();
 }
 
+std::vector<Drawing> PictureBox::layers() const {
+  std::vector<Drawing> out = persistent_;
+  if (!drawing_.empty()) out.push_back(drawing_);
+  return out;
+}
+
 bool PictureBox::blank() const { return drawing_.empty() && persistent_.empty(); }
 
 void PictureBox::setBackground(const QColor& color) {

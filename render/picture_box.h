@@ -44,6 +44,9 @@ class PictureBox : public QWidget {
   // The layers of the persistent image, oldest first, each with its own scale.
   [[nodiscard]] const std::vector<Drawing>& persistentImage() const { return persistent_; }
 
+  // Everything on show, bottom first: the persistent image's layers, then the drawing.
+  [[nodiscard]] std::vector<Drawing> layers() const;
+
   // True when nothing at all is on show.
   [[nodiscard]] bool blank() const;
 

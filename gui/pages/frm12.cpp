@@ -19,6 +19,8 @@
 #include "core/analysis/psychro_grid.h"
 #include "core/analysis/zone_outlines.h"
 #include "core/climate/load_texts.h"
+#include "core/report/figure_caption.h"
+#include "gui/export_commands.h"
 #include "gui/pages/chart_labels.h"
 #include "gui/pages/pointer_readout.h"
 #include "gui/pages/up_down.h"
@@ -66,7 +68,25 @@ Frm12::Frm12(AppState& state, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
   layout->addWidget(tab_);
+  auto* exporter = new ExportCommands(state.sink(), this);
+  exporter->attachFigure(picture_, [this] { return currentFigure(); });
+  exporter->attachTable(tab_->widget(1), [this] { return analysisTable(); });
   formLoad();
+}
+
+std::optional<render::Figure> Frm12::currentFigure() const {
+  if (tab_->currentIndex() != 0 || picture_->blank()) return std::nullopt;
+  std::vector<Drawing> layers = picture_->layers();
+  // The screen shows its labels as controls over the picture; the figure carries them as texts.
+  Drawing labels(picture_->drawing().scale());
+  AppendAxisLabelTexts(labels, shownLabels_);
+  layers.push_back(std::move(labels));
+  return render::drawingFigure(std::move(layers), QSizeF(picture_->size()), figureCaption_);
+}
+
+std::optional<TextTable> Frm12::analysisTable() const {
+  if (tab_->currentIndex() != 1 || !shownAnalysis_) return std::nullopt;
+  return AnalysisTable(*shownAnalysis_);
 }
 
 void Frm12::formLoad() {
@@ -211,6 +231,9 @@ void Frm12::DrawChart() {
       return;
     }
   }
+  SilentSink quiet;
+  figureCaption_ = BioChartCaption(state().climate().RegionName,
+                                   on[kData] ? PeriodText(periodStart_, periodEnd_, quiet) : "");
   drawProgress_->setValue(sum != 0 ? 1 : 0);
   drawProgress_->repaint();
 
@@ -250,17 +273,20 @@ void Frm12::ShowAxisLabels(int16_t mode) {
   const std::vector<AxisLabel> labels = vlm::ShowAxisLabels(c, mode);
   if (mode == 1) {
     chartLabels_->show(labels);
+    shownLabels_ = labels;
   } else if (mode == 0) {
     chartLabels_->hide();
+    shownLabels_.clear();
   }
 }
 
 void Frm12::ShowAnalysis(int16_t mode) {
   if (mode == 0) {
     showAnalysisTexts(AnalysisTexts{});
+    shownAnalysis_.reset();
   } else if (mode == 1) {
-    showAnalysisTexts(
-        vlm::ShowAnalysis(state().climate(), periodStart_, periodEnd_, chart_, sink()));
+    shownAnalysis_ = vlm::ShowAnalysis(state().climate(), periodStart_, periodEnd_, chart_, sink());
+    showAnalysisTexts(*shownAnalysis_);
   }
 }
 

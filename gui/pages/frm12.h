@@ -14,9 +14,11 @@
 
 #include "core/analysis/analysis_summary.h"
 #include "core/analysis/chart_readout.h"
+#include "core/analysis/axis_labels.h"
 #include "core/analysis/period.h"
 #include "core/analysis/zone_focus.h"
 #include "core/psychro/psychro_chart.h"
+#include "gui/figure_source.h"
 #include "gui/file_dialogs.h"
 #include "gui/pages/page.h"
 
@@ -36,7 +38,7 @@ class LegendShape;
 class PictureBox;
 class UpDown;
 
-class Frm12 : public Page {
+class Frm12 : public Page, public FigureSource {
   Q_OBJECT
 
  public:
@@ -57,6 +59,11 @@ class Frm12 : public Page {
   [[nodiscard]] int16_t periodStart() const { return periodStart_; }
   [[nodiscard]] int16_t periodEnd() const { return periodEnd_; }
   [[nodiscard]] const PsychroChart& chart() const { return chart_; }
+
+  // The chart with its value labels while the chart tab shows a drawing.
+  [[nodiscard]] std::optional<render::Figure> currentFigure() const override;
+  // The analysis tab's texts as a table while it shows an analysis.
+  [[nodiscard]] std::optional<TextTable> analysisTable() const;
 
  public slots:
   // The region just loaded: the caption of fra12aDrawOption names it, lbl12c14
@@ -122,6 +129,11 @@ class Frm12 : public Page {
   std::array<QLineEdit*, 6> extractFields_{};
   QLabel* extractProgress_ = nullptr;
   FileDialog saveFile_;
+
+  // What leaves the program with the chart: the labels on show and the caption.
+  std::vector<AxisLabel> shownLabels_;
+  std::string figureCaption_;
+  std::optional<AnalysisTexts> shownAnalysis_;
 
   PsychroChart chart_;
   int16_t periodStart_ = 0;

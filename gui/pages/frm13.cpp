@@ -1,11 +1,14 @@
 #include "gui/pages/frm13.h"
 
+#include <QChartView>
 #include <QLabel>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "gui/export_commands.h"
 #include "gui/pages/monthly_tab.h"
 #include "gui/pages/rose_tab.h"
+#include "render/picture_box.h"
 
 namespace vlm {
 
@@ -22,6 +25,13 @@ Frm13::Frm13(AppState& state, QWidget* parent)
   tabs_->setCurrentIndex(0);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs_);
+  auto* exporter = new ExportCommands(state.sink(), this);
+  exporter->attachFigure(monthly_->chartView(), [this] { return monthly_->figure(); });
+  exporter->attachFigure(rose_->picture(), [this] { return rose_->figure(); });
+}
+
+std::optional<render::Figure> Frm13::currentFigure() const {
+  return tabs_->currentIndex() == 0 ? monthly_->figure() : rose_->figure();
 }
 
 void Frm13::setRegion(const QString& name, const QString& path) {

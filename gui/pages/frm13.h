@@ -5,6 +5,7 @@
 // setRegion(); an empty lbl131d means that no region is loaded.
 #pragma once
 
+#include "gui/figure_source.h"
 #include "gui/pages/page.h"
 
 class QTabWidget;
@@ -14,7 +15,7 @@ namespace vlm {
 class MonthlyTab;
 class RoseTab;
 
-class Frm13 : public Page {
+class Frm13 : public Page, public FigureSource {
   Q_OBJECT
 
  public:
@@ -22,6 +23,9 @@ class Frm13 : public Page {
 
   [[nodiscard]] MonthlyTab* monthlyTab() const { return monthly_; }
   [[nodiscard]] RoseTab* roseTab() const { return rose_; }
+
+  // The monthly chart or the wind rose, whichever tab is shown, once drawn.
+  [[nodiscard]] std::optional<render::Figure> currentFigure() const override;
 
  public slots:
   // lbl131d and lbl132d show the region, lbl131e and lbl132e its file.

@@ -17,6 +17,8 @@
 
 #include "core/solar/sun_path_readout.h"
 #include "gui/pages/pointer_readout.h"
+#include "core/report/figure_caption.h"
+#include "gui/export_commands.h"
 #include "gui/pages/progress_bar.h"
 #include "gui/pages/square_box.h"
 #include "render/picture_box.h"
@@ -190,6 +192,25 @@ Frm31::Frm31(AppState& state, QWidget* parent)
   latitude_->setText(qs(kSchartCities[kSchartSeoulIndex].latitudeText));
   schart_.progress->setValue(0);
   opt31SMinput_Click(kShadeCombined);
+
+  auto* exporter = new ExportCommands(state.sink(), this);
+  exporter->attachFigure(schart_.picture, [this] { return figureOf(schart_); });
+  exporter->attachFigure(mask_.picture, [this] { return figureOf(mask_); });
+}
+
+std::optional<render::Figure> Frm31::currentFigure() const {
+  if (tabs_->currentIndex() == 0) return figureOf(schart_);
+  if (tabs_->currentIndex() == 2) return figureOf(mask_);
+  return std::nullopt;
+}
+
+std::optional<render::Figure> Frm31::figureOf(const Target& target) const {
+  if (target.picture->blank()) return std::nullopt;
+  std::vector<Drawing> layers = target.picture->layers();
+  SunPathPicture labels(geometry_);
+  labels.labels = target.shownLabels;
+  layers.push_back(labels.withLabels());
+  return render::drawingFigure(std::move(layers), QSizeF(target.picture->size()), target.caption);
 }
 
 QWidget* Frm31::createSchartTab() {
@@ -434,6 +455,7 @@ void Frm31::clearTarget(Target& target) {
   for (QLabel* label : target.labels) label->hide();
   target.latitude.reset();
   target.mask.reset();
+  target.shownLabels.clear();
 }
 
 void Frm31::readDiagramAt(const Target& target, QPointF user, QPoint pixel) {
@@ -449,6 +471,7 @@ void Frm31::readDiagramAt(const Target& target, QPointF user, QPoint pixel) {
 
 void Frm31::showDrawing(Target& target, const SunPathPicture& drawn) {
   target.picture->setDrawing(drawn.drawing);
+  target.shownLabels = drawn.labels;
   // The core hands back the labels only with a finished diagram.
   for (const PictureLabel& shown : drawn.labels) {
     for (std::size_t i = 0; i < kLabelKeys.size(); ++i) {
@@ -476,6 +499,7 @@ void Frm31::cmd31SchartDraw_Click() {
                [bar](int percent) { bar->showProgress(percent); });
   });
   showDrawing(schart_, drawn);
+  schart_.caption = SunPathCaption(latitude_->text().toStdString());
   SilentSink checked;  // the drawing has shown any message already
   if (!drawn.labels.empty()) {
     schart_.latitude = ReadSchartLatitude(latitude_->text().toStdString(), checked);
@@ -549,6 +573,7 @@ void Frm31::cmd31SMDraw_Click() {
                     [bar](int percent) { bar->showProgress(percent); });
   });
   showDrawing(mask_, drawn);
+  mask_.caption = ShadingMaskCaption(captions.latitude, captions.device);
   SilentSink checked;  // the drawing has shown any message already
   if (drawn.labels.empty()) return;
   mask_.latitude = ReadMaskLatitude(captions, checked);

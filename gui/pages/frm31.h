@@ -16,6 +16,7 @@
 
 #include "core/solar/shading_mask.h"
 #include "core/solar/sun_path.h"
+#include "gui/figure_source.h"
 #include "gui/pages/page.h"
 
 class QComboBox;
@@ -30,7 +31,7 @@ namespace vlm {
 class PictureBox;
 class ProgressBar;
 
-class Frm31 : public Page {
+class Frm31 : public Page, public FigureSource {
   Q_OBJECT
 
  public:
@@ -50,6 +51,9 @@ class Frm31 : public Page {
   [[nodiscard]] MaskSummary summary() const;
   [[nodiscard]] const SunPathGeometry& geometry() const { return geometry_; }
 
+  // The sun-path diagram (tab 0) or the mask (tab 2) with its labels, once drawn.
+  [[nodiscard]] std::optional<render::Figure> currentFigure() const override;
+
  private:
   // A diagram picture with its progress bar and the nine labels over it.
   struct Target {
@@ -63,7 +67,12 @@ class Frm31 : public Page {
     // be read on it: its latitude, and for the mask the shade type and angles.
     std::optional<float> latitude;
     std::optional<std::pair<int16_t, ShadeAngles>> mask;
+    // What leaves the program with the diagram: the labels on show and the caption.
+    std::vector<PictureLabel> shownLabels;
+    std::string caption;
   };
+
+  [[nodiscard]] std::optional<render::Figure> figureOf(const Target& target) const;
 
   QWidget* createSchartTab();
   QWidget* createInputTab();

@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "gui/export_commands.h"
+
 namespace vlm {
 namespace {
 
@@ -107,6 +109,19 @@ Frm32::Frm32(AppState& state, QWidget* parent) : Page(state, "frm32", "32-습공
   layout->addStretch(1);
 
   restoreOpeningState();  // Form_Load
+  auto* exporter = new ExportCommands(state.sink(), this);
+  exporter->attachTable(output, [this] { return resultTable(); });
+}
+
+std::optional<TextTable> Frm32::resultTable() const {
+  if (outputLabels_[0]->text().isEmpty()) return std::nullopt;
+  TextTable table;
+  table.rows.push_back({"항목", "값", "단위"});
+  for (std::size_t i = 0; i < kCalcOutputCount; ++i) {
+    table.rows.push_back(
+        {kOutputs[i].caption, outputLabels_[i]->text().toStdString(), kOutputs[i].unit});
+  }
+  return table;
 }
 
 QGroupBox* Frm32::createInputFrame() {

@@ -5,8 +5,10 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 
 #include "core/psychro/pair_solution.h"
+#include "core/report/text_table.h"
 #include "gui/pages/page.h"
 
 class QCheckBox;
@@ -30,6 +32,10 @@ class Frm32 : public Page {
   // The values behind the eight output labels: 0 until the first calculation,
   // then those of the last one that succeeded.
   [[nodiscard]] const AirState& storedState() const { return stored_; }
+
+  // The results as the labels show them, one row per property with its unit;
+  // nullopt until a calculation has succeeded.
+  [[nodiscard]] std::optional<TextTable> resultTable() const;
 
  private:
   QGroupBox* createInputFrame();

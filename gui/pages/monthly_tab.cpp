@@ -1,18 +1,16 @@
 #include "gui/pages/monthly_tab.h"
 
-#include <QApplication>
 #include <QChartView>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/report/figure_caption.h"
 #include "gui/app_state.h"
 #include "gui/guarded.h"
 #include "render/monthly_chart.h"
@@ -35,21 +33,12 @@ QLabel* named(QLabel* label, const QString& name) {
   return label;
 }
 
-// The chart takes the focus when clicked; Ctrl+C then copies its picture.
+// The chart takes the focus when clicked; Ctrl+C then copies its picture
+// (the page's export commands hold the shortcut).
 class CopyableChartView final : public QChartView {
  public:
   explicit CopyableChartView(QWidget* parent) : QChartView(parent) {
     setFocusPolicy(Qt::StrongFocus);
-  }
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override {
-    if (event->matches(QKeySequence::Copy)) {
-      QApplication::clipboard()->setImage(grab().toImage());
-      event->accept();
-      return;
-    }
-    QChartView::keyPressEvent(event);
   }
 };
 
@@ -144,6 +133,8 @@ void MonthlyTab::cmd131Draw_Click() {
                                            numbers_->isChecked(), state_.sink());
     if (!chart) return;
     render::fillMonthlyChart(*chart_->chart(), *chart);
+    shown_ = chart;
+    shownElement_ = chosenElement();
     chart_->show();
   });
 }
@@ -151,6 +142,14 @@ void MonthlyTab::cmd131Draw_Click() {
 void MonthlyTab::cmd131Erase_Click() {
   // The chart keeps its data until the next drawing.
   chart_->hide();
+  shown_.reset();
+}
+
+std::optional<render::Figure> MonthlyTab::figure() const {
+  if (!shown_ || !shownElement_) return std::nullopt;
+  const std::string region = region_->text().toStdString();
+  return render::monthlyChartFigure(*shown_, QSizeF(chart_->size()),
+                                    MonthlyChartCaption(region, *shownElement_));
 }
 
 void MonthlyTab::clearChart() {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/graphs/monthly_chart.h"
+#include "render/figure.h"
 
 class QCheckBox;
 class QLabel;
@@ -39,6 +40,9 @@ class MonthlyTab : public QWidget {
   // Hides the chart and drops its data, so nothing of another year is left in it.
   void clearChart();
 
+  // The chart on show at the view's size with its caption; nullopt once erased.
+  [[nodiscard]] std::optional<render::Figure> figure() const;
+
  private:
   void chooseElement(QRadioButton* chosen);
   [[nodiscard]] std::optional<MonthlyElement> chosenElement() const;
@@ -51,6 +55,8 @@ class MonthlyTab : public QWidget {
   std::array<QRadioButton*, 4> options_{};
   QCheckBox* numbers_;
   QChartView* chart_;
+  std::optional<MonthlyChart> shown_;
+  std::optional<MonthlyElement> shownElement_;
 };
 
 }  // namespace vlm

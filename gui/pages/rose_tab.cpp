@@ -12,10 +12,12 @@
 #include <cmath>
 
 #include "core/graphs/rose_readout.h"
+#include "core/report/figure_caption.h"
 #include "gui/app_state.h"
 #include "gui/guarded.h"
 #include "gui/pages/pointer_readout.h"
 #include "render/picture_box.h"
+#include "render/text_extent.h"
 
 namespace vlm {
 namespace {
@@ -187,6 +189,7 @@ void RoseTab::cmd132Draw_Click() {
     clearPicture(*picture_, state_.printFlags().RosePrinted);
     picture_->setDrawing(view_.drawing());
     shownCounts_ = RoseCounts::Of(state_.climate().WindDirCount, *chosenPeriod());
+    caption_ = WindRoseCaption(region_->text().toStdString(), *chosenPeriod());
     showLabels();
   });
 }
@@ -207,6 +210,16 @@ void RoseTab::cmd132Erase_Click() {
     clearPicture(*picture_, state_.printFlags().RosePrinted);
     showLabels();
   });
+}
+
+std::optional<render::Figure> RoseTab::figure() const {
+  if (view_.drawing().empty()) return std::nullopt;
+  const TextMeasure measure = [](const std::string& text, float pointSize, bool bold) {
+    const QSizeF size = render::textExtent(text, pointSize, bold);
+    return TextExtent{static_cast<float>(size.width()), static_cast<float>(size.height())};
+  };
+  return render::drawingFigure({view_.withLabels(measure)}, QSizeF(kPictureWidth, kPictureHeight),
+                               caption_);
 }
 
 void RoseTab::showLabels() {

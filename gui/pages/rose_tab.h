@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "core/graphs/rose_view.h"
+#include "render/figure.h"
 
 class QCheckBox;
 class QComboBox;
@@ -35,6 +36,9 @@ class RoseTab : public QWidget {
 
   void cmd132Draw_Click();
   void cmd132Erase_Click();
+
+  // The rose on show with its title and labels and its caption; nullopt while none is drawn.
+  [[nodiscard]] std::optional<render::Figure> figure() const;
 
  private:
   void choosePeriodKind(QRadioButton* chosen);
@@ -63,6 +67,7 @@ class RoseTab : public QWidget {
   WindRoseView view_;
   // The counts of the rose on show, for reading it under the pointer.
   std::optional<RoseCounts> shownCounts_;
+  std::string caption_;
 };
 
 }  // namespace vlm

@@ -328,7 +328,7 @@ class ShellTest : public QObject {
     QVERIFY(shell.sink.empty());
   }
 
-  void aFailingPrinterEndsTheCommandSilently() {
+  void aFailingPrinterSaysWhyInAnErrorBox() {
     Shell shell(3);
     shell.printer.setPdfPath(shell.dir.filePath("no/such/folder/out.pdf"));
     shell.start();
@@ -336,7 +336,10 @@ class ShellTest : public QObject {
     shell.window->munPrint_Click();
     QCOMPARE(shell.printer.printedPages(), QStringList{"frm11"});
     QVERIFY(!QFile::exists(shell.printer.pdfPath()));
-    QVERIFY(shell.sink.empty());
+    QCOMPARE(shell.sink.size(), std::size_t{1});
+    QCOMPARE(shell.sink.last().title, std::string("에러"));
+    QCOMPARE(joined(shell.sink.last()),
+             QString("인쇄하지 못했습니다.\r\n\r\n[프린터의 연결 상태와 설정을 확인하세요.]"));
   }
 
   void pagesAreCreatedInOrderWithTheirCaptions() {

@@ -37,6 +37,9 @@ class PdfPagePrinter final : public PagePrinter {
   explicit PdfPagePrinter(std::optional<int> answer = 1);
   std::optional<int> askCopies(QWidget* parent) override;
   bool print(Page& page, int copies) override;
+  [[nodiscard]] bool hasPrinter() const override { return hasPrinter_; }
+  // As a system without any printer installed.
+  void setHasPrinter(bool installed) { hasPrinter_ = installed; }
 
   [[nodiscard]] int dialogs() const { return dialogs_; }
   // The form names of the printed pages, one entry per print command.
@@ -53,6 +56,7 @@ class PdfPagePrinter final : public PagePrinter {
   QString pdfPath_;
   int dialogs_ = 0;
   QStringList printed_;
+  bool hasPrinter_ = true;
 };
 
 // A temporary program directory with weather/ and help/.

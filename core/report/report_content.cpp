@@ -1,0 +1,188 @@
+#include "core/report/report_content.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <fstream>
+
+#include "core/analysis/chart_drawing.h"
+#include "core/climate/epw_import.h"
+#include "core/climate/region_catalog.h"
+#include "core/common/format.h"
+#include "core/psychro/psychro_chart.h"
+#include "core/report/figure_caption.h"
+#include "core/solar/sun_path.h"
+
+namespace vlm {
+namespace {
+
+bool endsWithEpw(const std::string& path) {
+  if (path.size() < 4) return false;
+  std::string ext = path.substr(path.size() - 4);
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return ext == ".epw";
+}
+
+std::string baseName(const std::string& path) {
+  const auto slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Every need and guideline zone over the hours of the period, with the labels.
+ChartContent fullChart() {
+  ChartContent content;
+  content.grid = content.data = content.needZones = content.guideZones = content.labels = true;
+  content.need.fill(true);
+  content.guide.fill(true);
+  return content;
+}
+
+std::vector<std::string> coverLines(const ReportContent& r) {
+  std::vector<std::string> lines{"대상지역 : " + r.source.region, "기후파일 : " + r.source.file};
+  if (r.source.station) lines.push_back("관측소 : " + *r.source.station);
+  lines.push_back("대상기간 : " + r.periodText);
+  lines.push_back("작성일 : " + r.writtenDate);
+  lines.push_back(std::string("프로그램 : ") + kProgramTitle + " 버전 " + r.version);
+  return lines;
+}
+
+std::vector<ReportRose> roses(const ClimateData& climate, const std::string& region) {
+  std::vector<RosePeriod> periods{RosePeriod::Year()};
+  for (int16_t season = 1; season <= 4; ++season) periods.push_back(RosePeriod::Season(season));
+  std::vector<ReportRose> out;
+  // A period whose winds are all missing has no rose; the others still show.
+  SilentSink quiet;
+  for (const RosePeriod period : periods) {
+    WindRoseView view(RoseGeometry::ForPicture(kReportRoseWidth, kReportRoseHeight));
+    if (!view.draw(region, period, climate.WindDirCount, true, quiet)) continue;
+    out.push_back(ReportRose{std::move(view), WindRoseCaption(region, period)});
+  }
+  return out;
+}
+
+void addSunPath(ReportContent& r) {
+  std::string why;
+  const std::optional<std::string> latitude = ReportLatitudeText(r.source, &why);
+  if (!latitude) {
+    r.sunPathNote = why;
+    return;
+  }
+  const SunPathGeometry geometry;
+  SunPathPicture picture(geometry);
+  SilentSink quiet;
+  if (!DrawSchart(picture, geometry, *latitude, quiet)) {
+    r.sunPathNote =
+        "태양궤적도: 위도 " + *latitude + "°는 태양궤적도의 범위(25~55°) 밖이므로 싣지 않았습니다.";
+    return;
+  }
+  r.sunPath = picture.withLabels();
+  r.sunPathCaption = SunPathCaption(*latitude);
+}
+
+}  // namespace
+
+ReportSource ReportSourceOf(const ClimateData& climate) {
+  ReportSource source{climate.RegionName, climate.sourcePath(), std::nullopt, std::nullopt};
+  if (!endsWithEpw(source.file)) return source;
+  std::ifstream in(source.file, std::ios::binary);
+  std::string line;
+  if (!std::getline(in, line)) return source;
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  EpwStation station;
+  if (parseEpwLocation(line, station)) return source;  // a broken line names nothing
+  if (!station.name.empty()) source.station = station.name;
+  source.latitude = station.latitude;
+  return source;
+}
+
+std::optional<std::string> ReportLatitudeText(const ReportSource& source, std::string* why) {
+  if (regionByKoreanName(source.region)) {
+    for (const SchartCity& city : kSchartCities) {
+      if (city.name == source.region) return std::string(city.latitudeText);
+    }
+  } else if (source.latitude) {
+    // Str writes a positive number with the sign's space in front.
+    std::string text = Str(*source.latitude);
+    text.erase(0, text.find_first_not_of(' '));
+    return text;
+  }
+  if (why != nullptr) {
+    *why = "태양궤적도: 기후파일에 위도가 기록되어 있지 않으므로 싣지 않았습니다.";
+  }
+  return std::nullopt;
+}
+
+Message ClimateReportNoRegionMessage() {
+  return errorMessage(
+      {"기후 분석 보고서를 작성할 대상지역이 선택되지 않았습니다.", "",
+       "[지역선택 메뉴에서 대상지역을 선택한 후 지역선택 확인 버튼을 클릭하세요.]"});
+}
+
+std::optional<ReportContent> BuildReportContent(const ClimateData& climate,
+                                                const ReportSource& source, int16_t start,
+                                                int16_t end, std::string writtenDate,
+                                                std::string version, Psychrometrics& psychro,
+                                                MessageSink& sink) {
+  if (!climate.loaded()) {
+    sink.show(ClimateReportNoRegionMessage());
+    return std::nullopt;
+  }
+  ReportContent r;
+  r.source = source;
+  r.writtenDate = std::move(writtenDate);
+  r.version = std::move(version);
+
+  // The analysis first: a period with no hour on the chart ends here, with the
+  // analysis tab's own message.
+  PsychroChart chart;
+  SetPatm(0, psychro);
+  (void)chart.SetChartScale(kReportChartWidth * kChartUnitsPerPixel,
+                            kReportChartHeight * kChartUnitsPerPixel);
+  r.analysis = ShowAnalysis(climate, start, end, chart, sink);
+  if (!r.analysis.complete) return std::nullopt;
+  r.analysis.summary[0] = source.region;
+  r.analysis.summary[1] = baseName(source.file);
+  r.periodText = r.analysis.summary[2];
+
+  r.bioChart = BuildBioChart(psychro, chart, sink, fullChart(), climate,
+                             ChartPeriod{PeriodMode::Hourly, start, end}, kReportChartWidth,
+                             kReportChartHeight);
+  r.bioChartCaption = BioChartCaption(source.region, r.periodText);
+  for (std::size_t i = 0; i < kMonthlyElements.size(); ++i) {
+    const MonthlyElement element = kMonthlyElements[i];
+    r.monthly[i] = BuildMonthlyChart(MonthlyTable(climate, element), source.region, element, true);
+    r.monthlyCaptions[i] = MonthlyChartCaption(source.region, element);
+  }
+  r.roses = roses(climate, source.region);
+  addSunPath(r);
+  r.coverLines = coverLines(r);
+  r.header = source.region + " | " + baseName(source.file);
+  return r;
+}
+
+std::string MostImportantSentence(std::string_view mostImportant) {
+  std::string names;
+  std::size_t from = 0;
+  while (from <= mostImportant.size()) {
+    const std::size_t end = std::min(mostImportant.find("\r\n", from), mostImportant.size());
+    const std::string_view line = mostImportant.substr(from, end - from);
+    if (!line.empty()) names += (names.empty() ? "" : ", ") + std::string(line);
+    from = end + 2;
+  }
+  return "가장 중요한 기후설계 지침은 " + names + "입니다.";
+}
+
+std::string IsoDate(std::chrono::system_clock::time_point moment) {
+  const std::chrono::year_month_day day{std::chrono::floor<std::chrono::days>(moment)};
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(day.year()),
+                static_cast<unsigned>(day.month()), static_cast<unsigned>(day.day()));
+  return text;
+}
+
+std::string ReportPageNumber(int page, int pages) {
+  return std::to_string(page) + " / " + std::to_string(pages);
+}
+
+}  // namespace vlm

@@ -1,0 +1,242 @@
+#include "render/climate_report_pdf.h"
+
+#include <QBuffer>
+#include <QFont>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+#include <string_view>
+
+#include "core/common/atomic_file.h"
+#include "core/report/text_table.h"
+#include "render/figure.h"
+#include "render/text_extent.h"
+
+namespace vlm::render {
+namespace {
+
+// A4 at 96 units to the inch.
+constexpr double kPageWidth = 793.7;
+constexpr double kPageHeight = 1122.5;
+constexpr double kMargin = 48.0;
+constexpr double kHeaderHeight = 36.0;
+constexpr double kFooterHeight = 32.0;
+constexpr double kHeadingHeight = 34.0;
+constexpr double kTableRowHeight = 19.0;
+
+const QRectF kBody(kMargin, kMargin + kHeaderHeight, kPageWidth - 2 * kMargin,
+                   kPageHeight - 2 * kMargin - kHeaderHeight - kFooterHeight);
+
+constexpr std::size_t kFiguresPerPage = 2;
+
+QString qs(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont reportFont(double pointSize, bool bold = false) {
+  QFont font(QString::fromLatin1(kReportFontFamily));
+  font.setPointSizeF(pointSize);
+  font.setBold(bold);
+  return font;
+}
+
+// One page after another on the writer, each with its header and number.
+class ReportPages {
+ public:
+  ReportPages(QPdfWriter& writer, const ReportContent& content, const ReportProgress& progress)
+      : writer_(writer), content_(content), progress_(progress), pages_(reportPageCount(content)) {}
+
+  bool begin() { return painter_.begin(&writer_); }
+  bool end() { return painter_.end(); }
+
+  // Starts the next page and returns the painter for its body.
+  QPainter& next() {
+    if (page_ > 0) writer_.newPage();
+    ++page_;
+    if (progress_) progress_(page_, pages_);
+    painter_.setRenderHint(QPainter::Antialiasing);
+    painter_.setRenderHint(QPainter::TextAntialiasing);
+    painter_.setFont(reportFont(9));
+    paintFrame();
+    return painter_;
+  }
+
+  [[nodiscard]] QPainter& painter() { return painter_; }
+
+ private:
+  void paintFrame() {
+    painter_.save();
+    painter_.setPen(QColor(64, 64, 64));
+    painter_.setFont(reportFont(8));
+    const QRectF header(kMargin, kMargin, kPageWidth - 2 * kMargin, kHeaderHeight - 8);
+    painter_.drawText(header, Qt::AlignLeft | Qt::AlignVCenter, qs(content_.header));
+    painter_.drawText(header, Qt::AlignRight | Qt::AlignVCenter, qs(kReportTitle));
+    painter_.setPen(QPen(QColor(160, 160, 160), 0.8));
+    painter_.drawLine(QPointF(kMargin, kMargin + kHeaderHeight - 6),
+                      QPointF(kPageWidth - kMargin, kMargin + kHeaderHeight - 6));
+    painter_.setPen(QColor(64, 64, 64));
+    const QRectF footer(kMargin, kPageHeight - kMargin - kFooterHeight + 8,
+                        kPageWidth - 2 * kMargin, kFooterHeight - 8);
+    painter_.drawText(footer, Qt::AlignHCenter | Qt::AlignVCenter,
+                      qs(ReportPageNumber(page_, pages_)));
+    painter_.restore();
+  }
+
+  QPdfWriter& writer_;
+  const ReportContent& content_;
+  const ReportProgress& progress_;
+  QPainter painter_;
+  int pages_;
+  int page_ = 0;
+};
+
+double paintHeading(QPainter& painter, const QString& text, double top) {
+  painter.save();
+  painter.setFont(reportFont(14, true));
+  painter.setPen(Qt::black);
+  painter.drawText(QRectF(kBody.left(), top, kBody.width(), kHeadingHeight),
+                   Qt::AlignLeft | Qt::AlignVCenter, text);
+  painter.restore();
+  return top + kHeadingHeight;
+}
+
+// The figure with its caption, as wide as the body (or as high as `room`).
+double paintFigure(QPainter& painter, const Figure& figure, double top, double room) {
+  const QSizeF whole = captionedSize(figure);
+  const double scale = std::min(kBody.width() / whole.width(), room / whole.height());
+  const QSizeF size = whole * scale;
+  const QRectF target(kBody.left() + (kBody.width() - size.width()) / 2, top, size.width(),
+                      size.height());
+  paintCaptioned(painter, figure, target);
+  return top + size.height();
+}
+
+Figure roseFigure(const ReportRose& rose) {
+  const TextMeasure measure = [](const std::string& text, float pointSize, bool bold) {
+    const QSizeF size = textExtent(text, pointSize, bold);
+    return TextExtent{static_cast<float>(size.width()), static_cast<float>(size.height())};
+  };
+  return drawingFigure({rose.view.withLabels(measure)}, QSizeF(kReportRoseWidth, kReportRoseHeight),
+                       rose.caption);
+}
+
+void paintCover(QPainter& painter, const ReportContent& content) {
+  double top = kBody.top() + 120;
+  painter.save();
+  painter.setFont(reportFont(26, true));
+  painter.drawText(QRectF(kBody.left(), top, kBody.width(), 60), Qt::AlignCenter, qs(kReportTitle));
+  top += 110;
+  painter.setFont(reportFont(12));
+  for (const std::string& line : content.coverLines) {
+    painter.drawText(QRectF(kBody.left() + 60, top, kBody.width() - 120, 28),
+                     Qt::AlignLeft | Qt::AlignVCenter, qs(line));
+    top += 30;
+  }
+  if (!content.sunPathNote.empty()) {
+    top += 20;
+    painter.setFont(reportFont(10));
+    painter.drawText(QRectF(kBody.left() + 60, top, kBody.width() - 120, 40),
+                     Qt::AlignLeft | Qt::TextWordWrap, qs(content.sunPathNote));
+  }
+  painter.restore();
+}
+
+void paintAnalysis(QPainter& painter, const ReportContent& content) {
+  double top = paintHeading(painter, "분석 결과 및 기후설계 지침별 순위", kBody.top());
+  const TextTable table = AnalysisTable(content.analysis);
+  // Caption, hours, share and rank columns.
+  const std::array<double, 4> columns{0, 400, 500, 600};
+  painter.save();
+  for (const auto& row : table.rows) {
+    const bool heading = !row.empty() && row[0] == kTableHeadingCaption;
+    painter.setFont(reportFont(9, heading));
+    for (std::size_t c = 0; c < row.size() && c < columns.size(); ++c) {
+      const double left = kBody.left() + columns[c];
+      const double width =
+          c + 1 < columns.size() ? columns[c + 1] - columns[c] - 8 : kBody.width() - columns[c];
+      const Qt::Alignment align = c == 0 ? Qt::AlignLeft : Qt::AlignRight;
+      painter.drawText(QRectF(left, top, width, kTableRowHeight), align | Qt::AlignVCenter,
+                       qs(row[c]));
+    }
+    top += row.empty() ? kTableRowHeight / 2 : kTableRowHeight;
+  }
+  top += kTableRowHeight;
+  painter.setFont(reportFont(11, true));
+  painter.drawText(QRectF(kBody.left(), top, kBody.width(), 60), Qt::AlignLeft | Qt::TextWordWrap,
+                   qs(MostImportantSentence(content.analysis.mostImportant)));
+  painter.restore();
+}
+
+}  // namespace
+
+int reportPageCount(const ReportContent& content) {
+  const auto perPage = [](std::size_t n) {
+    return static_cast<int>((n + kFiguresPerPage - 1) / kFiguresPerPage);
+  };
+  return 3 + perPage(content.monthly.size()) + perPage(content.roses.size()) +
+         (content.sunPath ? 1 : 0);
+}
+
+void writeClimateReport(const ReportContent& content, const std::string& path,
+                        const ReportProgress& progress) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    writer.setResolution(96);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageOrientation(QPageLayout::Portrait);
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setTitle(qs(kReportTitle) + " - " + qs(content.source.region));
+    writer.setCreator(QStringLiteral("Velmora ") + qs(content.version));
+    ReportPages pages(writer, content, progress);
+    if (!pages.begin()) throw std::runtime_error("보고서의 PDF 문서를 만들 수 없습니다.");
+
+    paintCover(pages.next(), content);
+
+    QPainter& painter = pages.next();
+    const double top = paintHeading(painter, "건물생체기후도", kBody.top());
+    paintFigure(painter,
+                drawingFigure({content.bioChart}, QSizeF(kReportChartWidth, kReportChartHeight),
+                              content.bioChartCaption),
+                top, kBody.bottom() - top);
+
+    paintAnalysis(pages.next(), content);
+
+    const double half = (kBody.height() - kHeadingHeight) / 2;
+    for (std::size_t i = 0; i < content.monthly.size(); ++i) {
+      const bool first = i % kFiguresPerPage == 0;
+      if (first) pages.next();
+      const double y = first ? paintHeading(painter, "월별 기후표현", kBody.top())
+                             : kBody.top() + kHeadingHeight + half;
+      paintFigure(
+          painter,
+          monthlyChartFigure(content.monthly[i], QSizeF(720, 460), content.monthlyCaptions[i]), y,
+          half - 8);
+    }
+    for (std::size_t i = 0; i < content.roses.size(); ++i) {
+      const bool first = i % kFiguresPerPage == 0;
+      if (first) pages.next();
+      const double y =
+          first ? paintHeading(painter, "풍향", kBody.top()) : kBody.top() + kHeadingHeight + half;
+      paintFigure(painter, roseFigure(content.roses[i]), y, half - 8);
+    }
+    if (content.sunPath) {
+      pages.next();
+      const double y = paintHeading(painter, "태양궤적도", kBody.top());
+      paintFigure(painter,
+                  drawingFigure({*content.sunPath}, QSizeF(600, 600), content.sunPathCaption), y,
+                  kBody.bottom() - y);
+    }
+    if (!pages.end()) throw std::runtime_error("보고서의 PDF 문서를 만들 수 없습니다.");
+  }
+  writeFileAtomically(path,
+                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+}  // namespace vlm::render

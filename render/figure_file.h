@@ -1,0 +1,40 @@
+// A figure with its caption as a file (PNG, SVG, PDF by the extension) or on
+// the clipboard (a PNG image and an SVG together).
+#pragma once
+
+#include <QByteArray>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "render/figure.h"
+
+class QMimeData;
+
+namespace vlm::render {
+
+enum class FigureFormat { Png, Svg, Pdf };
+
+// PNG images are drawn at this multiple of the natural size, so that they stay
+// sharp in a document.
+inline constexpr int kPngScale = 2;
+
+// The format that a file name's extension names, or nullopt.
+[[nodiscard]] std::optional<FigureFormat> figureFormatOf(const std::string& path);
+
+// The file's bytes: PNG at kPngScale × the captioned size; SVG and PDF as
+// vectors at the captioned size (one page).
+[[nodiscard]] QByteArray figureBytes(const Figure& figure, FigureFormat format);
+
+// Writes the figure through a temporary file renamed into place, so an
+// existing file stays as it was on failure. Throws FileError when the file
+// cannot be written and std::invalid_argument for an unknown extension.
+void saveFigure(const Figure& figure, const std::string& path);
+
+// The clipboard's content: the PNG image (also as image data) and the SVG.
+[[nodiscard]] std::unique_ptr<QMimeData> figureMimeData(const Figure& figure);
+
+inline constexpr const char* kSvgMimeType = "image/svg+xml";
+inline constexpr const char* kPngMimeType = "image/png";
+
+}  // namespace vlm::render

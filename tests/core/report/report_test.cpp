@@ -1,0 +1,183 @@
+// What leaves the program: the caption line of every figure, the analysis
+// table as tab-separated text and as CSV, and the climate report's content —
+// its refusals, the latitude of its sun-path page and the pages it fills.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "../analysis/synthetic_year.h"
+#include "core/analysis/zone.h"
+#include "core/climate/climate_stats.h"
+#include "core/report/figure_caption.h"
+#include "core/report/report_content.h"
+#include "core/report/text_table.h"
+
+namespace vlm {
+namespace {
+
+using ::testing::HasSubstr;
+
+TEST(FigureCaption, NamesWhereWhenAndWhat) {
+  struct Case {
+    std::string caption;
+    std::string expected;
+  };
+  const std::vector<Case> cases{
+      {BioChartCaption("서울", "1월 1일 0시~12월 31일 23시(총 8760시간)"),
+       "서울 | 1월 1일 0시~12월 31일 23시(총 8760시간) | 건물생체기후도"},
+      {BioChartCaption("서울", ""), "서울 | 건물생체기후도"},
+      {MonthlyChartCaption("부산", MonthlyElement::RH),
+       "부산 | 1월~12월, 년간 | 월별 상대습도(최대값, 평균, 최소값)"},
+      {WindRoseCaption("제주", RosePeriod::Month(3)), "제주 | 3월 | 풍향도"},
+      {WindRoseCaption("제주", RosePeriod::Season(4)), "제주 | 겨울 | 풍향도"},
+      {WindRoseCaption("기타", RosePeriod::Year()), "기타 | 년간 | 풍향도"},
+      {SunPathCaption(" 37.34 "), "위도 37.34° | 하지~동지 | 태양궤적도"},
+      {ShadingMaskCaption("35.08", "수평차양"), "위도 35.08° | 하지~동지 | 음영마스크(수평차양)"},
+      {ShadingMaskCaption("", ""), "하지~동지 | 음영마스크"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.caption, c.expected);
+}
+
+TEST(TextTable, TabSeparatedKeepsEveryRowOnOneLine) {
+  const TextTable table{{{"단열\n(Restrict Conduction)", "12"}, {"a\tb", "x\r\ny"}, {}}};
+  EXPECT_EQ(TableTsv(table), "단열 (Restrict Conduction)\t12\r\na b\tx y\r\n\r\n");
+}
+
+TEST(TextTable, CsvHasByteOrderMarkAndQuotesWhereNeeded) {
+  const TextTable table{{{"구분", "비율(%)"}, {"a,b", "say \"hi\""}, {"두\n줄", "3"}}};
+  EXPECT_EQ(TableCsv(table),
+            "\xEF\xBB\xBF구분,비율(%)\r\n\"a,b\",\"say \"\"hi\"\"\"\r\n\"두\n줄\",3\r\n");
+}
+
+TEST(AnalysisTable, OneRowPerZoneWithHoursShareAndRank) {
+  AnalysisTexts t;
+  t.summary = {"서울", "seoul.cly", "1월 1일 0시~12월 31일 23시(총 8760시간)"};
+  t.errors = {"0", "5", "5"};
+  for (std::size_t i = 0; i < t.need.size(); ++i)
+    t.need[i] = {std::to_string(100 + i), std::to_string(10 + i) + ".0", std::to_string(i + 1)};
+  for (std::size_t i = 0; i < t.guide.size(); ++i)
+    t.guide[i] = {std::to_string(200 + i), std::to_string(20 + i) + ".0", std::to_string(9 - i)};
+  t.mostImportant = "단열, 침기차단\r\n태양열획득";
+  const TextTable table = AnalysisTable(t);
+  // The last row of that caption: the need table's total "계" follows the error table's.
+  const auto findRow = [&](const std::string& caption) -> std::vector<std::string> {
+    for (auto row = table.rows.rbegin(); row != table.rows.rend(); ++row)
+      if (!row->empty() && (*row)[0] == caption) return *row;
+    return {};
+  };
+  for (std::size_t i = 0; i < kNeedZones.size(); ++i) {
+    EXPECT_EQ(findRow(std::string(kNeedZones[i].name)),
+              (std::vector<std::string>{std::string(kNeedZones[i].name), t.need[i].hours,
+                                        t.need[i].percent, t.need[i].rank}));
+  }
+  EXPECT_EQ(findRow("단열 (Restrict Conduction)"),
+            (std::vector<std::string>{"단열 (Restrict Conduction)", "200", "20.0", "9"}));
+  EXPECT_EQ(findRow("계")[1], "105");
+  EXPECT_EQ(findRow("가장 중요한 기후설계 지침")[1], "단열, 침기차단 태양열획득");
+  EXPECT_EQ(findRow("대상지역")[1], "서울");
+}
+
+TEST(ReportLatitude, BuiltInCityOrRecordedLatitudeOrReason) {
+  std::string why;
+  EXPECT_EQ(ReportLatitudeText({"서울", "seoul.cly", {}, {}}), "37.34");
+  EXPECT_EQ(ReportLatitudeText({"부산", "pusan.cly", {}, {}}), "35.06");
+  EXPECT_EQ(ReportLatitudeText({"기타", "x.epw", "ULSAN", 35.55f}), "35.55");
+  EXPECT_EQ(ReportLatitudeText({"기타", "x.cly", {}, {}}, &why), std::nullopt);
+  EXPECT_EQ(why, "태양궤적도: 기후파일에 위도가 기록되어 있지 않으므로 싣지 않았습니다.");
+}
+
+TEST(ReportSource, EpwFileGivesStationAndLatitude) {
+  const auto path = std::filesystem::temp_directory_path() / "vlm_report_source_test.epw";
+  {
+    std::ofstream out(path);
+    out << "LOCATION,ULSAN,-,KOR,KMA,471520,35.55,129.32,9.0,34.7\r\nDESIGN CONDITIONS\r\n";
+  }
+  ClimateData climate;
+  climate.RegionName = "기타";
+  climate.ClimateFilePath = path.string();
+  const ReportSource source = ReportSourceOf(climate);
+  std::filesystem::remove(path);
+  EXPECT_EQ(source.station, "ULSAN");
+  ASSERT_TRUE(source.latitude.has_value());
+  EXPECT_FLOAT_EQ(*source.latitude, 35.55f);
+  climate.ClimateFilePath = "/weather/seoul.cly";
+  EXPECT_EQ(ReportSourceOf(climate).station, std::nullopt);
+}
+
+class ReportContentTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    climate_ = test::SyntheticYear();
+    ComputeMonthStats(*climate_);
+    CountWindDirs(*climate_);
+  }
+  std::optional<ReportContent> build(const ReportSource& source, int16_t start = 1,
+                                     int16_t end = 8760) {
+    return BuildReportContent(*climate_, source, start, end, "2026-12-08", "1.0.0", psychro_,
+                              sink_);
+  }
+  std::unique_ptr<ClimateData> climate_;
+  Psychrometrics psychro_;
+  RecordingSink sink_;
+};
+
+TEST_F(ReportContentTest, RefusedWithoutRegion) {
+  climate_->RegionName.clear();
+  EXPECT_FALSE(build({"", "", {}, {}}).has_value());
+  ASSERT_EQ(sink_.size(), 1u);
+  EXPECT_EQ(sink_.last(), ClimateReportNoRegionMessage());
+  EXPECT_EQ(sink_.last().title, "에러");
+  EXPECT_EQ(sink_.last().text(),
+            "기후 분석 보고서를 작성할 대상지역이 선택되지 않았습니다.\r\n\r\n"
+            "[지역선택 메뉴에서 대상지역을 선택한 후 지역선택 확인 버튼을 클릭하세요.]");
+}
+
+TEST_F(ReportContentTest, RefusedWhenNoHourOfThePeriodIsOnTheChart) {
+  for (int h = 1; h <= 48; ++h) test::SetHour(*climate_, h, kMissing, kMissing);
+  EXPECT_FALSE(build({"서울", "seoul.cly", {}, {}}, 1, 48).has_value());
+  ASSERT_EQ(sink_.size(), 1u);
+  EXPECT_EQ(sink_.last(), NoZonedHourMessage());
+}
+
+TEST_F(ReportContentTest, FillsEveryPageFromTheScreensFunctions) {
+  const auto r = build({"서울", "/opt/velmora/weather/seoul.cly", {}, {}});
+  ASSERT_TRUE(r.has_value());
+  EXPECT_TRUE(sink_.empty());
+  EXPECT_EQ(r->periodText, "1월 1일 0시~12월 31일 23시(총 8760시간)");
+  EXPECT_EQ(r->header, "서울 | seoul.cly");
+  EXPECT_THAT(r->coverLines,
+              ::testing::ElementsAre("대상지역 : 서울", "기후파일 : /opt/velmora/weather/seoul.cly",
+                                     "대상기간 : 1월 1일 0시~12월 31일 23시(총 8760시간)",
+                                     "작성일 : 2026-12-08", "프로그램 : Velmora 버전 1.0.0"));
+  EXPECT_TRUE(r->analysis.complete);
+  EXPECT_FALSE(r->bioChart.empty());
+  EXPECT_EQ(r->monthly[0].title, "서울 지역 건구온도, 단위 : ℃");
+  EXPECT_TRUE(r->monthly[3].numbers);
+  ASSERT_EQ(r->roses.size(), 5u);
+  EXPECT_EQ(r->roses[0].caption, "서울 | 년간 | 풍향도");
+  EXPECT_EQ(r->roses[4].caption, "서울 | 겨울 | 풍향도");
+  ASSERT_TRUE(r->sunPath.has_value());
+  EXPECT_EQ(r->sunPathCaption, "위도 37.34° | 하지~동지 | 태양궤적도");
+}
+
+TEST_F(ReportContentTest, OtherFileWithoutLatitudeLeavesSunPathOutWithReason) {
+  climate_->RegionName = "기타";
+  const auto r = build({"기타", "/tmp/mine.cly", {}, {}});
+  ASSERT_TRUE(r.has_value());
+  EXPECT_FALSE(r->sunPath.has_value());
+  EXPECT_THAT(r->sunPathNote, HasSubstr("위도가 기록되어 있지 않으므로"));
+}
+
+TEST(ReportTexts, PageNumberAndTheMostImportantGuidelineInWords) {
+  EXPECT_EQ(ReportPageNumber(3, 9), "3 / 9");
+  EXPECT_EQ(MostImportantSentence("단열, 침기차단, 태양열획득\r\n통풍·환기"),
+            "가장 중요한 기후설계 지침은 단열, 침기차단, 태양열획득, 통풍·환기입니다.");
+  using namespace std::chrono;
+  EXPECT_EQ(IsoDate(sys_days{2026y / December / 8} + 23h), "2026-12-08");
+  EXPECT_EQ(MostImportantSentence("단열"), "가장 중요한 기후설계 지침은 단열입니다.");
+}
+
+}  // namespace
+}  // namespace vlm
