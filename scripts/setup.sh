@@ -15,8 +15,10 @@ packages=(
   libgl1-mesa-dev libxkbcommon-dev qt6-translations-l10n
   # libraries and test frameworks
   libcli11-dev nlohmann-json3-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
-  # Korean fonts, and a display server for the offscreen and screenshot runs
+  # Korean fonts, a display server for the offscreen and screenshot runs, and
   fonts-nanum xvfb xauth
+  # reading back the PDF reports in the tests
+  poppler-utils
 )
 
 missing=()
