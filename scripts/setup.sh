@@ -16,9 +16,8 @@ packages=(
   # libraries and test frameworks
   libcli11-dev nlohmann-json3-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
   # Korean fonts, a display server for the offscreen and screenshot runs, and
-  fonts-nanum xvfb xauth
-  # reading back the PDF reports in the tests
-  poppler-utils
+  # the PDF tools with which the tests read back the reports
+  fonts-nanum xvfb xauth poppler-utils
 )
 
 missing=()
