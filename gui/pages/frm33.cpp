@@ -1,5 +1,6 @@
 #include "gui/pages/frm33.h"
 
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -89,19 +90,22 @@ Frm33::Frm33(AppState& state, QWidget* parent)
 }
 
 void Frm33::cmd33Before_Click() {
-  const std::optional<QString> chosen =
-      openFile_(this, FileDialogRequest{text(kSourceDialogTitle),
-                                        QString::fromStdString(state().programDir()),
-                                        qtFileFilter(kSourceDialogFilter)});
+  const std::optional<QString> chosen = openFile_(
+      this, FileDialogRequest{
+                text(kSourceDialogTitle), QString::fromStdString(state().programDir()),
+                qtFileFilter(kSourceDialogFilter), "ConversionSource", QString(), QString()});
   // A cancel ends the command and keeps the path typed or picked before.
   if (chosen.has_value()) before_->setText(*chosen);
 }
 
 void Frm33::cmd33After_Click() {
+  // The converted file is proposed under the source's name.
+  const QString source = QFileInfo(before_->text().trimmed()).completeBaseName();
   const std::optional<QString> chosen =
       saveFile_(this, FileDialogRequest{text(kTargetDialogTitle),
                                         QString::fromStdString(state().programDir()),
-                                        qtFileFilter(kTargetDialogFilter)});
+                                        qtFileFilter(kTargetDialogFilter), "ConversionTarget",
+                                        source.isEmpty() ? QString() : source + ".cly", "cly"});
   if (chosen.has_value()) after_->setText(*chosen);
 }
 

@@ -188,7 +188,7 @@ class Frm11Test : public QObject {
     QCOMPARE(requests.size(), std::size_t{2});
     QCOMPARE(requests[0].title, QString("기타 지역인 경우 기후파일(*.cly) 선택하기"));
     QCOMPARE(requests[0].directory, QString::fromStdString(page.state.programDir()));
-    QCOMPARE(requests[0].filter, QString("Velmora용 기후파일(*.cly) (*.cly);;모든 파일(*.*) (*)"));
+    QCOMPARE(requests[0].filter, QString("Velmora용 기후파일(*.cly);;모든 파일(*.*)"));
     QVERIFY(page.sink.shots.empty());
   }
 
