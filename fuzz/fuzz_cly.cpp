@@ -77,6 +77,7 @@ void useLoadedYear(const vlm::ClimateData& data, vlm::Psychrometrics& psychro) {
     vlm::PlotClimateData(bio, data, vlm::PeriodMode::Daily, 1, vlm::kHoursPerYear);
     (void)vlm::FindExtremes(bio, data, 1, vlm::kHoursPerYear);
   } catch (const vlm::ComputeError&) {
+    // A fault in the chart's arithmetic is reported by the page's guard.
   }
   for (const auto element : {vlm::MonthlyElement::DBT, vlm::MonthlyElement::RH,
                              vlm::MonthlyElement::Rad, vlm::MonthlyElement::WS}) {
