@@ -28,7 +28,7 @@ xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
       xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
   std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
       xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
-  return reply ? reply->atom : XCB_ATOM_NONE;
+  return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }
 
 // The UTF-8 title the window manager reads for this top-level widget.
