@@ -7,6 +7,7 @@
 #include "cli/cli_context.h"
 #include "cli/climate_arg.h"
 #include "cli/commands.h"
+#include "cli/json_output.h"
 #include "cli/period_arg.h"
 #include "core/analysis/analysis_summary.h"
 #include "core/analysis/period.h"
@@ -76,7 +77,7 @@ void runAnalyse(Context& ctx, const AnalyseArgs& args) {
     ctx.exitCode = kExitRefused;
     return;
   }
-  ctx.out << toJson(texts).dump() << '\n';
+  ctx.out << jsonText(toJson(texts)) << '\n';
 }
 
 }  // namespace

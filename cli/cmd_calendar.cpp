@@ -6,6 +6,7 @@
 
 #include "cli/cli_context.h"
 #include "cli/commands.h"
+#include "cli/json_output.h"
 #include "core/climate/date_time.h"
 
 namespace vlm::cli {
@@ -23,7 +24,7 @@ void toHourOfYear(Context& ctx, const CalendarArgs& args) {
     ctx.exitCode = kExitRefused;
     return;
   }
-  ctx.out << nlohmann::ordered_json{{"hourOfYear", h}}.dump() << '\n';
+  ctx.out << jsonText(nlohmann::ordered_json{{"hourOfYear", h}}) << '\n';
 }
 
 // Each conversion checks the hour itself; the first refusal ends the command.
@@ -35,7 +36,8 @@ void toCalendar(Context& ctx, const CalendarArgs& args) {
   }
   const int16_t day = GetDay(args.hourOfYear, ctx.sink);
   const int16_t hour = GetHour(args.hourOfYear, ctx.sink);
-  ctx.out << nlohmann::ordered_json{{"month", month}, {"day", day}, {"hour", hour}}.dump() << '\n';
+  ctx.out << jsonText(nlohmann::ordered_json{{"month", month}, {"day", day}, {"hour", hour}})
+          << '\n';
 }
 
 }  // namespace

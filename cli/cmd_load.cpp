@@ -59,7 +59,7 @@ void printSummary(std::ostream& out, const LoadedClimate& loaded) {
         {"WS", statTable(data.MonthStatWS)}}},
       {"windDirCount", windTable(data.WindDirCount)},
   };
-  out << summary.dump() << '\n';
+  out << jsonText(summary) << '\n';
 }
 
 void printHourly(std::ostream& out, const ClimateData& data) {

@@ -61,7 +61,7 @@ void registerPsychro(CLI::App& app, Context& ctx) {
       out["dpt"] = jsonFloat(state->dpt);
       out["vp"] = jsonFloat(state->vp);
       out["sv"] = jsonFloat(state->sv);
-      ctx.out << out.dump() << '\n';
+      ctx.out << jsonText(out) << '\n';
     });
   });
 }

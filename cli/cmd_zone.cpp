@@ -6,6 +6,7 @@
 
 #include "cli/cli_context.h"
 #include "cli/commands.h"
+#include "cli/json_output.h"
 #include "core/analysis/zone.h"
 #include "core/psychro/psychro_chart.h"
 
@@ -29,7 +30,7 @@ void registerZone(CLI::App& app, Context& ctx) {
       const int16_t code = GetZone(args->dbt, args->wbt, args->ah, args->rh, args->sv, chart);
       nlohmann::ordered_json out;
       out["code"] = code;
-      ctx.out << out.dump() << '\n';
+      ctx.out << jsonText(out) << '\n';
     });
   });
 }

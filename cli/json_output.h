@@ -3,9 +3,17 @@
 #pragma once
 
 #include <nlohmann/json.hpp>
+#include <string>
 
 namespace vlm::cli {
 
 [[nodiscard]] nlohmann::json jsonFloat(float value);
+
+// The JSON text of a result. A file name or region typed with bytes that are
+// not UTF-8 is written with U+FFFD in their place rather than failing the run.
+template <typename Json>
+[[nodiscard]] std::string jsonText(const Json& json) {
+  return json.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
 
 }  // namespace vlm::cli

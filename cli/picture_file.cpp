@@ -18,6 +18,8 @@ namespace vlm::cli {
 namespace {
 
 constexpr int kLargestSide = 20000;
+// 8000 × 8000: an image beyond this would need gigabytes to paint.
+constexpr long long kLargestArea = 64'000'000;
 
 std::optional<int> side(std::string_view text) {
   int value = 0;
@@ -55,7 +57,9 @@ void addImageSizeOption(CLI::App& command, std::string& size) {
   command.add_option("--size", size, "그림 크기 WxH 픽셀 (png, svg, pdf)")
       ->check(CLI::Validator(
           [](const std::string& text) {
-            return parseImageSize(text) ? std::string() : "크기는 WxH 형식입니다 (예: 1200x900)";
+            return parseImageSize(text) ? std::string()
+                                        : "크기는 WxH 형식, 각 변 1~20000 픽셀, 모두 "
+                                          "6400만 픽셀 이하입니다 (예: 1200x900)";
           },
           "WxH"))
       ->capture_default_str();
@@ -84,6 +88,7 @@ std::optional<ImageSize> parseImageSize(const std::string& text) {
   const auto w = side(std::string_view(text).substr(0, x));
   const auto h = side(std::string_view(text).substr(x + 1));
   if (!w || !h) return std::nullopt;
+  if (static_cast<long long>(*w) * *h > kLargestArea) return std::nullopt;
   return ImageSize{*w, *h};
 }
 

@@ -23,7 +23,8 @@ struct ImageSize {
   int height = 900;
 };
 
-// "1200x900" → 1200 × 900; nullopt unless both are whole numbers from 1 to 20000.
+// "1200x900" → 1200 × 900; nullopt unless both are whole numbers from 1 to 20000
+// and the image has at most 64 million pixels.
 [[nodiscard]] std::optional<ImageSize> parseImageSize(const std::string& text);
 
 // The file's extension in lower case ("" when it has none).

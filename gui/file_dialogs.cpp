@@ -1,30 +1,65 @@
 #include "gui/file_dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
 #include <QStringList>
 
 namespace vlm {
+namespace {
+
+constexpr const char* kFoldersSection = "Folders/";
+
+std::optional<QString> runDialog(QWidget* parent, const FileDialogRequest& request,
+                                 QFileDialog::AcceptMode mode, QFileDialog::Options options) {
+  QSettings settings;
+  QFileDialog dialog(parent, request.title, startFolder(settings, request));
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                     : QFileDialog::AnyFile);
+  dialog.setOptions(options);
+  dialog.setNameFilters(request.filter.split(";;"));
+  // Qt appends the suffix only to a name typed without one.
+  if (!request.suffix.isEmpty()) dialog.setDefaultSuffix(request.suffix);
+  if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  const QString chosen = dialog.selectedFiles().constFirst();
+  rememberFolder(settings, request, chosen);
+  return chosen;
+}
+
+}  // namespace
 
 QString qtFileFilter(std::string_view filter) {
   const QStringList parts =
       QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split('|');
   QStringList pairs;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    const QString description = parts[i].trimmed();
     QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
-    for (QString& pattern : patterns) {
-      pattern = pattern.trimmed();
-      if (pattern == "*.*") pattern = "*";
-    }
-    pairs << parts[i].trimmed() + " (" + patterns.join(' ') + ")";
+    for (QString& pattern : patterns) pattern = pattern.trimmed();
+    const QString bracketed = "(" + patterns.join(' ') + ")";
+    pairs << (description.endsWith(bracketed) ? description : description + " " + bracketed);
   }
   return pairs.join(";;");
 }
 
+QString startFolder(const QSettings& settings, const FileDialogRequest& request) {
+  const QString key = kFoldersSection + request.purpose;
+  if (request.purpose.isEmpty() || !settings.contains(key)) return request.directory;
+  const QString remembered = settings.value(key).toString();
+  return QFileInfo(remembered).isDir() ? remembered : QDir::homePath();
+}
+
+void rememberFolder(QSettings& settings, const FileDialogRequest& request,
+                    const QString& chosenPath) {
+  if (request.purpose.isEmpty()) return;
+  settings.setValue(kFoldersSection + request.purpose, QFileInfo(chosenPath).absolutePath());
+}
+
 std::optional<QString> systemOpenFileDialog(QWidget* parent, const FileDialogRequest& request) {
-  const QString chosen =
-      QFileDialog::getOpenFileName(parent, request.title, request.directory, request.filter);
-  if (chosen.isEmpty()) return std::nullopt;
-  return chosen;
+  return runDialog(parent, request, QFileDialog::AcceptOpen, QFileDialog::Options());
 }
 
 FileDialog systemSaveFileDialog(bool confirmOverwrite) {
@@ -32,10 +67,7 @@ FileDialog systemSaveFileDialog(bool confirmOverwrite) {
                             const FileDialogRequest& request) -> std::optional<QString> {
     const QFileDialog::Options options =
         confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
-    const QString chosen = QFileDialog::getSaveFileName(parent, request.title, request.directory,
-                                                        request.filter, nullptr, options);
-    if (chosen.isEmpty()) return std::nullopt;
-    return chosen;
+    return runDialog(parent, request, QFileDialog::AcceptSave, options);
   };
 }
 

@@ -21,6 +21,9 @@ MessageBoxContent messageBoxContent(const Message& message) {
     case MessageIcon::Exclamation:
       box.icon = QMessageBox::Warning;
       break;
+    case MessageIcon::None:
+      box.icon = QMessageBox::NoIcon;
+      break;
   }
   switch (message.buttons) {
     case MessageButtons::Ok:

@@ -39,7 +39,9 @@ Message reportWritten(const std::string& path) {
 }
 
 Message systemInfoUnavailable() {
-  return infoMessage({"지금은 시스템 정보를 사용할 수 없습니다."});
+  Message plain = infoMessage({"지금은 시스템 정보를 사용할 수 없습니다."});
+  plain.icon = MessageIcon::None;
+  return plain;
 }
 
 }  // namespace vlm

@@ -108,6 +108,17 @@ std::optional<ReportPeriod> CheckReportPeriod(std::string_view regionLabel,
   return period;
 }
 
+std::string ReportFileName(std::string_view region, const ReportPeriod& period) {
+  std::string name(region);
+  for (char& c : name)
+    if (c == '/' || c == '\\') c = '_';
+  const auto& t = period.typed;
+  const auto stamp = [](int16_t month, int16_t day, int16_t hour) {
+    return std::to_string(month) + "월" + std::to_string(day) + "일" + std::to_string(hour) + "시";
+  };
+  return name + "_" + stamp(t[0], t[1], t[2]) + "-" + stamp(t[3], t[4], t[5]) + ".txt";
+}
+
 std::vector<std::string> ReportHeader(const ClimateData& climate, const ReportPeriod& period) {
   const auto& t = period.typed;
   std::vector<std::string> lines;
@@ -158,7 +169,8 @@ std::string ClimateReportBytes(const ClimateData& climate, const ReportPeriod& p
     utf8 += ReportHourLine(climate, static_cast<int16_t>(h), sink);
     utf8 += "\r\n";
   }
-  return toCp949(utf8);
+  // A region or path that CP949 cannot hold still gives a report.
+  return toCp949Replacing(utf8);
 }
 
 void WriteClimateReport(const std::string& path, const ClimateData& climate,

@@ -47,6 +47,10 @@ struct LegendRow {
 [[nodiscard]] std::optional<ReportPeriod> CheckReportPeriod(
     std::string_view regionLabel, const std::array<std::string, 6>& fields, MessageSink& sink);
 
+// The name the save dialog proposes for the report of a region and period:
+// "서울_1월1일0시-12월31일23시.txt". A folder separator in the region becomes '_'.
+[[nodiscard]] std::string ReportFileName(std::string_view region, const ReportPeriod& period);
+
 // The 18 header lines (UTF-8, without line ends).
 [[nodiscard]] std::vector<std::string> ReportHeader(const ClimateData& climate,
                                                     const ReportPeriod& period);

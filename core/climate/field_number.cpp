@@ -4,6 +4,8 @@
 #include <cmath>
 #include <system_error>
 
+#include "core/common/number_parse.h"
+
 namespace vlm {
 namespace {
 
@@ -32,7 +34,9 @@ FieldFault parseWhole(std::string_view text, T& value) {
   if (number.empty()) return FieldFault::NotANumber;
   T parsed{};
   const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), parsed);
-  if (error == std::errc::result_out_of_range) return FieldFault::OutOfRange;
+  // A number too small for the type ("1e-400") is no valid field, not a big one.
+  if (error == std::errc::result_out_of_range)
+    return OutOfRangeIsOverflow(number) ? FieldFault::OutOfRange : FieldFault::NotANumber;
   if (error != std::errc() || end != number.data() + number.size()) return FieldFault::NotANumber;
   if (!std::isfinite(parsed)) return FieldFault::NotANumber;
   value = parsed;

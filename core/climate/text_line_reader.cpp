@@ -52,7 +52,10 @@ TextLineReader::Status TextLineReader::tooLong() {
 
 void openForReading(std::ifstream& stream, const std::string& path) {
   std::error_code error;
-  if (std::filesystem::is_directory(path, error)) throwFileError(EISDIR, path);
+  const auto type = std::filesystem::status(path, error).type();
+  if (type == std::filesystem::file_type::directory) throwFileError(EISDIR, path);
+  // A pipe or device would block the open or never end: only a file is a source.
+  if (!error && type != std::filesystem::file_type::regular) throwFileError(ENOENT, path);
   errno = 0;
   stream.open(path, std::ios::binary);
   if (!stream.is_open()) throwFileError(errno != 0 ? errno : ENOENT, path);

@@ -9,7 +9,9 @@
 #include "core/climate/check_climate_file.h"
 #include "core/climate/cly_file.h"
 #include "core/climate/text_line_reader.h"
+#include "core/climate/weather_text_check.h"
 #include "core/climate/wyec_conversion.h"
+#include "core/common/file_error.h"
 #include "core/common/format.h"
 
 namespace vlm {
@@ -122,30 +124,41 @@ ConversionOutcome ConvertWeatherFile(const std::string& sourcePath, const std::s
   // Trailing blanks are not part of a file name, as when the file is loaded.
   const std::string targetFile = climateFilePathOf(targetPath);
   std::error_code error;
+  // A folder of that name cannot be replaced by a file: no question about it.
+  if (std::filesystem::is_directory(targetFile, error)) throwFileError(EISDIR, targetFile);
   if (policy == OverwritePolicy::Ask && std::filesystem::exists(targetFile, error) &&
       sink.show(replaceTargetQuestion(targetPath)) != MessageAnswer::Yes)
     return ConversionOutcome::Declined;
 
   std::ifstream source;
   openForReading(source, climateFilePathOf(sourcePath));
-  const ProgressReset reset(progress);
   std::vector<ClimateFileRecord> records;
   Message completed = conversionCompleted();
+  // The source passes its checks before the page says it is saving: a file
+  // refused at its last line never shows "저장중..." behind the refusal.
   const WeatherSourceKind kind = weatherSourceKindOf(sourcePath);
   if (kind == WeatherSourceKind::Epw) {
-    auto year = ImportEpw(source, sink, progress);
+    auto year = ImportEpw(source, sink);
     if (!year) return ConversionOutcome::Refused;
     completed = epwConversionCompleted(*year);
     records = std::move(year->records);
   } else if (kind == WeatherSourceKind::Asos) {
-    auto year = ImportAsos(source, asos, sink, progress);
+    auto year = ImportAsos(source, asos, sink);
     if (!year) return ConversionOutcome::Refused;
     completed = asosConversionCompleted(*year);
     records = std::move(year->records);
   } else {
+    if (!CheckWeatherText(source, sink)) return ConversionOutcome::Refused;
+    source.clear();
+    source.seekg(0);
+  }
+  const ProgressReset reset(progress);
+  if (records.empty()) {
     auto converted = convertWeatherText(source, sink, progress);
     if (!converted) return ConversionOutcome::Refused;
     records = std::move(*converted);
+  } else {
+    progress.hourDone(static_cast<int16_t>(records.size()));
   }
   source.close();
   writeClyFile(targetFile, records);

@@ -1,31 +1,61 @@
 #include "core/common/atomic_file.h"
 
-#include <cerrno>
-#include <cstdlib>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
-#include <vector>
 
 #include "core/common/file_error.h"
 
 namespace vlm {
 
-AtomicFile::AtomicFile(std::string targetPath) : target_(std::move(targetPath)) {
-  const std::filesystem::path target(target_);
+namespace {
+
+// FNV-1a: a stable digest of the target's name for its temporary file.
+std::uint64_t digestOf(std::string_view text) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (const char c : text) {
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 1099511628211ull;
+  }
+  return hash;
+}
+
+// The permissions the finished file gets: those of the file it replaces, or
+// the usual ones of a new file.
+mode_t finishedMode(const std::string& target) {
+  struct stat existing {};
+  if (::stat(target.c_str(), &existing) == 0) return existing.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+std::string AtomicFile::temporaryPathOf(const std::string& targetPath) {
+  const std::filesystem::path target(targetPath);
   const std::filesystem::path folder =
       target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-  // A hidden name beside the target, so the rename stays within one file system.
-  std::string hidden = ".";
-  hidden += target.filename().string();
-  hidden += ".tmpXXXXXX";
-  const std::string pattern = (folder / hidden).string();
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
-  const int fd = ::mkstemp(name.data());
+  char name[32];
+  std::snprintf(name, sizeof name, ".vlm-%016llx.tmp",
+                static_cast<unsigned long long>(digestOf(target.filename().string())));
+  return (folder / name).string();
+}
+
+AtomicFile::AtomicFile(std::string targetPath) : target_(std::move(targetPath)) {
+  std::error_code error;
+  if (std::filesystem::is_directory(target_, error)) throwFileError(EISDIR, target_);
+  const std::string temp = temporaryPathOf(target_);
+  // Left by a write of this target that was interrupted.
+  ::unlink(temp.c_str());
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (fd < 0) throwFileError(errno, target_);
-  temp_ = name.data();
+  temp_ = temp;
   file_ = ::fdopen(fd, "wb");
   if (file_ == nullptr) {
     const int error = errno;
@@ -49,10 +79,9 @@ void AtomicFile::commit() {
   const int closed = std::fclose(file_);
   file_ = nullptr;
   if (closed != 0) throwFileError(errno, target_);
-  // mkstemp creates the file 0600; a finished file gets the usual permissions.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::chmod(temp_.c_str(), 0666 & ~mask);
+  // The temporary file is created 0600; the finished one keeps the replaced
+  // file's permissions.
+  ::chmod(temp_.c_str(), finishedMode(target_));
   if (std::rename(temp_.c_str(), target_.c_str()) != 0) {
     const int error = errno;
     ::unlink(temp_.c_str());

@@ -12,7 +12,9 @@ namespace vlm {
 
 class AtomicFile {
  public:
-  // Creates the temporary file; throws FileError when the folder is not writable.
+  // Creates the temporary file, removing one left by an interrupted write of
+  // the same target; throws FileError when the folder is not writable or the
+  // target is a directory.
   explicit AtomicFile(std::string targetPath);
   ~AtomicFile();
   AtomicFile(const AtomicFile&) = delete;
@@ -26,6 +28,12 @@ class AtomicFile {
   void discard() noexcept;
 
   [[nodiscard]] const std::string& targetPath() const { return target_; }
+
+  // The temporary file of a target: a hidden name of fixed length beside it
+  // (so that a target name of any valid length still has one), the same for
+  // every write of that target, so that a write interrupted earlier leaves no
+  // lasting litter.
+  [[nodiscard]] static std::string temporaryPathOf(const std::string& targetPath);
 
  private:
   std::string target_;

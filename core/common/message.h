@@ -8,7 +8,8 @@
 
 namespace vlm {
 
-enum class MessageIcon { Error, Information, Question, Exclamation };
+// None is a plain box: text and buttons only.
+enum class MessageIcon { Error, Information, Question, Exclamation, None };
 enum class MessageButtons { Ok, OkCancel, YesNo };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 

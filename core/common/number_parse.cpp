@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <string>
 
 namespace vlm {
@@ -42,8 +43,22 @@ double LeadingNumber(std::string_view text) {
   if (!number.empty() && number[0] == '+') number.erase(0, 1);
   double value = 0.0;
   const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    const bool negative = number[0] == '-';
+    if (!OutOfRangeIsOverflow(number)) return negative ? -0.0 : 0.0;
+    return negative ? -HUGE_VAL : HUGE_VAL;
+  }
   if (result.ec != std::errc()) return 0.0;
   return value;
+}
+
+bool OutOfRangeIsOverflow(std::string_view number) {
+  // The wider type holds most such numbers; beyond it the exponent's sign tells.
+  long double wide = 0.0L;
+  const auto result = std::from_chars(number.data(), number.data() + number.size(), wide);
+  if (result.ec == std::errc()) return std::fabs(wide) >= 1.0L;
+  const std::size_t e = number.find_first_of("eE");
+  return e == std::string_view::npos || e + 1 >= number.size() || number[e + 1] != '-';
 }
 
 }  // namespace vlm

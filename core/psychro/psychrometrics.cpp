@@ -1,5 +1,6 @@
 #include "core/psychro/psychrometrics.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -31,6 +32,17 @@ float single(double value, const char* where) {
 
 double divide(double numerator, double denominator, const char* where) {
   return checkedDivide(numerator, denominator, where);
+}
+
+// The wet bulb found must give back the humidity it was solved for within
+// this share (and within a floor for the driest air).
+constexpr double kHumidityTolerance = 1e-3;
+constexpr double kHumidityFloor = 1e-7;  // kg/kg'
+constexpr int kBisectionSteps = 64;
+
+bool reproducesHumidity(float ratio, float w) {
+  const double allowed = std::max(kHumidityTolerance * std::fabs(w), kHumidityFloor);
+  return std::fabs(static_cast<double>(ratio) - w) <= allowed;
 }
 
 template <typename Residual>
@@ -182,7 +194,36 @@ float Psychrometrics::GetWBT_DBTAH(float t, float w) const {
     return single(static_cast<double>(hs) - h - (static_cast<double>(ws) - w) * hw,
                   "GetWBT_DBTAH");
   };
-  return solveNewton(t, residual, "GetWBT_DBTAH");
+  const float newton = solveNewton(t, residual, "GetWBT_DBTAH");
+  if (reproducesHumidity(GetAH_DBTWBT(t, newton), w)) return newton;
+  return bisectWetBulb(t, w, newton);
+}
+
+// Near 0 °C the residual jumps where the water formulas give way to the ice
+// formulas, and the Newton steps can settle far from the root. The wet bulb
+// lies between the dew point and the dry bulb, and the humidity of the wet-bulb
+// equation rises with it there, so halving that bracket finds it. Air without
+// such a bracket (supersaturated, or without vapour) keeps the Newton estimate.
+float Psychrometrics::bisectWetBulb(float t, float w, float estimate) const {
+  if (!(w > 0.0f) || GetAH_VP(GetPsat_DBT(t)) < w) return estimate;
+  float low = GetDPT_VP(GetVP_AH(w));
+  float high = t;
+  if (!(low <= high)) return estimate;
+  float best = estimate;
+  float bestError = std::fabs(GetAH_DBTWBT(t, estimate) - w);
+  for (int step = 0; step < kBisectionSteps; ++step) {
+    const float mid = single(0.5 * (static_cast<double>(low) + high), "GetWBT_DBTAH");
+    if (mid == low || mid == high) break;
+    const float ratio = GetAH_DBTWBT(t, mid);
+    const float error = std::fabs(ratio - w);
+    if (error < bestError) {
+      best = mid;
+      bestError = error;
+    }
+    if (reproducesHumidity(ratio, w)) break;
+    (ratio < w ? low : high) = mid;
+  }
+  return best;
 }
 
 float Psychrometrics::GetDBT_EnthWBT(float h, float twb) const {

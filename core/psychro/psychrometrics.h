@@ -32,6 +32,8 @@ class Psychrometrics {
   [[nodiscard]] float GetEnth_DBTAH(float t, float w) const;
   [[nodiscard]] float GetEnthW_T(float t) const;
   [[nodiscard]] float GetSV_DBTAH(float t, float w) const;
+  // Newton from the dry bulb; an estimate that does not give back w (within
+  // 0.1 %) is replaced by halving the bracket between dew point and dry bulb.
   [[nodiscard]] float GetWBT_DBTAH(float t, float w) const;
   [[nodiscard]] float GetDBT_AHWBT(float w, float twb) const;
   [[nodiscard]] float GetDBT_AHEnth(float w, float h) const;
@@ -43,6 +45,9 @@ class Psychrometrics {
 
   [[nodiscard]] static float MinOf(float a, float b) { return a > b ? b : a; }
   [[nodiscard]] static float MaxOf(float a, float b) { return a >= b ? a : b; }
+
+ private:
+  [[nodiscard]] float bisectWetBulb(float t, float w, float estimate) const;
 };
 
 }  // namespace vlm

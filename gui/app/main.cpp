@@ -1,12 +1,11 @@
 // vlm: the desktop program. The splash comes first; when it hands over, the
 // main window opens with the settings of the last run.
 #include <QApplication>
-#include <QFont>
 #include <QSettings>
 #include <memory>
 
 #include "core/common/program_dir.h"
-#include "gui/app_info.h"
+#include "gui/app_setup.h"
 #include "gui/app_state.h"
 #include "gui/gui_message_sink.h"
 #include "gui/main_window.h"
@@ -15,22 +14,12 @@
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  QApplication::setOrganizationName(vlm::kSettingsOrganisation);
-  QApplication::setApplicationName(vlm::kSettingsApplication);
-  QApplication::setApplicationDisplayName("Velmora");
-  // Korean text needs a Korean face wherever the desktop's default lacks one.
-  QFont font = QApplication::font();
-  QStringList families = font.families();
-  families << "NanumGothic"
-           << "Noto Sans CJK KR"
-           << "UnDotum";
-  font.setFamilies(families);
-  QApplication::setFont(font);
+  const std::string programDir =
+      vlm::ProgramDirFor(QApplication::applicationDirPath().toStdString(), VLM_INSTALLED_DATA_DIR);
+  vlm::setUpApplication(application, QString::fromStdString(programDir));
 
   vlm::GuiMessageSink sink;
-  vlm::AppState state(
-      vlm::ProgramDirFor(QApplication::applicationDirPath().toStdString(), VLM_INSTALLED_DATA_DIR),
-      sink);
+  vlm::AppState state(programDir, sink);
   QSettings settings;
   vlm::SystemPagePrinter printer;
   std::unique_ptr<vlm::MainWindow> window;

@@ -198,10 +198,10 @@ QRadioButton* Frm11::checkedOption() const {
 }
 
 void Frm11::cmd11Choose_Click() {
-  const std::optional<QString> chosen =
-      openFile_(this, FileDialogRequest{text(kOtherFileDialogTitle),
-                                        QString::fromStdString(state().programDir()),
-                                        qtFileFilter(kOtherFileDialogFilter)});
+  const std::optional<QString> chosen = openFile_(
+      this,
+      FileDialogRequest{text(kOtherFileDialogTitle), QString::fromStdString(state().programDir()),
+                        qtFileFilter(kOtherFileDialogFilter), "ClimateFile", QString(), QString()});
   // Cancelling keeps the file picked before.
   if (!chosen.has_value()) return;
   state().climate().OtherFilePath = chosen->toStdString();

@@ -326,8 +326,11 @@ void Frm12::cmd12cSave_Click() {
   // From the dialog on, a cancel or a failure ends the command without a box;
   // the report is written whole or not at all, and the label is restored.
   const std::optional<QString> path = saveFile_(
-      this, FileDialogRequest{kSaveDialogTitle, QString::fromStdString(state().programDir()),
-                              qtFileFilter(kSaveDialogFilter)});
+      this, FileDialogRequest{
+                kSaveDialogTitle, QString::fromStdString(state().programDir()),
+                qtFileFilter(kSaveDialogFilter), "Report",
+                QString::fromStdString(ReportFileName(regionLabel_->text().toStdString(), *period)),
+                "txt"});
   if (!path) return;
   setProgressLabel(*path + " 파일 저장중...");
   extractProgress_->repaint();

@@ -1,6 +1,7 @@
 #include "gui/pages/frm33.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -101,10 +102,10 @@ Frm33::Frm33(AppState& state, QWidget* parent)
 }
 
 void Frm33::cmd33Before_Click() {
-  const std::optional<QString> chosen =
-      openFile_(this, FileDialogRequest{text(kSourceDialogTitle),
-                                        QString::fromStdString(state().programDir()),
-                                        qtFileFilter(kSourceDialogFilter)});
+  const std::optional<QString> chosen = openFile_(
+      this, FileDialogRequest{
+                text(kSourceDialogTitle), QString::fromStdString(state().programDir()),
+                qtFileFilter(kSourceDialogFilter), "ConversionSource", QString(), QString()});
   // A cancel ends the command and keeps the path typed or picked before.
   if (!chosen.has_value()) return;
   before_->setText(*chosen);
@@ -129,10 +130,13 @@ void Frm33::listStationYears() {
 }
 
 void Frm33::cmd33After_Click() {
+  // The converted file is proposed under the source's name.
+  const QString source = QFileInfo(before_->text().trimmed()).completeBaseName();
   const std::optional<QString> chosen =
       saveFile_(this, FileDialogRequest{text(kTargetDialogTitle),
                                         QString::fromStdString(state().programDir()),
-                                        qtFileFilter(kTargetDialogFilter)});
+                                        qtFileFilter(kTargetDialogFilter), "ConversionTarget",
+                                        source.isEmpty() ? QString() : source + ".cly", "cly"});
   if (chosen.has_value()) after_->setText(*chosen);
 }
 

@@ -142,6 +142,20 @@ TEST_F(ClimateCommands, AnyOtherFileIsOtherUnlessARegionIsNamed) {
             "메뉴로 이동하세요.\n");
 }
 
+// Bytes that are not UTF-8 in a file name or region are written as U+FFFD.
+TEST_F(ClimateCommands, NamesThatAreNotUtf8AreWrittenWithReplacementCharacters) {
+  const std::string file = writeYear(
+      "m\xff"
+      "ine.cly",
+      plainYear());
+  ASSERT_EQ(run({"load", file, "--region", "\xc0\xfe"}), 0) << err_.str();
+  const json loaded = json::parse(out_.str());
+  EXPECT_EQ(loaded["region"], "\xef\xbf\xbd\xef\xbf\xbd");
+  EXPECT_EQ(loaded["file"], (dir_ / "m\xef\xbf\xbd"
+                                    "ine.cly")
+                                .string());
+}
+
 TEST_F(ClimateCommands, LoadRefusalShowsTheAdviceOnlyWhenVerbose) {
   const std::string file = writeBytes("short.cly", "abc");
   const std::string rule =

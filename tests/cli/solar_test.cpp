@@ -77,6 +77,27 @@ TEST_F(SolarCommands, SolarRefusesABadMonthAndReportsAPolarDay) {
   EXPECT_NE(err_.str().find("--time"), std::string::npos);
 }
 
+TEST_F(SolarCommands, SolarRefusesATimeOutsideTheDayAndALatitudeAtAPole) {
+  const struct {
+    std::vector<std::string> args;
+    std::string says;
+  } cases[] = {
+      {{"--lat", "37.34", "--time", "25"}, "태양시는 0~24시입니다"},
+      {{"--lat", "37.34", "--time", "-0.5"}, "태양시는 0~24시입니다"},
+      {{"--lat", "90", "--time", "12"}, "위도는 -90°보다 크고 90°보다 작아야 합니다"},
+      {{"--lat", "-90", "--time", "12"}, "위도는 -90°보다 크고 90°보다 작아야 합니다"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {"solar", "--month", "6", "--day", "21"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    EXPECT_EQ(run(args), 2) << c.says;
+    EXPECT_EQ(out_.str(), "");
+    EXPECT_NE(err_.str().find(c.says), std::string::npos) << err_.str();
+    EXPECT_EQ(err_.str().find("ArcCosDeg"), std::string::npos);
+  }
+  EXPECT_EQ(run({"solar", "--lat", "37.34", "--month", "6", "--day", "21", "--time", "24"}), 0);
+}
+
 TEST_F(SolarCommands, SunpathWritesTheDiagramWithItsLabels) {
   ASSERT_EQ(run({"sunpath", "--lat", "37.34", "-o", path("seoul.txt")}), 0);
   EXPECT_EQ(err_.str(), "");
@@ -163,10 +184,13 @@ TEST_F(SolarCommands, PngHasTheRequestedSize) {
 TEST(PictureFileTest, ImageSizeIsWidthByHeight) {
   EXPECT_EQ(parseImageSize("1200x900")->width, 1200);
   EXPECT_EQ(parseImageSize("640X480")->height, 480);
-  for (const char* bad :
-       {"", "1200", "x900", "1200x", "12a0x900", "-5x10", "0x10", "10x20001", "1200x900x2"}) {
+  for (const char* bad : {"", "1200", "x900", "1200x", "12a0x900", "-5x10", "0x10", "10x20001",
+                          "1200x900x2", "20000x20000", "8001x8000"}) {
     EXPECT_FALSE(parseImageSize(bad).has_value()) << bad;
   }
+  // The whole image is capped at 64 million pixels, not only each side.
+  EXPECT_EQ(parseImageSize("8000x8000")->width, 8000);
+  EXPECT_EQ(parseImageSize("20000x3200")->height, 3200);
 }
 
 TEST(PictureFileTest, RoundDiagramStaysRoundOnAnyImage) {

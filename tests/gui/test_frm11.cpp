@@ -2,9 +2,9 @@
 // confirmation in its order, a full load with the publishing of the region to
 // the analysis and graph pages, and how often the progress bar is painted.
 #include <QAbstractButton>
-#include <QDir>
 #include <QChartView>
 #include <QCheckBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
@@ -225,8 +225,8 @@ class Frm11Test : public QObject {
     QCOMPARE(requests.size(), std::size_t{2});
     QCOMPARE(requests[0].title, QString("기타 지역인 경우 기후파일(*.cly) 선택하기"));
     QCOMPARE(requests[0].directory, QString::fromStdString(page.state.programDir()));
-    QCOMPARE(requests[0].filter, QString("Velmora용 기후파일(*.cly) (*.cly);;"
-                                         "EPW 파일(*.epw) (*.epw);;모든 파일(*.*) (*)"));
+    QCOMPARE(requests[0].filter,
+             QString("Velmora용 기후파일(*.cly);;EPW 파일(*.epw);;모든 파일(*.*)"));
     QVERIFY(page.sink.shots.empty());
   }
 

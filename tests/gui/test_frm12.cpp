@@ -515,7 +515,11 @@ class Frm12Test : public QObject {
     QVERIFY(asked);
     QCOMPARE(asked->title, QString("기후데이터 추출후 저장할 파일명"));
     QCOMPARE(asked->directory, p.dir.path());
-    QCOMPARE(asked->filter, QString("모든 파일(*.*) (*)"));
+    QCOMPARE(asked->filter, QString("모든 파일(*.*)"));
+    // The region and period as the proposed name; a name typed bare becomes .txt.
+    QCOMPARE(asked->fileName, QString("서울_5월1일0시-5월1일23시.txt"));
+    QCOMPARE(asked->suffix, QString("txt"));
+    QCOMPARE(asked->purpose, QString("Report"));
     QVERIFY(p.sink.empty());
 
     // A folder that does not exist: no box, no file, the label restored.

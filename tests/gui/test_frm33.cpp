@@ -5,11 +5,18 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDateTime>
+#include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <array>
 #include <functional>
@@ -19,6 +26,7 @@
 
 #include "core/climate/climate_record.h"
 #include "core/common/cp949.h"
+#include "gui/app_info.h"
 #include "gui/app_state.h"
 #include "gui/main_window.h"
 #include "gui/pages/frm11.h"
@@ -240,13 +248,63 @@ class Frm33Test : public QObject {
     QCOMPARE(saved.size(), std::size_t{2});
     QCOMPARE(opened[0].title, QString("원본 기후파일(WYEC 혹은 TRY 형식) 열기"));
     QCOMPARE(opened[0].directory, QString::fromStdString(p.state.programDir()));
-    QCOMPARE(opened[0].filter, QString("WYEC 파일(*.wye) (*.wye);;TRY 파일(*.try) (*.try);;"
-                                       "EPW 파일(*.epw) (*.epw);;"
-                                       "ASOS 시간자료(*.csv) (*.csv);;모든 파일(*.*) (*)"));
+    QCOMPARE(opened[0].filter, QString("WYEC 파일(*.wye);;TRY 파일(*.try);;"
+                                       "EPW 파일(*.epw);;ASOS 시간자료(*.csv);;모든 파일(*.*)"));
     QCOMPARE(saved[0].title, QString("변환후 저장할 기후파일명"));
     QCOMPARE(saved[0].directory, QString::fromStdString(p.state.programDir()));
-    QCOMPARE(saved[0].filter, QString("Velmora용 기후파일(*.cly) (*.cly);;모든 파일(*.*) (*)"));
+    QCOMPARE(saved[0].filter, QString("Velmora용 기후파일(*.cly);;모든 파일(*.*)"));
+    // The target is proposed under the source's name and completed with .cly.
+    QCOMPARE(saved[0].fileName, QString("seoul.cly"));
+    QCOMPARE(saved[0].suffix, QString("cly"));
+    QCOMPARE(opened[0].purpose, QString("ConversionSource"));
+    QCOMPARE(saved[0].purpose, QString("ConversionTarget"));
     QVERIFY(p.sink.shots.empty());
+  }
+
+  // The desktop's own save dialog: a name typed without extension gets .cly,
+  // and the folder is remembered for the next conversion.
+  void aTargetTypedWithoutExtensionIsWrittenAsCly() {
+    // The application's own settings, in Qt's test location.
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(kSettingsOrganisation);
+    QCoreApplication::setApplicationName(kSettingsApplication);
+    QSettings().remove("Folders");
+    ConversionPage p;
+    p.frm33->setSaveFileDialog(systemSaveFileDialog(false));
+    p.write("seoul.wye", wyecText());
+    p.find<QLineEdit>("txt33Before")->setText(p.path("seoul.wye"));
+    QString proposed;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr || !dialog->isVisible()) return;
+      poll.stop();
+      auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+      proposed = name->text();
+      dialog->setDirectory(p.path(""));
+      name->setText("daegu");
+      QMetaObject::invokeMethod(dialog, "accept");
+    });
+    poll.start(20);
+    p.find<QAbstractButton>("cmd33After")->click();
+    QCOMPARE(proposed, QString("seoul.cly"));
+    QCOMPARE(p.find<QLineEdit>("txt33After")->text(), p.path("daegu.cly"));
+    p.find<QAbstractButton>("cmd33Convert")->click();
+    QCOMPARE(QFileInfo(p.path("daegu.cly")).size(), kClySize);
+    const QString remembered = QSettings().value("Folders/ConversionTarget").toString();
+    QCOMPARE(QFileInfo(remembered).canonicalFilePath(), QFileInfo(p.path("")).canonicalFilePath());
+  }
+
+  void aRememberedFolderThatIsGoneGivesWayToHome() {
+    test::TestSettings settings;
+    const FileDialogRequest request{"", "/program", "", "ConversionTarget", "", "cly"};
+    QCOMPARE(startFolder(settings.settings(), request), QString("/program"));
+    QTemporaryDir dir;
+    rememberFolder(settings.settings(), request, dir.filePath("seoul.cly"));
+    QCOMPARE(startFolder(settings.settings(), request), dir.path());
+    QCOMPARE(settings.settings().childGroups(), QStringList{"Folders"});
+    dir.remove();
+    QCOMPARE(startFolder(settings.settings(), request), QDir::homePath());
   }
 
   void badNamesAreRefusedBeforeAnyFileIsTouched_data() {

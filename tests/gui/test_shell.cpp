@@ -521,6 +521,38 @@ class ShellTest : public QObject {
     QTRY_VERIFY(alive.isNull());  // it closed and deleted itself
   }
 
+  void menuSplashAndGroupPageTextsAreExact() {
+    Shell shell;
+    shell.start();
+    const struct {
+      const char* action;
+      const char* caption;
+    } menus[] = {{"mnuFile", "파일"},  {"munPrint", "인쇄"},       {"munExit", "종료"},
+                 {"mnuView", "보기"},  {"mnuViewToolBar", "툴바"}, {"mnuViewStatusBar", "상태바"},
+                 {"mnuWin", "창 복원"}};
+    for (const auto& m : menus) {
+      QAction* a = action(*shell.window, m.action);
+      QVERIFY2(a != nullptr, m.action);
+      QCOMPARE(a->text(), QString(m.caption));
+    }
+    const Page* group = shell.window->page("frm1");
+    QCOMPARE(group->findChild<QLabel*>("lbl1Title")->text(), QString("Velmora"));
+    QCOMPARE(group->findChild<QLabel*>("lbl1Version")->text(), versionText());
+
+    Splash splash;
+    const struct {
+      const char* label;
+      QString text;
+    } labels[] = {
+        {"lblCompanyProduct", "Velmora"},
+        {"lblProductName", "Velmora"},
+        {"lblVersion", versionText()},
+        {"lblSubTitle", "자연형 기후설계 지원 프로그램"},
+        {"lblWarning", "경고 : 본 프로그램의 사용에 대한\n 모든 책임은 사용자에게 있습니다."}};
+    for (const auto& l : labels) QCOMPARE(splash.findChild<QLabel*>(l.label)->text(), l.text);
+    QCOMPARE(splash.windowTitle(), QString("Velmora"));
+  }
+
   void splashHandsOverWhenItsTimerTicks() {
     auto* splash = new Splash;
     QSignalSpy finished(splash, &Splash::finished);
@@ -571,6 +603,7 @@ class ShellTest : public QObject {
     QCOMPARE(joined(shell.sink.last()), QString("지금은 시스템 정보를 사용할 수 없습니다."));
     QCOMPARE(shell.sink.last().buttons, MessageButtons::Ok);
     QCOMPARE(QString::fromStdString(shell.sink.last().title), QString("Velmora"));
+    QCOMPARE(int(messageBoxContent(shell.sink.last()).icon), int(QMessageBox::NoIcon));
   }
 
   void programInformationPageShowsTitleVersionAndButton() {

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "chart_probe.h"
 #include "core/analysis/axis_labels.h"
@@ -133,10 +135,10 @@ void expectClosedOutline(const char* name, const std::function<void(BioChart&)>&
   const float tolX = b.chart.ScaleX_DBT * 0.12f;
   const float tolY = b.chart.ScaleY_AH * 0.0006f;
   for (std::size_t i = 0; i < pieces.size(); ++i) {
-    for (const auto& [px, py] :
-         {std::pair{pieces[i].x1, pieces[i].y1}, {pieces[i].x2, pieces[i].y2}}) {
+    for (const auto& end : {std::pair{pieces[i].x1, pieces[i].y1}, {pieces[i].x2, pieces[i].y2}}) {
+      // A named pair, not structured bindings: clang 14 cannot capture those.
       const auto near = [&](float x, float y) {
-        return std::abs(x - px) <= tolX && std::abs(y - py) <= tolY;
+        return std::abs(x - end.first) <= tolX && std::abs(y - end.second) <= tolY;
       };
       bool meets = false;
       for (std::size_t j = 0; j < pieces.size(); ++j) {
@@ -144,8 +146,63 @@ void expectClosedOutline(const char* name, const std::function<void(BioChart&)>&
           meets = true;
         }
       }
-      EXPECT_TRUE(meets) << name << ": piece " << i << " end (" << px / b.chart.ScaleX_DBT - 20
-                         << " °C, " << py / b.chart.ScaleY_AH << ") is loose";
+      EXPECT_TRUE(meets) << name << ": piece " << i << " end ("
+                         << end.first / b.chart.ScaleX_DBT - 20 << " °C, "
+                         << end.second / b.chart.ScaleY_AH << ") is loose";
+    }
+  }
+}
+
+// The corners of two outlines against values worked by hand from the zone
+// table (°F limits converted to °C; humidity ratios at 101.325 kPa from the
+// Magnus saturation pressure, which agrees with the chart's to 0.1 %): every
+// corner is an end of some line, and no line strays outside the corners' box.
+TEST(ZoneOutlines, CornersLieWhereTheZoneTableSays) {
+  struct Corner {
+    float dbt, ah;
+  };
+  struct Zone {
+    const char* name;
+    void (*draw)(BioChart&);
+    std::vector<Corner> corners;
+  };
+  const Zone zones[] = {
+      // Heating: the chart's left and base, 67.5 °F = 19.72 °C, saturation.
+      {"TH",
+       DrawZoneTH,
+       {{-20.0f, 0.0f}, {19.722f, 0.0f}, {19.722f, 0.01442f}, {-20.0f, 0.000634f}}},
+      // Comfort with shade: from 67.5 °F and W 0.004119 up to RH 80 %, and the
+      // right line from 26.32 °C on the base to 24.13 °C at saturation.
+      {"TCT",
+       DrawZoneTCT,
+       {{19.722f, 0.004119f}, {19.722f, 0.01147f}, {24.54f, 0.01553f}, {25.848f, 0.004119f}}},
+  };
+  for (const Zone& zone : zones) {
+    ChartBench b;
+    zone.draw(b.c);
+    std::vector<Corner> ends;
+    for (const LineItem& l : itemsOf<LineItem>(b.drawing)) {
+      for (const auto& [x, y] : {std::pair{l.x1, l.y1}, std::pair{l.x2, l.y2}})
+        ends.push_back(
+            {x / b.chart.ScaleX_DBT + b.chart.DBTmin, y / b.chart.ScaleY_AH + b.chart.AHmin});
+    }
+    ASSERT_FALSE(ends.empty()) << zone.name;
+    for (const Corner& corner : zone.corners) {
+      const bool found = std::any_of(ends.begin(), ends.end(), [&](const Corner& e) {
+        return std::abs(e.dbt - corner.dbt) <= 0.05f && std::abs(e.ah - corner.ah) <= 0.00005f;
+      });
+      EXPECT_TRUE(found) << zone.name << ": no line ends at (" << corner.dbt << " °C, " << corner.ah
+                         << ")";
+    }
+    const auto [tLow, tHigh] =
+        std::minmax_element(zone.corners.begin(), zone.corners.end(),
+                            [](const Corner& a, const Corner& c) { return a.dbt < c.dbt; });
+    const auto [wLow, wHigh] =
+        std::minmax_element(zone.corners.begin(), zone.corners.end(),
+                            [](const Corner& a, const Corner& c) { return a.ah < c.ah; });
+    for (const Corner& e : ends) {
+      EXPECT_TRUE(e.dbt >= tLow->dbt - 0.05f && e.dbt <= tHigh->dbt + 0.05f) << zone.name;
+      EXPECT_TRUE(e.ah >= wLow->ah - 0.00005f && e.ah <= wHigh->ah + 0.00005f) << zone.name;
     }
   }
 }

@@ -153,6 +153,13 @@ TEST(SetPeriod, AFieldThatIsNotANumberIsARunTimeFailure) {
   } catch (const PeriodFieldError& e) {
     EXPECT_STREQ(e.what(), "오버플로: 대상기간의 값 \"40000\"이(가) 너무 큽니다.");
   }
+  try {
+    (void)PeriodFieldNumber("1e-400");
+    ADD_FAILURE() << "no failure";
+  } catch (const PeriodFieldError& e) {
+    EXPECT_STREQ(e.what(),
+                 "형식이 일치하지 않습니다: 대상기간의 값 \"1e-400\"은(는) 숫자가 아닙니다.");
+  }
   EXPECT_EQ(PeriodFieldNumber("2.5"), 2);
   EXPECT_EQ(PeriodFieldNumber("3.5"), 4);
   EXPECT_EQ(PeriodFieldNumber("-1"), -1);

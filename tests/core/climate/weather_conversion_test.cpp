@@ -3,6 +3,7 @@
 #include "core/climate/weather_conversion.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "core/climate/check_climate_file.h"
 #include "core/climate/climate_record.h"
@@ -61,6 +62,22 @@ TEST_F(WeatherConversion, ProgressRunsToHundredAndIsResetAfterTheCompletionBox) 
   ASSERT_GE(percents_.size(), 2u);
   EXPECT_EQ(percents_[percents_.size() - 2], 100);
   EXPECT_EQ(percents_.back(), 0);
+}
+
+TEST_F(WeatherConversion, NothingIsSaidToBeSavedBeforeTheSourcePassesItsChecks) {
+  write("late.wye", joinLines(wyecLines(8760, [](int k, std::string& l) {
+          if (k == 8760) put(l, 74, "010100");
+        })));
+  std::vector<std::string> epw = epwLines();
+  epw.pop_back();
+  write("late.epw", joinLines(epw));
+  for (const char* source : {"late.wye", "late.epw"}) {
+    statuses_.clear();
+    percents_.clear();
+    EXPECT_EQ(convert(path(source), path("out.cly")), ConversionOutcome::Refused) << source;
+    EXPECT_TRUE(statuses_.empty()) << source;
+    EXPECT_TRUE(percents_.empty()) << source;
+  }
 }
 
 TEST_F(WeatherConversion, ReplacingALargerFileLeavesExactlyOneClimateFile) {
@@ -185,6 +202,27 @@ TEST_F(WeatherConversion, TheQuestionComesBeforeTheSourceIsOpened) {
   sink_.clear();
   EXPECT_THROW((void)convert(path("missing.wye"), path("out.cly")), FileError);
   EXPECT_EQ(read("out.cly"), "keep me");
+}
+
+TEST_F(WeatherConversion, ASourceThatIsNotARegularFileIsNotFound) {
+  ASSERT_EQ(::mkfifo(path("pipe.wye").c_str(), 0600), 0);
+  for (const std::string& source : {path("pipe.wye"), std::string("/dev/null")}) {
+    try {
+      (void)convert(source, path("out.cly"));
+      ADD_FAILURE() << source << " was read";
+    } catch (const FileError& e) {
+      EXPECT_EQ(std::string(e.what()), "파일을 찾을 수 없습니다. (" + source + ")");
+    }
+  }
+  EXPECT_TRUE(statuses_.empty());
+}
+
+TEST_F(WeatherConversion, ATargetThatIsAFolderIsRefusedWithoutAQuestion) {
+  writeValidSource();
+  fs::create_directory(dir_ / "out.cly");
+  EXPECT_THROW((void)convert(path("source.wye"), path("out.cly")), FileError);
+  EXPECT_TRUE(sink_.empty());
+  EXPECT_TRUE(fs::is_directory(dir_ / "out.cly"));
 }
 
 TEST_F(WeatherConversion, AnUnwritableTargetFolderIsAPlatformFailure) {

@@ -56,6 +56,33 @@ TEST_F(AtomicFileTest, AbandonedWriteLeavesTargetAndNoTemporaryFile) {
   EXPECT_EQ(filesInDir(), 1u);
 }
 
+TEST_F(AtomicFileTest, ALongNameKeepsItsPermissionsAndLeavesNoLitter) {
+  // 250 bytes is a valid name; the temporary file's name must not push it past 255.
+  const auto target = dir_ / std::string(250, 'a');
+  std::ofstream(target) << "old";
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  // A temporary file left by an earlier write of the same target that was interrupted.
+  std::ofstream(AtomicFile::temporaryPathOf(target.string())) << "stale";
+  writeFileAtomically(target.string(), "new");
+  EXPECT_EQ(readAll(target), "new");
+  EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(filesInDir(), 1u);
+}
+
+TEST_F(AtomicFileTest, ADirectoryIsNotReplaced) {
+  fs::create_directory(dir_ / "report.txt");
+  try {
+    writeFileAtomically((dir_ / "report.txt").string(), "x");
+    FAIL() << "expected FileError";
+  } catch (const FileError& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "파일이 아니라 디렉토리입니다. (" + (dir_ / "report.txt").string() + ")");
+  }
+  EXPECT_TRUE(fs::is_directory(dir_ / "report.txt"));
+  EXPECT_EQ(filesInDir(), 1u);
+}
+
 TEST_F(AtomicFileTest, MissingFolderIsAFileErrorWithKoreanDescription) {
   const auto target = dir_ / "no" / "such" / "out.txt";
   try {
@@ -74,6 +101,20 @@ TEST(Cp949Test, RoundTripsKoreanText) {
 }
 
 TEST(Cp949Test, UnencodableCharacterIsRefused) { EXPECT_THROW((void)toCp949("😀"), std::runtime_error); }
+
+TEST(Cp949Test, ReplacingWritesAQuestionMarkForWhatCp949CannotHold) {
+  const struct {
+    std::string utf8, expected;
+  } cases[] = {
+      {"서울 é 😀", toCp949("서울 ? ?")},
+      {"a\xff\xfe"
+       "b",
+       "a??b"},
+      {"끝\xe2\x82", toCp949("끝") + "?"},
+      {"𠀀 rare Han", "? rare Han"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(toCp949Replacing(c.utf8), c.expected) << c.utf8;
+}
 
 TEST(MessageTest, LinesJoinWithCrLfAndSinkRecordsAnswers) {
   RecordingSink sink;

@@ -244,6 +244,13 @@ TEST(CalculatorFaults, NumbersBeyondSinglePrecisionAreOverflow) {
   EXPECT_FALSE(s.has_value());
   ASSERT_EQ(sink.size(), 1u);
   EXPECT_EQ(sink.last().lines.at(0), "오버플로입니다. (입력값)");
+  // Beyond double range too, rather than solving with 0.
+  sink.clear();
+  EXPECT_FALSE(
+      CalculateAirState(tick({{CalcInput::DryBulb, "1e400"}, {CalcInput::WetBulb, "18"}}), p, sink)
+          .has_value());
+  ASSERT_EQ(sink.size(), 1u);
+  EXPECT_EQ(sink.last().lines.at(0), "오버플로입니다. (입력값)");
 }
 
 TEST(CalculatorFaults, ImpossibleButComputableStatesAreNotRefused) {

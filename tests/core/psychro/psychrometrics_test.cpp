@@ -107,6 +107,36 @@ TEST(IterativeSolvers, SaturatedAirHasItsOwnWetBulb) {
   EXPECT_NEAR(p.GetDBT_AHRH(p.GetAH_DBTRH(20.0f, 100.0f), 100.0f), 20.0f, 0.005f);
 }
 
+// Near 0 °C the Newton steps can stop on the wrong side of the switch from
+// the water to the ice formulas; the wet bulb returned must still give back
+// the humidity it was solved for and lie between dew point and dry bulb.
+TEST(IterativeSolvers, WetBulbNearFreezingReproducesItsHumidity) {
+  struct Air {
+    float dryBulb;
+    float pressure;  // kPa
+    float dewPoint;  // °C, or NaN when w is given
+    float w;
+  };
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const Air cases[] = {
+      {1.4f, 101.124f, -2.2f, nan},      // Seoul, hour 1688 of the built-in year
+      {1.4f, 101.325f, nan, 0.003147f},  // the calculator's pair
+      {0.3f, 101.325f, -4.0f, nan},     {2.5f, 100.5f, -1.0f, nan},
+      {-0.5f, 101.325f, -3.0f, nan},    {25.0f, 101.325f, 14.0f, nan},
+  };
+  for (const Air& air : cases) {
+    Psychrometrics p;
+    p.Patm = air.pressure;
+    const float w = std::isnan(air.w) ? p.GetAH_VP(p.GetPsat_DBT(air.dewPoint)) : air.w;
+    const float dewPoint = p.GetDPT_VP(p.GetVP_AH(w));
+    const float wetBulb = p.GetWBT_DBTAH(air.dryBulb, w);
+    SCOPED_TRACE(testing::Message() << "t = " << air.dryBulb << ", w = " << w);
+    EXPECT_NEAR(p.GetAH_DBTWBT(air.dryBulb, wetBulb), w, 0.001 * w);
+    EXPECT_LE(wetBulb, air.dryBulb);
+    EXPECT_GE(wetBulb, dewPoint);
+  }
+}
+
 TEST(Newton, StopsAtTheHundredthEstimateWithoutRoot) {
   int evaluations = 0;
   // x² + 1 has no real root: the estimates wander and never settle.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/common/compute_error.h"
 
 namespace vlm {
@@ -98,6 +100,16 @@ TEST(DeclinationTest, FollowsCoopersEquation) {
   EXPECT_NEAR(GetDecl_DOY(80), -0.4037f, 0.001f);   // 21 March is not this formula's equinox
   EXPECT_NEAR(GetDecl_DOY(81), 0.0f, 1e-5f);
   EXPECT_NEAR(GetDecl_DOY(1), -23.0116f, 0.001f);
+}
+
+// Degrees become radians with π = 3.1415926. On day 81 the angle is a whole
+// turn: with the true π the declination would be 0, with 3.1415926 it is
+// 23.45 · sin(2 × 3.1415926) = −2.51e-6 degrees.
+TEST(DeclinationTest, TakesPiAs3_1415926) {
+  const auto pinned = static_cast<float>(23.45 * std::sin(2.0 * 3.1415926));
+  EXPECT_LT(pinned, -2.5e-6f);
+  EXPECT_NEAR(GetDecl_DOY(81), pinned, 1e-8f);
+  EXPECT_GT(std::fabs(GetDecl_DOY(81) - 0.0f), 1e-6f) << "true π gives 0";
 }
 
 TEST(EquationOfTimeTest, UsesAYearOf364DaysFromDay81) {
