@@ -1,5 +1,6 @@
-#include "cli/cli_context.h"
 #include "cli/commands.h"
+
+#include "cli/cli_context.h"
 
 namespace vlm::cli {
 
@@ -19,6 +20,10 @@ void registerAll(CLI::App& app, Context& ctx) {
   registerMask(app, ctx);
   registerMonthly(app, ctx);
   registerRose(app, ctx);
+  registerMonths(app, ctx);
+  registerCarpet(app, ctx);
+  registerDegreeDays(app, ctx);
+  registerCompare(app, ctx);
 }
 
 }  // namespace vlm::cli
