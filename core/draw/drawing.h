@@ -113,6 +113,9 @@ class Drawing {
   void text(TextItem item) { items_.emplace_back(std::move(item)); }
   void add(DrawItem item) { items_.push_back(std::move(item)); }
 
+  // Room for n more primitives, for figures that know their size (one cell per hour).
+  void reserve(std::size_t n) { items_.reserve(items_.size() + n); }
+
   void clear() { items_.clear(); }
   [[nodiscard]] bool empty() const { return items_.empty(); }
   [[nodiscard]] std::size_t size() const { return items_.size(); }

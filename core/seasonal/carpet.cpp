@@ -41,6 +41,7 @@ uint8_t blend(uint8_t a, uint8_t b, double t) {
 
 void drawCells(Drawing& d, const ClimateData& climate, const PsychroChart& chart,
                CarpetColouring colouring) {
+  d.reserve(kHoursPerYear + 120);  // the cells, then frame, ticks, labels and legend
   for (int h = 1; h <= kHoursPerYear; ++h) {
     const HourRecord& r = climate.year[static_cast<std::size_t>(h)];
     const Color color = colouring == CarpetColouring::Zone
