@@ -1,9 +1,9 @@
 // vlm-cli analyse CLIMATE --from --to: the analysis tab of the climate-analysis
 // screen for an hourly period, every text as its labels show it.
 #include <memory>
-#include <nlohmann/json.hpp>
 #include <ostream>
 
+#include "cli/analysis_json.h"
 #include "cli/cli_context.h"
 #include "cli/climate_arg.h"
 #include "cli/commands.h"
@@ -11,52 +11,15 @@
 #include "cli/period_arg.h"
 #include "core/analysis/analysis_summary.h"
 #include "core/analysis/period.h"
-#include "core/analysis/zone.h"
 #include "core/psychro/psychro_chart.h"
 
 namespace vlm::cli {
 namespace {
 
-using nlohmann::ordered_json;
-
 struct AnalyseArgs {
   ClimateArgs climate;
   PeriodArgs period;
 };
-
-ordered_json row(std::string_view caption, const AnalysisRow& r) {
-  return {{"caption", caption}, {"hours", r.hours}, {"percent", r.percent}, {"rank", r.rank}};
-}
-
-ordered_json toJson(const AnalysisTexts& t) {
-  ordered_json out;
-  out["region"] = t.summary[0];
-  out["periodText"] = t.summary[2];
-  ordered_json tally = ordered_json::object();
-  for (std::size_t slot = 0; slot < t.tally.size(); ++slot) {
-    tally[std::to_string(TallyCode(slot))] = static_cast<long>(t.tally[slot]);
-  }
-  out["tally"] = tally;
-  constexpr std::array<const char*, 3> kSummaryCaptions{"대상지역 :", "기후파일 :", "대상기간 :"};
-  out["summary"] = ordered_json::array();
-  for (std::size_t i = 0; i < 3; ++i) {
-    out["summary"].push_back({{"caption", kSummaryCaptions[i]}, {"value", t.summary[i]}});
-  }
-  out["errors"] = ordered_json::array();
-  for (std::size_t i = 0; i < 3; ++i) {
-    out["errors"].push_back({{"caption", kErrorRowCaptions[i]}, {"hours", t.errors[i]}});
-  }
-  out["need"] = ordered_json::array();
-  for (std::size_t i = 0; i < kNeedZones.size(); ++i)
-    out["need"].push_back(row(kNeedZones[i].name, t.need[i]));
-  out["need"].push_back(row(kNeedTotalCaption, t.need[5]));
-  out["guide"] = ordered_json::array();
-  for (std::size_t i = 0; i < kGuideZones.size(); ++i) {
-    out["guide"].push_back(row(kGuideZones[i].caption, t.guide[i]));
-  }
-  out["mostImportant"] = t.mostImportant;
-  return out;
-}
 
 void runAnalyse(Context& ctx, const AnalyseArgs& args) {
   const auto loaded = loadClimate(ctx, args.climate);
@@ -77,7 +40,7 @@ void runAnalyse(Context& ctx, const AnalyseArgs& args) {
     ctx.exitCode = kExitRefused;
     return;
   }
-  ctx.out << jsonText(toJson(texts)) << '\n';
+  ctx.out << jsonText(analysisJson(texts)) << '\n';
 }
 
 }  // namespace

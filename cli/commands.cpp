@@ -21,6 +21,10 @@ void registerAll(CLI::App& app, Context& ctx) {
   registerMask(app, ctx);
   registerMonthly(app, ctx);
   registerRose(app, ctx);
+  registerMonths(app, ctx);
+  registerCarpet(app, ctx);
+  registerDegreeDays(app, ctx);
+  registerCompare(app, ctx);
 }
 
 }  // namespace vlm::cli

@@ -28,4 +28,9 @@ void registerMask(CLI::App& app, Context& ctx);
 void registerMonthly(CLI::App& app, Context& ctx);
 void registerRose(CLI::App& app, Context& ctx);
 
+void registerMonths(CLI::App& app, Context& ctx);
+void registerCarpet(CLI::App& app, Context& ctx);
+void registerDegreeDays(CLI::App& app, Context& ctx);
+void registerCompare(CLI::App& app, Context& ctx);
+
 }  // namespace vlm::cli

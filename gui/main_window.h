@@ -22,6 +22,7 @@ class Frm1;
 class Frm11;
 class Frm12;
 class Frm13;
+class Frm14;
 class Frm31;
 class Frm32;
 class Frm33;
@@ -89,6 +90,7 @@ class MainWindow : public QMainWindow {
   Frm11* frm11_ = nullptr;
   Frm12* frm12_ = nullptr;
   Frm13* frm13_ = nullptr;
+  Frm14* frm14_ = nullptr;
 };
 
 }  // namespace vlm

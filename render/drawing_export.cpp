@@ -119,6 +119,17 @@ class ItemPainter {
     painter_.setBrush(Qt::NoBrush);
   }
 
+  void operator()(const RectItem& item) const {
+    // Without antialiasing the cells of a grid cover whole pixels and leave no
+    // faint seams between them.
+    const bool antialiased = painter_.testRenderHint(QPainter::Antialiasing);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.fillRect(
+        QRectF(map_.point(item.x1, item.y1), map_.point(item.x2, item.y2)).normalized(),
+        toQColor(item.pen.color));
+    painter_.setRenderHint(QPainter::Antialiasing, antialiased);
+  }
+
   void operator()(const TextItem& item) const {
     QFont font = painter_.font();
     // Text sizes are in points of the screen picture (96 pixels per inch); the

@@ -56,6 +56,14 @@ int16_t TallyCode(std::size_t slot) {
   return static_cast<int16_t>(static_cast<int>(slot) - 22);
 }
 
+std::array<float, 5> NeedZoneHours(const ZoneTally& tally) {
+  return zoneSums<5>(tally, kNeedZones);
+}
+
+std::array<float, 9> GuideZoneHours(const ZoneTally& tally) {
+  return zoneSums<9>(tally, kGuideZones);
+}
+
 Message NoZonedHourMessage() {
   return errorMessage({"분석 대상기간에 건물생체기후도상에 표시 가능한 시간이 없습니다.", "",
                        "[대상기간 혹은 기후파일을 확인하세요.]"});
@@ -130,7 +138,7 @@ AnalysisTexts SummariseTally(const ZoneTally& tally, std::array<std::string, 3> 
   const float outside = tally[TallySlot(kZoneAHOutOfRange)] + tally[TallySlot(kZoneDBTOutOfRange)];
   texts.errors = {ShortestText(missing), ShortestText(outside), ShortestText(missing + outside)};
 
-  const std::array<float, 5> need = zoneSums<5>(tally, kNeedZones);
+  const std::array<float, 5> need = NeedZoneHours(tally);
   float total = 0.0f;
   for (const float v : need) total += v;
   for (std::size_t i = 0; i < need.size(); ++i) texts.need[i].hours = ShortestText(need[i]);
@@ -147,7 +155,7 @@ AnalysisTexts SummariseTally(const ZoneTally& tally, std::array<std::string, 3> 
   for (std::size_t i = 0; i < need.size(); ++i) texts.need[i].rank = needRanks[i];
   texts.need[5].rank = "-";
 
-  const std::array<float, 9> guide = zoneSums<9>(tally, kGuideZones);
+  const std::array<float, 9> guide = GuideZoneHours(tally);
   const std::vector<std::string> guideRanks = RankCaptions(guide);
   for (std::size_t i = 0; i < guide.size(); ++i) {
     texts.guide[i] = {ShortestText(guide[i]), percentText(guide[i], total), guideRanks[i]};

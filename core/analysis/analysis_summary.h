@@ -73,6 +73,11 @@ void SortDescending(int16_t n, std::span<float> values, std::span<int16_t> indic
 [[nodiscard]] ZoneTally CountZones(const ClimateData& climate, int16_t start, int16_t end,
                                    const PsychroChart& chart);
 
+// The hours of each need zone and each guideline zone in their fixed orders,
+// summed from a tally.
+[[nodiscard]] std::array<float, 5> NeedZoneHours(const ZoneTally& tally);
+[[nodiscard]] std::array<float, 9> GuideZoneHours(const ZoneTally& tally);
+
 // The tab's texts from a tally; `summary` is the region, file and period text.
 [[nodiscard]] AnalysisTexts SummariseTally(const ZoneTally& tally,
                                            std::array<std::string, 3> summary, MessageSink& sink);

@@ -45,6 +45,10 @@ struct Serializer {
   void operator()(const DotItem& i) const {
     out << "dot " << n(i.x) << ' ' << n(i.y) << ' ' << penText(i.pen) << '\n';
   }
+  void operator()(const RectItem& i) const {
+    out << "rect " << n(i.x1) << ' ' << n(i.y1) << ' ' << n(i.x2) << ' ' << n(i.y2) << ' '
+        << penText(i.pen) << '\n';
+  }
   void operator()(const TextItem& i) const {
     static constexpr std::array<const char*, 3> kH = {"left", "center", "right"};
     static constexpr std::array<const char*, 3> kV = {"top", "middle", "bottom"};
@@ -83,6 +87,10 @@ void Drawing::arc(float cx, float cy, float radius, float startDeg, float endDeg
 }
 
 void Drawing::dot(float x, float y, Color color) { items_.emplace_back(DotItem{x, y, pen(color)}); }
+
+void Drawing::rect(float x1, float y1, float x2, float y2, Color color) {
+  items_.emplace_back(RectItem{x1, y1, x2, y2, pen(color)});
+}
 
 std::string Drawing::serialize() const {
   std::ostringstream out;

@@ -65,6 +65,13 @@ struct DotItem {
   Pen pen;
   bool operator==(const DotItem&) const = default;
 };
+// A rectangle between two opposite corners, filled with the pen's colour and
+// drawn without an outline, so that neighbouring cells meet without a seam.
+struct RectItem {
+  float x1, y1, x2, y2;
+  Pen pen;
+  bool operator==(const RectItem&) const = default;
+};
 // A text anchored at (x, y) with the given alignment of its box to the anchor.
 struct TextItem {
   float x, y;
@@ -77,7 +84,7 @@ struct TextItem {
   bool operator==(const TextItem&) const = default;
 };
 
-using DrawItem = std::variant<LineItem, CircleItem, ArcItem, DotItem, TextItem>;
+using DrawItem = std::variant<LineItem, CircleItem, ArcItem, DotItem, RectItem, TextItem>;
 
 // The user coordinates at the picture's edges.
 struct UserScale {
@@ -102,8 +109,12 @@ class Drawing {
   void circle(float cx, float cy, float radius, Color color);
   void arc(float cx, float cy, float radius, float startDeg, float endDeg, Color color);
   void dot(float x, float y, Color color);
+  void rect(float x1, float y1, float x2, float y2, Color color);
   void text(TextItem item) { items_.emplace_back(std::move(item)); }
   void add(DrawItem item) { items_.push_back(std::move(item)); }
+
+  // Room for n more primitives, for figures that know their size (one cell per hour).
+  void reserve(std::size_t n) { items_.reserve(items_.size() + n); }
 
   void clear() { items_.clear(); }
   [[nodiscard]] bool empty() const { return items_.empty(); }

@@ -143,6 +143,24 @@ class RenderTest : public QObject {
     QCOMPARE(QColor(image.pixel(80, 50)), QColor(0x00, 0x80, 0x40));
   }
 
+  void rectanglesFillTheirCellsWithoutSeams() {
+    // 7 × 3 cells on 100 × 50 pixels: the cell edges fall between pixels.
+    Drawing drawing(UserScale{0, 7, 0, 3});
+    for (int x = 0; x < 7; ++x)
+      for (int y = 0; y < 3; ++y)
+        drawing.rect(static_cast<float>(x), static_cast<float>(y), x + 1.0f, y + 1.0f,
+                     Color::rgb(0, 0, 0x80));
+    QImage image(100, 50, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    vlm::render::paintDrawing(painter, drawing, QRectF(0, 0, 100, 50));
+    painter.end();
+    for (int y = 0; y < 50; ++y)
+      for (int x = 0; x < 100; ++x)
+        QCOMPARE(QColor(image.pixel(x, y)), QColor(0, 0, 0x80));
+  }
+
   void penWidthGrowsWithThePenScale() {
     Drawing drawing(UserScale{0, 100, 0, 100});
     drawing.setPenWidth(2);

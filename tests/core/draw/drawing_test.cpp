@@ -13,6 +13,7 @@ TEST(DrawingTest, PrimitivesCarryThePenInForceWhenAdded) {
   d.circle(1.5f, 2, 30, Color::rgb(255, 0, 0));
   d.arc(0, 0, 5, 270, 90, Color::palette(0));
   d.dot(3, 4, Color::palette(15));
+  d.rect(0, 1, 2.5f, 3, Color::palette(7));
   d.text(TextItem{1, 2, "북(±180°)", Color::palette(0), 9, true, HAlign::Center, VAlign::Bottom});
   EXPECT_EQ(d.serialize(),
             "scale -10 90 -5 45\n"
@@ -20,6 +21,7 @@ TEST(DrawingTest, PrimitivesCarryThePenInForceWhenAdded) {
             "circle 1.5 2 30 #FF0000 w2 dot\n"
             "arc 0 0 5 270 90 pal0 w2 dot\n"
             "dot 3 4 pal15 w2 dot\n"
+            "rect 0 1 2.5 3 pal7 w2 dot\n"
             "text 1 2 pal0 pt9 bold center bottom \"북(±180°)\"\n");
 }
 

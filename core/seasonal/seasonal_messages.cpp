@@ -1,0 +1,11 @@
+#include "core/seasonal/seasonal_messages.h"
+
+namespace vlm {
+
+Message NoSeasonalRegionMessage() {
+  return errorMessage(
+      {"기후 심화분석을 위한 대상지역이 선택되지 않았습니다.", "",
+       "[지역선택 메뉴에서 대상지역을 선택한 후 지역선택 확인 버튼을 클릭하세요.]"});
+}
+
+}  // namespace vlm

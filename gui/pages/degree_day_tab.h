@@ -1,0 +1,31 @@
+// The third tab of frm14, "도일": heating and cooling degree-days of each month
+// and the year above and below the bases in its two boxes.
+#pragma once
+
+#include "gui/pages/seasonal_tab.h"
+
+class QLineEdit;
+
+namespace vlm {
+
+class TextTable;
+
+class DegreeDayTab : public SeasonalTab {
+  Q_OBJECT
+
+ public:
+  DegreeDayTab(AppState& state, QWidget* parent);
+  void clearResults() override;
+
+  void cmd14cCalc_Click();
+  void cmd14cErase_Click();
+
+  [[nodiscard]] TextTable* table() const { return table_; }
+
+ private:
+  QLineEdit* heatingBase_;
+  QLineEdit* coolingBase_;
+  TextTable* table_;
+};
+
+}  // namespace vlm

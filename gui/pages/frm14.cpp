@@ -1,0 +1,65 @@
+#include "gui/pages/frm14.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "gui/pages/carpet_tab.h"
+#include "gui/pages/compare_tab.h"
+#include "gui/pages/degree_day_tab.h"
+#include "gui/pages/zone_months_tab.h"
+
+namespace vlm {
+namespace {
+
+QLabel* named(QLabel* label, const char* name) {
+  label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+}  // namespace
+
+Frm14::Frm14(AppState& state, QWidget* parent)
+    : Page(state, "frm14", "1-기후 심화분석", parent),
+      region_(named(new QLabel(this), "lbl14d")),
+      path_(named(new QLabel(this), "lbl14e")),
+      tabs_(new QTabWidget(this)),
+      zones_(new ZoneMonthsTab(state, tabs_)),
+      carpet_(new CarpetTab(state, tabs_)),
+      degreeDays_(new DegreeDayTab(state, tabs_)),
+      compare_(new CompareTab(state, tabs_)) {
+  auto* summary = new QGroupBox(QStringLiteral("정보요약"), this);
+  summary->setObjectName("fra14");
+  auto* row = new QHBoxLayout(summary);
+  row->addWidget(named(new QLabel(QStringLiteral("대상지역 :"), summary), "lbl14a"));
+  row->addWidget(region_);
+  row->addSpacing(24);
+  row->addWidget(named(new QLabel(QStringLiteral("기후파일 :"), summary), "lbl14b"));
+  row->addWidget(path_, 1);
+
+  tabs_->setObjectName("tab14");
+  tabs_->addTab(zones_, QStringLiteral("월별 존 분석"));
+  tabs_->addTab(carpet_, QStringLiteral("시간별 분포"));
+  tabs_->addTab(degreeDays_, QStringLiteral("도일"));
+  tabs_->addTab(compare_, QStringLiteral("기후 비교"));
+  tabs_->setCurrentIndex(0);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(summary);
+  layout->addWidget(tabs_, 1);
+}
+
+void Frm14::setRegion(const QString& name, const QString& path) {
+  region_->setText(name);
+  path_->setText(path);
+  // Results of the previous region must not stand under the new one's name.
+  zones_->clearResults();
+  carpet_->clearResults();
+  degreeDays_->clearResults();
+  compare_->clearResults();
+}
+
+}  // namespace vlm

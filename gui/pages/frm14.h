@@ -1,0 +1,46 @@
+// frm14, the seasonal-analysis page "1-기후 심화분석": when in the year the
+// loaded climate needs what. Four tabs — the zones month by month, the
+// hour-by-day carpet, degree-days and a comparison with a second climate —
+// each computed in the core from the loaded year and shown here. The region
+// page writes the loaded region into it through setRegion(), which also
+// empties every result shown for the previous region.
+#pragma once
+
+#include "gui/pages/page.h"
+
+class QLabel;
+class QTabWidget;
+
+namespace vlm {
+
+class ZoneMonthsTab;
+class CarpetTab;
+class DegreeDayTab;
+class CompareTab;
+
+class Frm14 : public Page {
+  Q_OBJECT
+
+ public:
+  Frm14(AppState& state, QWidget* parent);
+
+  [[nodiscard]] ZoneMonthsTab* zoneTab() const { return zones_; }
+  [[nodiscard]] CarpetTab* carpetTab() const { return carpet_; }
+  [[nodiscard]] DegreeDayTab* degreeDayTab() const { return degreeDays_; }
+  [[nodiscard]] CompareTab* compareTab() const { return compare_; }
+
+ public slots:
+  // lbl14d shows the region, lbl14e its file.
+  void setRegion(const QString& name, const QString& path);
+
+ private:
+  QLabel* region_;
+  QLabel* path_;
+  QTabWidget* tabs_;
+  ZoneMonthsTab* zones_;
+  CarpetTab* carpet_;
+  DegreeDayTab* degreeDays_;
+  CompareTab* compare_;
+};
+
+}  // namespace vlm

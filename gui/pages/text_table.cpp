@@ -1,0 +1,43 @@
+#include "gui/pages/text_table.h"
+
+#include <QHeaderView>
+
+namespace vlm {
+
+TextTable::TextTable(const QString& name, const QStringList& rows, const QStringList& columns,
+                     QWidget* parent)
+    : QTableWidget(static_cast<int>(rows.size()), static_cast<int>(columns.size()), parent) {
+  setObjectName(name);
+  setVerticalHeaderLabels(rows);
+  setHorizontalHeaderLabels(columns);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionMode(QAbstractItemView::ContiguousSelection);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  clearTexts();
+}
+
+void TextTable::setText(int row, int column, const QString& text) {
+  item(row, column)->setText(text);
+}
+
+QString TextTable::text(int row, int column) const { return item(row, column)->text(); }
+
+void TextTable::clearTexts() {
+  for (int r = 0; r < rowCount(); ++r) {
+    for (int c = 0; c < columnCount(); ++c) {
+      auto* cell = new QTableWidgetItem;
+      cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      setItem(r, c, cell);
+    }
+  }
+}
+
+bool TextTable::blank() const {
+  for (int r = 0; r < rowCount(); ++r)
+    for (int c = 0; c < columnCount(); ++c)
+      if (!text(r, c).isEmpty()) return false;
+  return true;
+}
+
+}  // namespace vlm

@@ -1,0 +1,26 @@
+// A read-only table of texts with row and column headings, for the result
+// tables of the seasonal-analysis page.
+#pragma once
+
+#include <QStringList>
+#include <QTableWidget>
+
+namespace vlm {
+
+class TextTable : public QTableWidget {
+  Q_OBJECT
+
+ public:
+  TextTable(const QString& name, const QStringList& rows, const QStringList& columns,
+            QWidget* parent);
+
+  // Sets the text of a cell, right-aligned as numbers are.
+  void setText(int row, int column, const QString& text);
+  [[nodiscard]] QString text(int row, int column) const;
+  // Empties every cell; the headings stay.
+  void clearTexts();
+  // True when every cell is empty.
+  [[nodiscard]] bool blank() const;
+};
+
+}  // namespace vlm

@@ -1,0 +1,236 @@
+// The seasonal-analysis page: its opening state, the refusal of every command
+// while no region is loaded, each tab's results for Seoul, the degree-day
+// bases' messages, a comparison that never touches the loaded year and shows
+// the region page's messages for a refused climate, and a new region emptying
+// what the page showed.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <variant>
+
+#include "core/analysis/analysis_summary.h"
+#include "core/climate/climate_load.h"
+#include "core/climate/load_texts.h"
+#include "core/climate/region_catalog.h"
+#include "core/psychro/psychro_chart.h"
+#include "gui/app_state.h"
+#include "gui/pages/compare_tab.h"
+#include "gui/pages/frm14.h"
+#include "gui/pages/text_table.h"
+#include "render/picture_box.h"
+
+using namespace vlm;
+
+namespace {
+
+const QString kNoRegion = QStringLiteral(
+    "기후 심화분석을 위한 대상지역이 선택되지 않았습니다.\r\n\r\n"
+    "[지역선택 메뉴에서 대상지역을 선택한 후 지역선택 확인 버튼을 클릭하세요.]");
+
+struct SeasonalPage {
+  SeasonalPage() : state(VLM_PROGRAM_DIR, sink), page(state, nullptr) {}
+
+  template <class T>
+  T* find(const QString& name) const {
+    T* widget = page.findChild<T*>(name);
+    if (widget == nullptr) qFatal("no widget %s", qPrintable(name));
+    return widget;
+  }
+  void press(const QString& name) const { find<QAbstractButton>(name)->click(); }
+  void loadSeoul() {
+    const auto seoul = regionByStem("seoul");
+    SilentSink quiet;
+    QVERIFY(LoadClimateYear(state.climate(), builtInChoice(*seoul, state.programDir()),
+                            state.psychro(), quiet));
+    page.setRegion("서울", QString::fromStdString(state.climate().sourcePath()));
+  }
+  TextTable* table(const QString& name) const { return find<TextTable>(name); }
+  PictureBox* picture(const QString& name) const { return find<PictureBox>(name); }
+  QString lastText() const { return QString::fromStdString(sink.last().text()); }
+
+  RecordingSink sink;
+  AppState state;
+  Frm14 page;
+};
+
+std::size_t rects(const Drawing& d) {
+  std::size_t n = 0;
+  for (const DrawItem& item : d.items()) n += std::holds_alternative<RectItem>(item) ? 1 : 0;
+  return n;
+}
+
+}  // namespace
+
+class Frm14Test : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void opensWithFourTabsAndEmptyResults() {
+    SeasonalPage p;
+    QCOMPARE(p.page.windowTitle(), QString("1-기후 심화분석"));
+    auto* tabs = p.find<QTabWidget>("tab14");
+    QCOMPARE(tabs->count(), 4);
+    const QStringList captions{"월별 존 분석", "시간별 분포", "도일", "기후 비교"};
+    for (int i = 0; i < 4; ++i) QCOMPARE(tabs->tabText(i), captions[i]);
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(p.find<QLineEdit>("txt14cHeatBase")->text(), QString("18"));
+    QCOMPARE(p.find<QLineEdit>("txt14cCoolBase")->text(), QString("24"));
+    QVERIFY(p.find<QRadioButton>("opt14bZone")->isChecked());
+    QCOMPARE(p.find<QComboBox>("cbo14dRegion")->count(), 14);
+    QVERIFY(!p.find<QAbstractButton>("cmd14dChoose")->isEnabled());
+    for (const char* name : {"grd14a", "grd14c", "grd14d"}) QVERIFY(p.table(name)->blank());
+    for (const char* name : {"pic14aChart", "pic14bCarpet", "pic14dChart"})
+      QVERIFY(p.picture(name)->blank());
+  }
+
+  void everyCommandRefusesWhileNoRegionIsLoaded() {
+    SeasonalPage p;
+    for (const char* command : {"cmd14aDraw", "cmd14bDraw", "cmd14cCalc", "cmd14dCompare"}) {
+      p.sink.clear();
+      p.press(command);
+      QCOMPARE(p.sink.size(), std::size_t{1});
+      QCOMPARE(QString::fromStdString(p.sink.last().title), QString("에러"));
+      QCOMPARE(p.lastText(), kNoRegion);
+    }
+    QVERIFY(p.table("grd14a")->blank());
+    QVERIFY(p.picture("pic14bCarpet")->blank());
+  }
+
+  void monthlyZonesShowTheAnalysisOfEachMonthAndTheYear() {
+    SeasonalPage p;
+    p.loadSeoul();
+    p.find<QRadioButton>("opt14aHours")->click();
+    p.press("cmd14aDraw");
+    QVERIFY(p.sink.empty());
+    TextTable* t = p.table("grd14a");
+    RecordingSink quiet;
+    const AnalysisTexts year = ShowAnalysis(p.state.climate(), 1, 8760, PsychroChart{}, quiet);
+    QCOMPARE(t->text(2, 12), QString::fromStdString(year.need[0].hours));  // 난방 필요
+    QCOMPARE(t->text(7, 12), QString::fromStdString(year.need[5].hours));  // 계
+    QCOMPARE(t->text(16, 12), QString::fromStdString(year.guide[8].hours));
+    QCOMPARE(t->text(17, 12), QString::fromStdString(year.mostImportant).replace("\r\n", "\n"));
+    const AnalysisTexts february =
+        ShowAnalysis(p.state.climate(), 745, 1416, PsychroChart{}, quiet);
+    QCOMPARE(t->text(7, 1), QString::fromStdString(february.need[5].hours));
+    QVERIFY(!p.picture("pic14aChart")->drawing().empty());
+
+    p.find<QRadioButton>("opt14aPercent")->click();
+    p.press("cmd14aDraw");
+    QCOMPARE(t->text(7, 12), QString("100.00"));
+    p.press("cmd14aErase");
+    QVERIFY(t->blank());
+    QVERIFY(p.picture("pic14aChart")->blank());
+  }
+
+  void carpetHasEveryHourAndFollowsTheColouringOption() {
+    SeasonalPage p;
+    p.loadSeoul();
+    p.press("cmd14bDraw");
+    const Drawing& byZone = p.picture("pic14bCarpet")->drawing();
+    QCOMPARE(rects(byZone), std::size_t{8760 + 6});
+    p.find<QRadioButton>("opt14bDBT")->click();
+    p.press("cmd14bDraw");
+    QVERIFY(p.picture("pic14bCarpet")->drawing().serialize().find("서울 지역 시간별 건구온도") !=
+            std::string::npos);
+    // A printed carpet is replaced, not painted over.
+    p.page.keepDrawingsForPrint();
+    p.press("cmd14bDraw");
+    QVERIFY(!p.picture("pic14bCarpet")->hasPersistentImage());
+    QVERIFY(p.sink.empty());
+  }
+
+  void degreeDayBasesAreCheckedWithTheirMessages() {
+    SeasonalPage p;
+    p.loadSeoul();
+    p.find<QLineEdit>("txt14cHeatBase")->setText("abc");
+    p.press("cmd14cCalc");
+    QCOMPARE(p.lastText(), QString("난방도일의 기준온도 입력이 유효하지 않습니다.\r\n\r\n"
+                                   "[5°C <= 난방 기준온도 <= 30°C]"));
+    QVERIFY(p.table("grd14c")->blank());
+    p.find<QLineEdit>("txt14cHeatBase")->setText("18°C");
+    p.find<QLineEdit>("txt14cCoolBase")->setText("45");
+    p.press("cmd14cCalc");
+    QCOMPARE(p.lastText(), QString("냉방도일의 기준온도 입력이 유효하지 않습니다.\r\n\r\n"
+                                   "[10°C <= 냉방 기준온도 <= 40°C]"));
+    p.sink.clear();
+    p.find<QLineEdit>("txt14cCoolBase")->setText("24");
+    p.press("cmd14cCalc");
+    QVERIFY(p.sink.empty());
+    TextTable* t = p.table("grd14c");
+    QVERIFY(t->text(12, 0).toDouble() > 2000.0);  // Seoul's annual HDD18
+    QCOMPARE(t->text(0, 1), QString("0.0"));      // no cooling in January
+    QCOMPARE(t->text(12, 2), QString("0"));
+  }
+
+  void comparisonLeavesTheLoadedYearAlone() {
+    SeasonalPage p;
+    p.loadSeoul();
+    const HourRecord firstHour = p.state.climate().year[1];
+    const float patm = p.state.psychro().Patm;
+    p.find<QComboBox>("cbo14dRegion")->setCurrentText("제주");
+    p.press("cmd14dCompare");
+    QVERIFY(p.sink.empty());
+    TextTable* t = p.table("grd14d");
+    QCOMPARE(t->horizontalHeaderItem(0)->text(), QString("서울 시간수"));
+    QCOMPARE(t->horizontalHeaderItem(3)->text(), QString("제주 시간수"));
+    QVERIFY(t->text(0, 3).toInt() < t->text(0, 0).toInt());  // less heating in Jeju
+    QCOMPARE(p.find<QLabel>("lbl14dMostBCaption")->text(), QString("제주 :"));
+    QVERIFY(!p.find<QLabel>("lbl14dMostB")->text().isEmpty());
+    QVERIFY(!p.picture("pic14dChart")->blank());
+    QCOMPARE(p.state.climate().RegionName, std::string("서울"));
+    QCOMPARE(p.state.climate().year[1], firstHour);
+    QCOMPARE(p.state.psychro().Patm, patm);
+  }
+
+  void refusedSecondClimateShowsTheRegionPageMessagesAndNoComparison() {
+    SeasonalPage p;
+    p.loadSeoul();
+    p.find<QComboBox>("cbo14dRegion")->setCurrentText("기타");
+    QVERIFY(p.find<QAbstractButton>("cmd14dChoose")->isEnabled());
+    p.press("cmd14dCompare");
+    QCOMPARE(p.sink.size(), std::size_t{1});
+    QCOMPARE(p.sink.last(), otherFileMissingMessage());
+
+    QTemporaryDir dir;
+    const QString bad = dir.filePath("bad.cly");
+    QFile file(bad);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("not a climate year");
+    file.close();
+    p.page.compareTab()->setOpenFileDialog(
+        [bad](QWidget*, const FileDialogRequest&) { return std::optional<QString>(bad); });
+    p.press("cmd14dChoose");
+    QCOMPARE(p.find<QLabel>("lbl14dFile")->text(), bad);
+    p.sink.clear();
+    p.press("cmd14dCompare");
+    QCOMPARE(p.sink.size(), std::size_t{2});
+    QCOMPARE(QString::fromStdString(p.sink.messages()[0].title), QString("에러"));
+    QCOMPARE(p.sink.last(), climateFileAdviceMessage());
+    QVERIFY(p.table("grd14d")->blank());
+    QVERIFY(p.picture("pic14dChart")->blank());
+    QCOMPARE(p.state.climate().RegionName, std::string("서울"));
+  }
+
+  void aNewRegionEmptiesEveryResult() {
+    SeasonalPage p;
+    p.loadSeoul();
+    for (const char* command : {"cmd14aDraw", "cmd14bDraw", "cmd14cCalc", "cmd14dCompare"})
+      p.press(command);
+    QVERIFY(!p.table("grd14c")->blank());
+    p.page.setRegion("제주", "/weather/jeju.cly");
+    QCOMPARE(p.find<QLabel>("lbl14d")->text(), QString("제주"));
+    for (const char* name : {"grd14a", "grd14c", "grd14d"}) QVERIFY(p.table(name)->blank());
+    for (const char* name : {"pic14aChart", "pic14bCarpet", "pic14dChart"})
+      QVERIFY(p.picture(name)->blank());
+    QVERIFY(p.find<QLabel>("lbl14dMostA")->text().isEmpty());
+    QCOMPARE(p.find<QLabel>("lbl14dMostACaption")->text(), QString("기준 :"));
+  }
+};
+
+QTEST_MAIN(Frm14Test)
+#include "test_frm14.moc"
