@@ -19,7 +19,7 @@
 #include "core/seasonal/seasonal_messages.h"
 #include "gui/app_state.h"
 #include "gui/pages/progress_bar.h"
-#include "gui/pages/text_table.h"
+#include "gui/pages/result_grid.h"
 #include "render/picture_box.h"
 
 namespace vlm {
@@ -65,7 +65,7 @@ CompareTab::CompareTab(AppState& state, QWidget* parent)
       file_(named(new QLabel(this), "lbl14dFile")),
       progress_(new ProgressBar(this)),
       progressText_(named(new QLabel(this), "lbl14dProg")),
-      table_(new TextTable("grd14d", rowCaptions(), plainColumns(), this)),
+      table_(new ResultGrid("grd14d", rowCaptions(), plainColumns(), this)),
       mostA_(named(new QLabel(this), "lbl14dMostA")),
       mostB_(named(new QLabel(this), "lbl14dMostB")),
       mostCaptionA_(named(new QLabel(QStringLiteral("기준 :"), this), "lbl14dMostACaption")),

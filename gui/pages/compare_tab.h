@@ -18,7 +18,7 @@ class QPushButton;
 namespace vlm {
 
 class ProgressBar;
-class TextTable;
+class ResultGrid;
 struct ClimateComparison;
 
 class CompareTab : public SeasonalTab {
@@ -35,7 +35,7 @@ class CompareTab : public SeasonalTab {
   void cmd14dCompare_Click();
   void cmd14dErase_Click();
 
-  [[nodiscard]] TextTable* table() const { return table_; }
+  [[nodiscard]] ResultGrid* table() const { return table_; }
   [[nodiscard]] PictureBox* picture() const { return picture_; }
 
  private:
@@ -48,7 +48,7 @@ class CompareTab : public SeasonalTab {
   QLabel* file_;
   ProgressBar* progress_;
   QLabel* progressText_;
-  TextTable* table_;
+  ResultGrid* table_;
   QLabel* mostA_;
   QLabel* mostB_;
   QLabel* mostCaptionA_;

@@ -10,7 +10,7 @@
 #include "core/common/format.h"
 #include "core/seasonal/degree_days.h"
 #include "gui/app_state.h"
-#include "gui/pages/text_table.h"
+#include "gui/pages/result_grid.h"
 
 namespace vlm {
 namespace {
@@ -22,7 +22,7 @@ QStringList rowCaptions() {
   return rows;
 }
 
-void showRow(TextTable& table, int row, const DegreeDays& d) {
+void showRow(ResultGrid& table, int row, const DegreeDays& d) {
   table.setText(row, 0, utf8Text(Format(d.hdd, "#0.0")));
   table.setText(row, 1, utf8Text(Format(d.cdd, "#0.0")));
   table.setText(row, 2, QString::number(d.missingHours));
@@ -34,10 +34,10 @@ DegreeDayTab::DegreeDayTab(AppState& state, QWidget* parent)
     : SeasonalTab(state, parent),
       heatingBase_(new QLineEdit(QStringLiteral("18"), this)),
       coolingBase_(new QLineEdit(QStringLiteral("24"), this)),
-      table_(new TextTable("grd14c", rowCaptions(),
-                           {QStringLiteral("난방도일(°C·일)"), QStringLiteral("냉방도일(°C·일)"),
-                            QStringLiteral("결측 시간수")},
-                           this)) {
+      table_(new ResultGrid("grd14c", rowCaptions(),
+                            {QStringLiteral("난방도일(°C·일)"), QStringLiteral("냉방도일(°C·일)"),
+                             QStringLiteral("결측 시간수")},
+                            this)) {
   auto* bases = new QGroupBox(QStringLiteral("기준온도"), this);
   bases->setObjectName("fra14c");
   auto* form = new QFormLayout(bases);

@@ -8,7 +8,7 @@ class QLineEdit;
 
 namespace vlm {
 
-class TextTable;
+class ResultGrid;
 
 class DegreeDayTab : public SeasonalTab {
   Q_OBJECT
@@ -20,12 +20,12 @@ class DegreeDayTab : public SeasonalTab {
   void cmd14cCalc_Click();
   void cmd14cErase_Click();
 
-  [[nodiscard]] TextTable* table() const { return table_; }
+  [[nodiscard]] ResultGrid* table() const { return table_; }
 
  private:
   QLineEdit* heatingBase_;
   QLineEdit* coolingBase_;
-  TextTable* table_;
+  ResultGrid* table_;
 };
 
 }  // namespace vlm

@@ -11,7 +11,7 @@
 #include "core/seasonal/monthly_zones.h"
 #include "core/seasonal/share_chart.h"
 #include "gui/app_state.h"
-#include "gui/pages/text_table.h"
+#include "gui/pages/result_grid.h"
 #include "render/picture_box.h"
 
 namespace vlm {
@@ -48,7 +48,7 @@ QString shownText(const AnalysisRow& row, int shown) {
 
 ZoneMonthsTab::ZoneMonthsTab(AppState& state, QWidget* parent)
     : SeasonalTab(state, parent),
-      table_(new TextTable("grd14a", rowCaptions(), columnCaptions(), this)),
+      table_(new ResultGrid("grd14a", rowCaptions(), columnCaptions(), this)),
       picture_(new PictureBox(this)) {
   auto* shown = new QGroupBox(QStringLiteral("표시 항목"), this);
   shown->setObjectName("fra14a");

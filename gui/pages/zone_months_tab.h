@@ -11,7 +11,7 @@ class QRadioButton;
 
 namespace vlm {
 
-class TextTable;
+class ResultGrid;
 
 class ZoneMonthsTab : public SeasonalTab {
   Q_OBJECT
@@ -23,12 +23,12 @@ class ZoneMonthsTab : public SeasonalTab {
   void cmd14aDraw_Click();
   void cmd14aErase_Click();
 
-  [[nodiscard]] TextTable* table() const { return table_; }
+  [[nodiscard]] ResultGrid* table() const { return table_; }
   [[nodiscard]] PictureBox* picture() const { return picture_; }
 
  private:
   std::array<QRadioButton*, 3> shown_{};  // 시간수, 비율(%), 우선순위
-  TextTable* table_;
+  ResultGrid* table_;
   PictureBox* picture_;
 };
 

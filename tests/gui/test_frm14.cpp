@@ -21,7 +21,7 @@
 #include "gui/app_state.h"
 #include "gui/pages/compare_tab.h"
 #include "gui/pages/frm14.h"
-#include "gui/pages/text_table.h"
+#include "gui/pages/result_grid.h"
 #include "render/picture_box.h"
 
 using namespace vlm;
@@ -49,7 +49,7 @@ struct SeasonalPage {
                             state.psychro(), quiet));
     page.setRegion("서울", QString::fromStdString(state.climate().sourcePath()));
   }
-  TextTable* table(const QString& name) const { return find<TextTable>(name); }
+  ResultGrid* table(const QString& name) const { return find<ResultGrid>(name); }
   PictureBox* picture(const QString& name) const { return find<PictureBox>(name); }
   QString lastText() const { return QString::fromStdString(sink.last().text()); }
 
@@ -107,7 +107,7 @@ class Frm14Test : public QObject {
     p.find<QRadioButton>("opt14aHours")->click();
     p.press("cmd14aDraw");
     QVERIFY(p.sink.empty());
-    TextTable* t = p.table("grd14a");
+    ResultGrid* t = p.table("grd14a");
     RecordingSink quiet;
     const AnalysisTexts year = ShowAnalysis(p.state.climate(), 1, 8760, PsychroChart{}, quiet);
     QCOMPARE(t->text(2, 12), QString::fromStdString(year.need[0].hours));  // 난방 필요
@@ -161,7 +161,7 @@ class Frm14Test : public QObject {
     p.find<QLineEdit>("txt14cCoolBase")->setText("24");
     p.press("cmd14cCalc");
     QVERIFY(p.sink.empty());
-    TextTable* t = p.table("grd14c");
+    ResultGrid* t = p.table("grd14c");
     QVERIFY(t->text(12, 0).toDouble() > 2000.0);  // Seoul's annual HDD18
     QCOMPARE(t->text(0, 1), QString("0.0"));      // no cooling in January
     QCOMPARE(t->text(12, 2), QString("0"));
@@ -175,7 +175,7 @@ class Frm14Test : public QObject {
     p.find<QComboBox>("cbo14dRegion")->setCurrentText("제주");
     p.press("cmd14dCompare");
     QVERIFY(p.sink.empty());
-    TextTable* t = p.table("grd14d");
+    ResultGrid* t = p.table("grd14d");
     QCOMPARE(t->horizontalHeaderItem(0)->text(), QString("서울 시간수"));
     QCOMPARE(t->horizontalHeaderItem(3)->text(), QString("제주 시간수"));
     QVERIFY(t->text(0, 3).toInt() < t->text(0, 0).toInt());  // less heating in Jeju

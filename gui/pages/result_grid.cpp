@@ -1,11 +1,11 @@
-#include "gui/pages/text_table.h"
+#include "gui/pages/result_grid.h"
 
 #include <QHeaderView>
 
 namespace vlm {
 
-TextTable::TextTable(const QString& name, const QStringList& rows, const QStringList& columns,
-                     QWidget* parent)
+ResultGrid::ResultGrid(const QString& name, const QStringList& rows, const QStringList& columns,
+                       QWidget* parent)
     : QTableWidget(static_cast<int>(rows.size()), static_cast<int>(columns.size()), parent) {
   setObjectName(name);
   setVerticalHeaderLabels(rows);
@@ -17,13 +17,13 @@ TextTable::TextTable(const QString& name, const QStringList& rows, const QString
   clearTexts();
 }
 
-void TextTable::setText(int row, int column, const QString& text) {
+void ResultGrid::setText(int row, int column, const QString& text) {
   item(row, column)->setText(text);
 }
 
-QString TextTable::text(int row, int column) const { return item(row, column)->text(); }
+QString ResultGrid::text(int row, int column) const { return item(row, column)->text(); }
 
-void TextTable::clearTexts() {
+void ResultGrid::clearTexts() {
   for (int r = 0; r < rowCount(); ++r) {
     for (int c = 0; c < columnCount(); ++c) {
       auto* cell = new QTableWidgetItem;
@@ -33,7 +33,7 @@ void TextTable::clearTexts() {
   }
 }
 
-bool TextTable::blank() const {
+bool ResultGrid::blank() const {
   for (int r = 0; r < rowCount(); ++r)
     for (int c = 0; c < columnCount(); ++c)
       if (!text(r, c).isEmpty()) return false;

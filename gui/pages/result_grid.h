@@ -7,12 +7,12 @@
 
 namespace vlm {
 
-class TextTable : public QTableWidget {
+class ResultGrid : public QTableWidget {
   Q_OBJECT
 
  public:
-  TextTable(const QString& name, const QStringList& rows, const QStringList& columns,
-            QWidget* parent);
+  ResultGrid(const QString& name, const QStringList& rows, const QStringList& columns,
+             QWidget* parent);
 
   // Sets the text of a cell, right-aligned as numbers are.
   void setText(int row, int column, const QString& text);
