@@ -106,8 +106,9 @@ void ExportCommands::refresh() const {
 
 std::optional<QString> ExportCommands::askPath(const char* title, std::string_view filter,
                                                const QString& suffix) {
-  const std::optional<QString> chosen = saveFile_(
-      page_, FileDialogRequest{QString::fromUtf8(title), QDir::homePath(), qtFileFilter(filter)});
+  const std::optional<QString> chosen =
+      saveFile_(page_, FileDialogRequest{QString::fromUtf8(title), QDir::homePath(),
+                                         qtFileFilter(filter), "Export", QString(), suffix});
   if (!chosen) return std::nullopt;
   return withSuffix(*chosen, suffix);
 }

@@ -237,9 +237,9 @@ void MainWindow::munPrint_Click() {
 
 void MainWindow::printToPdf(Page& target) {
   state_.sink().show(noPrinterPdfNotice());
-  const std::optional<QString> path =
-      saveFile_(this, FileDialogRequest{"PDF 파일로 저장", QDir::homePath(),
-                                        qtFileFilter("PDF 문서(*.pdf)|*.pdf")});
+  const std::optional<QString> path = saveFile_(
+      this, FileDialogRequest{"PDF 파일로 저장", QDir::homePath(),
+                              qtFileFilter("PDF 문서(*.pdf)|*.pdf"), "Report", QString(), "pdf"});
   if (!path) return;
   target.keepDrawingsForPrint();
   guarded(state_.sink(), [&] { printPageToPdf(target, path->toStdString()); });
@@ -291,9 +291,9 @@ void MainWindow::mnuReport_Click() {
                }) ||
       !content)
     return;
-  std::optional<QString> path =
-      saveFile_(this, FileDialogRequest{"기후 분석 보고서 저장", QDir::homePath(),
-                                        qtFileFilter("PDF 문서(*.pdf)|*.pdf")});
+  std::optional<QString> path = saveFile_(
+      this, FileDialogRequest{"기후 분석 보고서 저장", QDir::homePath(),
+                              qtFileFilter("PDF 문서(*.pdf)|*.pdf"), "Report", QString(), "pdf"});
   if (!path) return;
   if (QFileInfo(*path).suffix().isEmpty()) *path += ".pdf";
   QProgressDialog progress("기후 분석 보고서 작성중...", QString(), 0,

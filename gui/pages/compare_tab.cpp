@@ -136,10 +136,10 @@ ClimateChoice CompareTab::chosenClimate() const {
 }
 
 void CompareTab::cmd14dChoose_Click() {
-  const std::optional<QString> chosen =
-      openFile_(this, FileDialogRequest{utf8Text(kCompareFileDialogTitle),
-                                        QString::fromStdString(state().programDir()),
-                                        qtFileFilter(kCompareFileDialogFilter)});
+  const std::optional<QString> chosen = openFile_(
+      this, FileDialogRequest{
+                utf8Text(kCompareFileDialogTitle), QString::fromStdString(state().programDir()),
+                qtFileFilter(kCompareFileDialogFilter), "ClimateFile", QString(), QString()});
   if (!chosen.has_value()) return;
   otherFile_ = *chosen;
   file_->setText(otherFile_);
