@@ -35,8 +35,8 @@ void deriveHour(HourRecord& hour, Psychrometrics& psychro) {
   hour.SpecV = sv;
 }
 
-void readClimateYear(ClimateData& data, const std::string& path, Psychrometrics& psychro,
-                     const LoadProgress& progress) {
+void readClimateYearChecked(ClimateData& data, const std::string& path, Psychrometrics& psychro,
+                            const LoadProgress& progress) {
   const ClyFileReader reader(climateFilePathOf(path));
   for (int16_t k = 1; k <= kHoursPerYear; ++k) {
     const ClimateFileRecord record = reader.record(k);
@@ -47,6 +47,11 @@ void readClimateYear(ClimateData& data, const std::string& path, Psychrometrics&
     hour = hourOf(record);
     deriveHour(hour, psychro);
   }
+}
+
+void readClimateYear(ClimateData& data, const std::string& path, Psychrometrics& psychro,
+                     const LoadProgress& progress) {
+  readClimateYearChecked(data, path, psychro, progress);
 }
 
 bool LoadClimateYear(ClimateData& data, const ClimateChoice& choice, Psychrometrics& psychro,

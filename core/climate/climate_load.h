@@ -61,6 +61,11 @@ void deriveHour(HourRecord& hour, Psychrometrics& psychro);
 void readClimateYear(ClimateData& data, const std::string& path, Psychrometrics& psychro,
                      const LoadProgress& progress = {});
 
+// The same, record by record through deriveHour, every operation guarded: the
+// reference the golden fingerprints of the built-in years are made with.
+void readClimateYearChecked(ClimateData& data, const std::string& path, Psychrometrics& psychro,
+                            const LoadProgress& progress = {});
+
 // The whole confirm command; see the top of this header.
 [[nodiscard]] bool LoadClimateYear(ClimateData& data, const ClimateChoice& choice,
                                    Psychrometrics& psychro, MessageSink& sink,
