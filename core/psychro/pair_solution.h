@@ -19,7 +19,13 @@ class Psychrometrics;
 
 // The five inputs in the order of their check boxes; the selection code is the
 // sum of the ticked bits (1, 2, 4, 8, 16).
-enum class CalcInput : int16_t { DryBulb = 0, WetBulb = 1, AbsHumid = 2, RelHumid = 3, Enthalpy = 4 };
+enum class CalcInput : int16_t {
+  DryBulb = 0,
+  WetBulb = 1,
+  AbsHumid = 2,
+  RelHumid = 3,
+  Enthalpy = 4
+};
 inline constexpr std::size_t kCalcInputCount = 5;
 
 struct CalcInputBox {
@@ -70,7 +76,14 @@ std::optional<AirState> CalculateAirState(const CalcInputs& inputs, Psychrometri
 
 // The eight outputs in the order of their labels and sliders.
 enum class CalcOutput : int16_t {
-  DryBulb = 0, WetBulb, AbsHumid, RelHumid, Enthalpy, DewPoint, VapourPressure, SpecificVolume
+  DryBulb = 0,
+  WetBulb,
+  AbsHumid,
+  RelHumid,
+  Enthalpy,
+  DewPoint,
+  VapourPressure,
+  SpecificVolume
 };
 inline constexpr std::size_t kCalcOutputCount = 8;
 // Decimals of each slider when the screen opens or is reset.
