@@ -1,10 +1,12 @@
-#include "cli/cli_context.h"
 #include "cli/commands.h"
+
+#include "cli/cli_context.h"
 
 namespace vlm::cli {
 
+// The subcommands that draw nothing: vlm-cli runs them without loading Qt.
 // One line per subcommand; each lives in its own file.
-void registerAll(CLI::App& app, Context& ctx) {
+void registerTextCommands(CLI::App& app, Context& ctx) {
   registerCalendar(app, ctx);
   registerCheck(app, ctx);
   registerLoad(app, ctx);
@@ -13,12 +15,8 @@ void registerAll(CLI::App& app, Context& ctx) {
   registerZone(app, ctx);
   registerAnalyse(app, ctx);
   registerExtract(app, ctx);
-  registerChart(app, ctx);
   registerSolar(app, ctx);
-  registerSunpath(app, ctx);
-  registerMask(app, ctx);
-  registerMonthly(app, ctx);
-  registerRose(app, ctx);
+  registerBatch(app, ctx);
 }
 
 }  // namespace vlm::cli
