@@ -78,8 +78,8 @@ void storeAndCount(ClimateData& data, const ClimateChoice& choice, Psychrometric
 
 }  // namespace
 
-void readClimateYear(ClimateData& data, const std::string& path, Psychrometrics& psychro,
-                     const LoadProgress& progress) {
+void readClimateYearChecked(ClimateData& data, const std::string& path, Psychrometrics& psychro,
+                            const LoadProgress& progress) {
   const ClyFileReader reader(climateFilePathOf(path));
   for (int16_t k = 1; k <= kHoursPerYear; ++k)
     storeHour(data, k, reader.record(k), psychro, progress);
@@ -97,6 +97,11 @@ std::string pickedFileText(const std::string& path) {
   const std::optional<EpwStation> station = ReadEpwStation(in);
   if (!station) return path;
   return path + "\n" + epwStationText(station->name, station->latitude);
+}
+
+void readClimateYear(ClimateData& data, const std::string& path, Psychrometrics& psychro,
+                     const LoadProgress& progress) {
+  readClimateYearChecked(data, path, psychro, progress);
 }
 
 bool LoadClimateYear(ClimateData& data, const ClimateChoice& choice, Psychrometrics& psychro,

@@ -75,6 +75,11 @@ void storeClimateYear(ClimateData& data, const std::vector<ClimateFileRecord>& r
 // reports nothing: the checks come with the confirmation.
 [[nodiscard]] std::string pickedFileText(const std::string& path);
 
+// The same, record by record through deriveHour, every operation guarded: the
+// reference the golden fingerprints of the built-in years are made with.
+void readClimateYearChecked(ClimateData& data, const std::string& path, Psychrometrics& psychro,
+                            const LoadProgress& progress = {});
+
 // The whole confirm command; see the top of this header.
 [[nodiscard]] bool LoadClimateYear(ClimateData& data, const ClimateChoice& choice,
                                    Psychrometrics& psychro, MessageSink& sink,
