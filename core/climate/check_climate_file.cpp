@@ -10,12 +10,33 @@ bool hasClimateExtension(std::string_view trimmed) {
   return trimmed.size() >= 3 && trimmed.substr(trimmed.size() - 3) == "cly";
 }
 
-// The first record k whose RecIndex is not k + 123, or 0 when all 8760 agree.
+// The first record k whose RecIndex is not k + 123, or 0 when all 8760 agree
+// (the reader holds at least 8760 records).
 int firstBadRecord(const ClyFileReader& reader) {
   for (int k = 1; k <= kHoursPerYear; ++k) {
-    if (reader.record(k).RecIndex != k + kRecIndexOffset) return k;
+    if (reader.recIndex(k) != k + kRecIndexOffset) return k;
   }
   return 0;
+}
+
+// The rules on a file's bytes, the path's rules already passed. The size is
+// taken again from the bytes: a file that changed after its size was taken
+// must not be decoded past its end.
+ClimateFileCheck checkRecords(const ClyFileReader& reader) {
+  if (reader.sizeInBytes() != static_cast<std::size_t>(kClimateFileSize)) {
+    return {ClimateFileViolation::Size, 0};
+  }
+  const int bad = firstBadRecord(reader);
+  if (bad != 0) return {ClimateFileViolation::RecIndex, bad};
+  return {ClimateFileViolation::None, kHoursPerYear};
+}
+
+// The extension and size rules, before anything is read; None when both pass.
+ClimateFileViolation pathViolation(const std::string& file) {
+  const std::uintmax_t size = climateFileSize(file);
+  if (!hasClimateExtension(file)) return ClimateFileViolation::Extension;
+  if (size != static_cast<std::uintmax_t>(kClimateFileSize)) return ClimateFileViolation::Size;
+  return ClimateFileViolation::None;
 }
 
 }  // namespace
@@ -27,13 +48,9 @@ std::string climateFilePathOf(std::string_view path) {
 
 ClimateFileCheck checkClimateFileRules(const std::string& path) {
   const std::string file = climateFilePathOf(path);
-  const std::uintmax_t size = climateFileSize(file);
-  if (!hasClimateExtension(file)) return {ClimateFileViolation::Extension, 0};
-  if (size != static_cast<std::uintmax_t>(kClimateFileSize)) return {ClimateFileViolation::Size, 0};
-  const ClyFileReader reader(file);
-  const int bad = firstBadRecord(reader);
-  if (bad != 0) return {ClimateFileViolation::RecIndex, bad};
-  return {ClimateFileViolation::None, kHoursPerYear};
+  const ClimateFileViolation violation = pathViolation(file);
+  if (violation != ClimateFileViolation::None) return {violation, 0};
+  return checkRecords(ClyFileReader(file));
 }
 
 Message climateFileViolationMessage(ClimateFileViolation violation) {
@@ -52,6 +69,18 @@ Message climateFileViolationMessage(ClimateFileViolation violation) {
       break;
   }
   return errorMessage({"대상 지역의 기후파일이 유효하지 않습니다.", rule});
+}
+
+std::optional<ClyFileReader> readCheckedClimateFile(const std::string& path, MessageSink& sink) {
+  const std::string file = climateFilePathOf(path);
+  ClimateFileViolation violation = pathViolation(file);
+  if (violation == ClimateFileViolation::None) {
+    ClyFileReader reader(file);
+    violation = checkRecords(reader).violation;
+    if (violation == ClimateFileViolation::None) return reader;
+  }
+  sink.show(climateFileViolationMessage(violation));
+  return std::nullopt;
 }
 
 bool CheckClimateFile(const std::string& path, MessageSink& sink) {

@@ -9,9 +9,11 @@
 // extension is looked at.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/climate/cly_file.h"
 #include "core/common/message.h"
 
 namespace vlm {
@@ -35,6 +37,12 @@ struct ClimateFileCheck {
 
 // The "에러" box of a violation: "대상 지역의 기후파일이 유효하지 않습니다." and the rule.
 [[nodiscard]] Message climateFileViolationMessage(ClimateFileViolation violation);
+
+// The file read once for both the check and the load: its records when it may
+// be loaded; otherwise reports the violation to the sink and returns nullopt.
+// Throws FileError on a platform failure.
+[[nodiscard]] std::optional<ClyFileReader> readCheckedClimateFile(const std::string& path,
+                                                                  MessageSink& sink);
 
 // True when the file may be loaded; otherwise reports the violation to the sink
 // and returns false. Throws FileError on a platform failure.

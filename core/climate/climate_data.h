@@ -36,7 +36,7 @@ using WindDirTable = std::array<std::array<int16_t, 19>, 18>;
 struct ClimateData {
   // Indexed 1 … 8760 by hour of the year; element 0 is unused.
   std::array<HourRecord, kHoursPerYear + 1> year{};
-  std::string RegionName;       // "" when no region is loaded, "기타" for a user file
+  std::string RegionName;  // "" when no region is loaded, "기타" for a user file
   std::string ClimateFilePath;
   std::string OtherFilePath;
   MonthStatTable MonthStatDBT, MonthStatRH, MonthStatRad, MonthStatWS;

@@ -10,75 +10,109 @@ namespace {
 
 constexpr int16_t kYearStatRow = 13;
 
-// One quantity of the statistics: the field of the hour, its marker, and
-// whether it is stored in tenths (radiation) and shown divided by 10.
-struct Quantity {
-  float HourRecord::*field;
-  float marker;
-  bool tenths;
-};
-
-constexpr Quantity kDBT{&HourRecord::DBT, kMissing, false};
-constexpr Quantity kRH{&HourRecord::RH, kMissing, false};
-constexpr Quantity kRadiation{&HourRecord::Radiation, kMissingRadiation, true};
-constexpr Quantity kWindSpeed{&HourRecord::WindSpeed, kMissing, false};
-
-float shownValue(float stored, bool tenths) {
-  return tenths ? static_cast<float>(static_cast<double>(stored) / 10.0) : stored;
-}
-
-// Maximum, mean and minimum of hours first … last. The sum is kept in double:
-// a float running sum over a year of radiation drifts by hundredths.
-void fillRow(MonthStatRow& row, const ClimateData& data, int first, int last, Quantity q) {
+// Maximum, mean and minimum of one quantity over one period. The sum is kept
+// in double: a float running sum over a year of radiation drifts by hundredths.
+struct Accumulator {
   float maximum = -100000.0f;
   float minimum = 100000.0f;
   double sum = 0.0;
   int valid = 0;
-  for (int h = first; h <= last; ++h) {
-    const float stored = data.year[static_cast<std::size_t>(h)].*q.field;
-    if (stored == q.marker) continue;
-    const float value = shownValue(stored, q.tenths);
+
+  void add(float value) {
     if (value > maximum) maximum = value;
     if (value < minimum) minimum = value;
     sum += value;
     ++valid;
   }
-  if (valid == 0) {
-    row.max = row.mean = row.min = std::nullopt;
-    return;
+
+  // A period without one valid hour gets empty cells.
+  void fill(MonthStatRow& row) const {
+    if (valid == 0) {
+      row.max = row.mean = row.min = std::nullopt;
+      return;
+    }
+    row.max = maximum;
+    row.mean = static_cast<float>(sum / valid);
+    row.min = minimum;
   }
-  row.max = maximum;
-  row.mean = static_cast<float>(sum / valid);
-  row.min = minimum;
+};
+
+// The four quantities of the tables, in the order DBT, RH, radiation, wind speed.
+constexpr std::size_t kQuantities = 4;
+using Accumulators = std::array<Accumulator, kQuantities>;
+
+// An hour's four values, each with whether it holds its marker; radiation is
+// stored in tenths of cal/cm² and shown divided by 10. The year's sums run
+// hour by hour here; its extremes and counts are the months' afterwards.
+void addHour(Accumulators& month, std::array<double, kQuantities>& yearSum,
+             const HourRecord& hour) {
+  const std::array<bool, kQuantities> present = {hour.DBT != kMissing, hour.RH != kMissing,
+                                                 hour.Radiation != kMissingRadiation,
+                                                 hour.WindSpeed != kMissing};
+  const std::array<float, kQuantities> values = {
+      hour.DBT, hour.RH, static_cast<float>(static_cast<double>(hour.Radiation) / 10.0),
+      hour.WindSpeed};
+  for (std::size_t q = 0; q < kQuantities; ++q) {
+    if (!present[q]) continue;
+    month[q].add(values[q]);
+    yearSum[q] += values[q];
+  }
 }
 
-void fillTable(MonthStatTable& table, const ClimateData& data, Quantity q) {
-  table.rows[0].label.clear();
-  for (int16_t month = 1; month <= 12; ++month) {
-    auto& row = table.rows[static_cast<std::size_t>(month)];
-    row.label = std::to_string(month) + "월";
-    fillRow(row, data, firstHourOfMonth(month), lastHourOfMonth(month), q);
+Accumulator yearOf(const std::array<Accumulators, 14>& rows, std::size_t q, double sum) {
+  Accumulator year;
+  for (std::size_t month = 1; month <= 12; ++month) {
+    const Accumulator& m = rows[month][q];
+    if (m.valid == 0) continue;
+    if (m.maximum > year.maximum) year.maximum = m.maximum;
+    if (m.minimum < year.minimum) year.minimum = m.minimum;
+    year.valid += m.valid;
   }
-  auto& year = table.rows[kYearStatRow];
-  year.label = "년간";
-  fillRow(year, data, 1, kHoursPerYear, q);
+  year.sum = sum;
+  return year;
 }
+
+// The wind-direction class of each code 0 … 360, 0 for a code of no class.
+constexpr std::array<int8_t, 361> kWindClassOfCode = [] {
+  std::array<int8_t, 361> classes{};
+  for (std::size_t i = 0; i < kWindDirCodes.size(); ++i) {
+    classes[static_cast<std::size_t>(kWindDirCodes[i])] = static_cast<int8_t>(i + 1);
+  }
+  classes[static_cast<std::size_t>(kCalm)] = kCalmClass;
+  return classes;
+}();
 
 }  // namespace
 
 int16_t windDirClass(int16_t windDir) {
-  if (windDir == kCalm) return kCalmClass;
   if (windDir == kMissingWindDir) return kMissingWindClass;
-  const auto* found = std::find(kWindDirCodes.begin(), kWindDirCodes.end(), windDir);
-  if (found == kWindDirCodes.end()) return 0;
-  return static_cast<int16_t>(found - kWindDirCodes.begin() + 1);
+  if (windDir < 0 || windDir > 360) return 0;
+  return kWindClassOfCode[static_cast<std::size_t>(windDir)];
 }
 
+// One pass over the year: each hour adds to its month and to the year, in
+// hour order, so the year's sums are those of a pass of their own.
 void ComputeMonthStats(ClimateData& data) {
-  fillTable(data.MonthStatDBT, data, kDBT);
-  fillTable(data.MonthStatRH, data, kRH);
-  fillTable(data.MonthStatRad, data, kRadiation);
-  fillTable(data.MonthStatWS, data, kWindSpeed);
+  std::array<Accumulators, 14> rows{};
+  std::array<double, kQuantities> yearSum{};
+  for (int16_t month = 1; month <= 12; ++month) {
+    Accumulators& row = rows[static_cast<std::size_t>(month)];
+    for (int h = firstHourOfMonth(month); h <= lastHourOfMonth(month); ++h) {
+      addHour(row, yearSum, data.year[static_cast<std::size_t>(h)]);
+    }
+  }
+  for (std::size_t q = 0; q < kQuantities; ++q) rows[kYearStatRow][q] = yearOf(rows, q, yearSum[q]);
+  const std::array<MonthStatTable*, kQuantities> tables = {&data.MonthStatDBT, &data.MonthStatRH,
+                                                           &data.MonthStatRad, &data.MonthStatWS};
+  for (std::size_t q = 0; q < kQuantities; ++q) {
+    MonthStatTable& table = *tables[q];
+    table.rows[0].label.clear();
+    for (int16_t r = 1; r <= kYearStatRow; ++r) {
+      MonthStatRow& row = table.rows[static_cast<std::size_t>(r)];
+      row.label = r == kYearStatRow ? "년간" : std::to_string(r) + "월";
+      rows[static_cast<std::size_t>(r)][q].fill(row);
+    }
+  }
 }
 
 void CountWindDirs(ClimateData& data) {

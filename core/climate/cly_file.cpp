@@ -28,7 +28,9 @@ class FileDescriptor {
   int fd_;
 };
 
-std::string readWholeFile(const std::string& path) {
+}  // namespace
+
+std::string readFileBytes(const std::string& path) {
   const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (file.get() < 0) throwFileError(errno, path);
   struct stat info {};
@@ -49,10 +51,11 @@ std::string readWholeFile(const std::string& path) {
   return bytes;
 }
 
-}  // namespace
-
 ClyFileReader::ClyFileReader(std::string path)
-    : path_(std::move(path)), bytes_(readWholeFile(path_)) {}
+    : path_(std::move(path)), bytes_(readFileBytes(path_)) {}
+
+ClyFileReader::ClyFileReader(std::string path, std::string bytes)
+    : path_(std::move(path)), bytes_(std::move(bytes)) {}
 
 int ClyFileReader::recordCount() const { return static_cast<int>(bytes_.size() / kRecordSize); }
 

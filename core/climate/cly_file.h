@@ -22,6 +22,8 @@ class ClyFileReader {
  public:
   // Opens and reads the whole file; throws FileError.
   explicit ClyFileReader(std::string path);
+  // Bytes already read from the file at path.
+  ClyFileReader(std::string path, std::string bytes);
 
   [[nodiscard]] const std::string& path() const { return path_; }
   [[nodiscard]] std::size_t sizeInBytes() const { return bytes_.size(); }
@@ -30,11 +32,18 @@ class ClyFileReader {
   // Record k, 1-based. A record beyond the end of the file throws FileError
   // (reading past the end), as a file that shrank after its check would.
   [[nodiscard]] ClimateFileRecord record(int k) const;
+  // RecIndex of record k, 1 ≤ k ≤ recordCount() (not checked).
+  [[nodiscard]] int16_t recIndex(int k) const {
+    return getI16(bytes_.data() + static_cast<std::size_t>(k - 1) * kRecordSize);
+  }
 
  private:
   std::string path_;
   std::string bytes_;
 };
+
+// The whole file in one read; throws FileError.
+[[nodiscard]] std::string readFileBytes(const std::string& path);
 
 // The 8760 records of a year; a shorter file throws FileError.
 [[nodiscard]] std::vector<ClimateFileRecord> readClyFile(const std::string& path);

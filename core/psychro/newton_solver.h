@@ -3,25 +3,12 @@
 // iteration of the four temperature solvers.
 #pragma once
 
-#include <cfloat>
 #include <cmath>
-#include <string>
 
 #include "core/common/compute_error.h"
+#include "core/psychro/property_kernels.h"
 
 namespace vlm::psychro_detail {
-
-// A value beyond the float range is an overflow and a not-a-number an invalid
-// argument; neither is carried on as a silent infinity or NaN.
-inline float StoreSingle(double value, const char* where) {
-  if (std::isnan(value)) {
-    throw ComputeError(std::string("잘못된 프로시저 호출 또는 인수입니다. (") + where + ")");
-  }
-  if (std::fabs(value) > static_cast<double>(FLT_MAX)) {
-    throw ComputeError(std::string("오버플로입니다. (") + where + ")");
-  }
-  return static_cast<float>(value);
-}
 
 inline constexpr float kNewtonStep = 0.1f;       // °C, forward-difference step
 inline constexpr float kNewtonTolerance = 0.2f;  // °C, bound on the last step

@@ -65,8 +65,8 @@ class PsychroChart {
   // One straight piece of the constant-RH curve between dry-bulbs t1 and t2;
   // humidities above AHmax are held at AHmax. Throws ComputeError from the
   // property functions.
-  void DrawLine_RH(Drawing& drawing, const Psychrometrics& psychro, float rh, float t1,
-                   float t2, int16_t color, MessageSink& sink) const;
+  void DrawLine_RH(Drawing& drawing, const Psychrometrics& psychro, float rh, float t1, float t2,
+                   int16_t color, MessageSink& sink) const;
 
   // Palette index of the month containing hour 1 … 8760 of a non-leap year, or −1.
   [[nodiscard]] static int16_t GetColor_Hour(int16_t hourOfYear);

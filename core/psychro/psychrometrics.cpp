@@ -9,26 +9,12 @@
 #include "core/psychro/newton_solver.h"
 
 namespace vlm {
+
+using namespace psychro_detail;
+
 namespace {
 
-// Thermodynamic constants of moist air (SI, enthalpy in J/kg).
-constexpr double kStandardPressure = 101.325;   // kPa at sea level
-constexpr double kAltitudeCoefficient = 2.2558e-5;
-constexpr double kAltitudeExponent = 5.256;
-constexpr double kMolarRatio = 0.62198;          // water vapour / dry air
-constexpr double kCpAir = 1005.0;
-constexpr double kCpVapour = 1846.0;
-constexpr double kLatentHeat = 2501000.0;        // vaporisation at 0 °C
-constexpr double kCpWater = 4186.0;
-constexpr double kCpIce = 2093.0;
-constexpr double kHeatOfFusion = 333600.0;
-constexpr double kKelvinOffset = 273.15;
-constexpr double kGasConstantAir = 0.287055;     // kJ/(kg·K)
-constexpr double kVapourVolumeFactor = 1.6078;
-
-float single(double value, const char* where) {
-  return psychro_detail::StoreSingle(value, where);
-}
+float single(double value, const char* where) { return psychro_detail::StoreSingle(value, where); }
 
 double divide(double numerator, double denominator, const char* where) {
   return checkedDivide(numerator, denominator, where);
@@ -62,24 +48,9 @@ void Psychrometrics::SetPatm_Alt(float altitude) {
   Patm = single(kStandardPressure * std::pow(base, kAltitudeExponent), "SetPatm_Alt");
 }
 
-// Hyland–Wexler saturation pressure, over water above 0 °C and over ice at
-// and below it.
 float Psychrometrics::GetPsat_DBT(float t) const {
-  constexpr const char* where = "GetPsat_DBT";
-  const float T = single(t + kKelvinOffset, where);
-  const double tk = T;
-  const double lnT = checkedLog(tk, where);
-  double lnP = 0.0;
-  if (t > 0.0f) {
-    lnP = divide(-5800.2206, tk, where) + 1.3914993 - 0.048640239 * tk +
-          4.1764768e-5 * tk * tk - 1.4452093e-8 * tk * tk * tk + 6.5459673 * lnT;
-  } else {
-    lnP = divide(-5674.5359, tk, where) + 6.3925247 - 0.009677843 * tk +
-          6.2215701e-7 * tk * tk + 2.0747825e-9 * tk * tk * tk -
-          9.484024e-13 * tk * tk * tk * tk + 4.1635019 * lnT;
-  }
-  const float exponent = single(lnP, where);
-  return single(std::exp(static_cast<double>(exponent)) / 1000.0, where);
+  const CheckedOps ops;
+  return psatDBT(t, ops);
 }
 
 // Cubic fit in the logarithm of the pressure in Pa; the branch compares the
@@ -101,28 +72,23 @@ float Psychrometrics::GetVP_DBTRH(float t, float rh) const {
 }
 
 float Psychrometrics::GetVP_AH(float w) const {
-  constexpr const char* where = "GetVP_AH";
-  return single(divide(static_cast<double>(Patm) * w, w + kMolarRatio, where), where);
+  const CheckedOps ops;
+  return vpAH(Patm, w, ops);
 }
 
 float Psychrometrics::GetAH_VP(float pv) const {
-  constexpr const char* where = "GetAH_VP";
-  return single(divide(kMolarRatio * pv, static_cast<double>(Patm) - pv, where), where);
+  const CheckedOps ops;
+  return ahVP(Patm, pv, ops);
 }
 
-float Psychrometrics::GetAH_DBTRH(float t, float rh) const {
-  return GetAH_VP(GetVP_DBTRH(t, rh));
-}
+float Psychrometrics::GetAH_DBTRH(float t, float rh) const { return GetAH_VP(GetVP_DBTRH(t, rh)); }
 
 float Psychrometrics::GetRH_DBTVP(float t, float pv) const {
-  constexpr const char* where = "GetRH_DBTVP";
-  const float pws = GetPsat_DBT(t);
-  return single(divide(static_cast<double>(pv) * 100.0, pws, where), where);
+  const CheckedOps ops;
+  return rhDBTVP(t, pv, ops);
 }
 
-float Psychrometrics::GetRH_DBTAH(float t, float w) const {
-  return GetRH_DBTVP(t, GetVP_AH(w));
-}
+float Psychrometrics::GetRH_DBTAH(float t, float w) const { return GetRH_DBTVP(t, GetVP_AH(w)); }
 
 float Psychrometrics::GetDBT_RHVP(float rh, float pv) const {
   constexpr const char* where = "GetDBT_RHVP";
@@ -130,9 +96,7 @@ float Psychrometrics::GetDBT_RHVP(float rh, float pv) const {
   return GetDPT_VP(saturation);
 }
 
-float Psychrometrics::GetDBT_AHRH(float w, float rh) const {
-  return GetDBT_RHVP(rh, GetVP_AH(w));
-}
+float Psychrometrics::GetDBT_AHRH(float w, float rh) const { return GetDBT_RHVP(rh, GetVP_AH(w)); }
 
 float Psychrometrics::GetEnth_DBTAH(float t, float w) const {
   return single(kCpAir * t + static_cast<double>(w) * (kLatentHeat + kCpVapour * t),
@@ -149,21 +113,14 @@ float Psychrometrics::GetAH_DBTEnth(float t, float h) const {
   return single(divide(h - kCpAir * t, kLatentHeat + kCpVapour * t, where), where);
 }
 
-// Enthalpy of the condensed water at its own temperature: liquid at and above
-// 0 °C, ice (with the heat of fusion taken away) below.
 float Psychrometrics::GetEnthW_T(float t) const {
-  if (t >= 0.0f) return single(kCpWater * t, "GetEnthW_T");
-  return single(kCpIce * t - kHeatOfFusion, "GetEnthW_T");
+  const CheckedOps ops;
+  return enthWT(t, ops);
 }
 
-// The thermodynamic wet-bulb equation solved for W.
 float Psychrometrics::GetAH_DBTWBT(float t, float twb) const {
-  constexpr const char* where = "GetAH_DBTWBT";
-  const float hw = GetEnthW_T(twb);
-  const float ws = GetAH_VP(GetPsat_DBT(twb));
-  const double numerator =
-      (kLatentHeat + kCpVapour * twb - hw) * ws - kCpAir * (static_cast<double>(t) - twb);
-  return single(divide(numerator, kLatentHeat + kCpVapour * t - hw, where), where);
+  const CheckedOps ops;
+  return ahDBTWBT(Patm, t, twb, ops);
 }
 
 // The same equation solved for the dry-bulb temperature.
@@ -177,10 +134,8 @@ float Psychrometrics::GetDBT_AHWBT(float w, float twb) const {
 }
 
 float Psychrometrics::GetSV_DBTAH(float t, float w) const {
-  constexpr const char* where = "GetSV_DBTAH";
-  const double numerator =
-      kGasConstantAir * (t + kKelvinOffset) * (1.0 + kVapourVolumeFactor * w);
-  return single(divide(numerator, Patm, where), where);
+  const CheckedOps ops;
+  return svDBTAH(Patm, t, w, ops);
 }
 
 // Wet bulb: the temperature at which saturated air has the enthalpy of the
@@ -191,8 +146,7 @@ float Psychrometrics::GetWBT_DBTAH(float t, float w) const {
     const float ws = GetAH_VP(GetPsat_DBT(x));
     const float hs = GetEnth_DBTAH(x, ws);
     const float hw = GetEnthW_T(x);
-    return single(static_cast<double>(hs) - h - (static_cast<double>(ws) - w) * hw,
-                  "GetWBT_DBTAH");
+    return single(static_cast<double>(hs) - h - (static_cast<double>(ws) - w) * hw, "GetWBT_DBTAH");
   };
   const float newton = solveNewton(t, residual, "GetWBT_DBTAH");
   if (reproducesHumidity(GetAH_DBTWBT(t, newton), w)) return newton;

@@ -1,0 +1,149 @@
+// The formulas of the property functions that the climate load applies to
+// every hour, written once over an operation policy:
+//   CheckedOps — each stored intermediate, division and logarithm guarded; the
+//                first fault throws ComputeError naming the function (the
+//                Psychrometrics members and the reference derivation);
+//   FlaggedOps — the same operations unguarded, remembering only whether any
+//                guard would have thrown, so that a whole hour is derived with
+//                one test at its end and re-derived with CheckedOps to name
+//                the fault.
+// Both evaluate the same expressions in the same order and precision, so their
+// results agree to the bit whenever no fault occurs.
+#pragma once
+
+#include <cfloat>
+#include <cmath>
+
+#include "core/common/compute_error.h"
+
+namespace vlm::psychro_detail {
+
+// Thermodynamic constants of moist air (SI, enthalpy in J/kg).
+inline constexpr double kStandardPressure = 101.325;  // kPa at sea level
+inline constexpr double kAltitudeCoefficient = 2.2558e-5;
+inline constexpr double kAltitudeExponent = 5.256;
+inline constexpr double kMolarRatio = 0.62198;  // water vapour / dry air
+inline constexpr double kCpAir = 1005.0;
+inline constexpr double kCpVapour = 1846.0;
+inline constexpr double kLatentHeat = 2501000.0;  // vaporisation at 0 °C
+inline constexpr double kCpWater = 4186.0;
+inline constexpr double kCpIce = 2093.0;
+inline constexpr double kHeatOfFusion = 333600.0;
+inline constexpr double kKelvinOffset = 273.15;
+inline constexpr double kGasConstantAir = 0.287055;  // kJ/(kg·K)
+inline constexpr double kVapourVolumeFactor = 1.6078;
+
+// A value beyond the float range is an overflow and a not-a-number an invalid
+// argument; neither is carried on as a silent infinity or NaN.
+inline float StoreSingle(double value, const char* where) {
+  if (!(std::fabs(value) <= static_cast<double>(FLT_MAX))) [[unlikely]] {
+    if (std::isnan(value)) throwInvalidArgument(where);
+    throwOverflow(where);
+  }
+  return static_cast<float>(value);
+}
+
+struct CheckedOps {
+  static float store(double value, const char* where) { return StoreSingle(value, where); }
+  static double divide(double numerator, double denominator, const char* where) {
+    return checkedDivide(numerator, denominator, where);
+  }
+  static double log(double x, const char* where) { return checkedLog(x, where); }
+};
+
+struct FlaggedOps {
+  bool fault = false;
+  float store(double value, const char*) {
+    fault |= !(std::fabs(value) <= static_cast<double>(FLT_MAX));
+    return static_cast<float>(value);
+  }
+  double divide(double numerator, double denominator, const char*) {
+    const double quotient = numerator / denominator;
+    fault |= (denominator == 0.0) | !(std::fabs(quotient) <= DBL_MAX);
+    return quotient;
+  }
+  double log(double x, const char*) {
+    fault |= !(x > 0.0);
+    return std::log(x);
+  }
+};
+
+// Hyland–Wexler saturation pressure, over water above 0 °C and over ice at
+// and below it.
+template <typename Ops>
+float psatDBT(float t, Ops& ops) {
+  constexpr const char* where = "GetPsat_DBT";
+  const float T = ops.store(t + kKelvinOffset, where);
+  const double tk = T;
+  const double lnT = ops.log(tk, where);
+  double lnP = 0.0;
+  if (t > 0.0f) {
+    lnP = ops.divide(-5800.2206, tk, where) + 1.3914993 - 0.048640239 * tk +
+          4.1764768e-5 * tk * tk - 1.4452093e-8 * tk * tk * tk + 6.5459673 * lnT;
+  } else {
+    lnP = ops.divide(-5674.5359, tk, where) + 6.3925247 - 0.009677843 * tk +
+          6.2215701e-7 * tk * tk + 2.0747825e-9 * tk * tk * tk - 9.484024e-13 * tk * tk * tk * tk +
+          4.1635019 * lnT;
+  }
+  const float exponent = ops.store(lnP, where);
+  return ops.store(std::exp(static_cast<double>(exponent)) / 1000.0, where);
+}
+
+template <typename Ops>
+float vpAH(float patm, float w, Ops& ops) {
+  constexpr const char* where = "GetVP_AH";
+  return ops.store(ops.divide(static_cast<double>(patm) * w, w + kMolarRatio, where), where);
+}
+
+template <typename Ops>
+float ahVP(float patm, float pv, Ops& ops) {
+  constexpr const char* where = "GetAH_VP";
+  return ops.store(ops.divide(kMolarRatio * pv, static_cast<double>(patm) - pv, where), where);
+}
+
+// Relative humidity from the vapour pressure and the saturation pressure at
+// the dry bulb.
+template <typename Ops>
+float rhOfSaturation(float pv, float pws, Ops& ops) {
+  constexpr const char* where = "GetRH_DBTVP";
+  return ops.store(ops.divide(static_cast<double>(pv) * 100.0, pws, where), where);
+}
+
+template <typename Ops>
+float rhDBTVP(float t, float pv, Ops& ops) {
+  return rhOfSaturation(pv, psatDBT(t, ops), ops);
+}
+
+// Enthalpy of the condensed water at its own temperature: liquid at and above
+// 0 °C, ice (with the heat of fusion taken away) below.
+template <typename Ops>
+float enthWT(float t, Ops& ops) {
+  if (t >= 0.0f) return ops.store(kCpWater * t, "GetEnthW_T");
+  return ops.store(kCpIce * t - kHeatOfFusion, "GetEnthW_T");
+}
+
+// The thermodynamic wet-bulb equation solved for W, given the enthalpy of the
+// water and the saturation pressure at the wet bulb.
+template <typename Ops>
+float ahOfWetBulb(float patm, float t, float twb, float hw, float psatWetBulb, Ops& ops) {
+  constexpr const char* where = "GetAH_DBTWBT";
+  const float ws = ahVP(patm, psatWetBulb, ops);
+  const double numerator =
+      (kLatentHeat + kCpVapour * twb - hw) * ws - kCpAir * (static_cast<double>(t) - twb);
+  return ops.store(ops.divide(numerator, kLatentHeat + kCpVapour * t - hw, where), where);
+}
+
+template <typename Ops>
+float ahDBTWBT(float patm, float t, float twb, Ops& ops) {
+  const float hw = enthWT(twb, ops);
+  return ahOfWetBulb(patm, t, twb, hw, psatDBT(twb, ops), ops);
+}
+
+template <typename Ops>
+float svDBTAH(float patm, float t, float w, Ops& ops) {
+  constexpr const char* where = "GetSV_DBTAH";
+  const double numerator = kGasConstantAir * (t + kKelvinOffset) * (1.0 + kVapourVolumeFactor * w);
+  return ops.store(ops.divide(numerator, patm, where), where);
+}
+
+}  // namespace vlm::psychro_detail
