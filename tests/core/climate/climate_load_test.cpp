@@ -333,5 +333,53 @@ TEST_F(LoadClimateYearTest, TheRealSeoulEpwLoadsAsTheBuiltInSeoulFile) {
   EXPECT_EQ(data_->WindDirCount, builtIn.WindDirCount);
 }
 
+// A fault anywhere in an hour stops the load at that hour with the guarded
+// function's message, whichever day of the year it falls in, and the hour
+// before it is derived as the guarded derivation derives it.
+struct FaultCase {
+  int hour;
+  float dbt, wbt, pressure;
+  const char* message;
+};
+
+TEST_F(LoadClimateYearTest, AFaultIsNamedByTheFunctionWhereverItFalls) {
+  const std::vector<FaultCase> cases = {
+      {5, 30.0f, 20.0f, 0.0f, "0으로 나누었습니다. (GetSV_DBTAH)"},
+      {30, -1e30f, 20.0f, 101.0f, "잘못된 프로시저 호출 또는 인수입니다. (GetPsat_DBT)"},
+      {8760, 30.0f, std::nanf(""), 101.0f, "잘못된 프로시저 호출 또는 인수입니다. (GetEnthW_T)"},
+      {49, 30.0f, 3e38f, 101.0f, "오버플로입니다. (GetEnthW_T)"},
+  };
+  for (const FaultCase& c : cases) {
+    auto year = plainYear();
+    hourOfYear(year, c.hour - 1).DBT = -7.5f;
+    ClimateFileRecord& bad = hourOfYear(year, c.hour);
+    bad.DBT = c.dbt;
+    bad.WBT = c.wbt;
+    bad.Pressure = c.pressure;
+    writeRegion("taegu", year);
+    for (const bool fast : {true, false}) {
+      auto data = std::make_unique<ClimateData>();
+      Psychrometrics psychro;
+      std::string message;
+      try {
+        if (fast) {
+          readClimateYear(*data, region("taegu").filePath, psychro);
+        } else {
+          readClimateYearChecked(*data, region("taegu").filePath, psychro);
+        }
+      } catch (const ComputeError& e) {
+        message = e.what();
+      }
+      EXPECT_EQ(message, c.message) << c.hour << (fast ? " fast" : " checked");
+      EXPECT_EQ(psychro.Patm, c.pressure) << c.hour;
+      const HourRecord& before = data->year[static_cast<std::size_t>(c.hour - 1)];
+      HourRecord expected = hourOf(hourOfYear(year, c.hour - 1));
+      Psychrometrics reference;
+      deriveHour(expected, reference);
+      EXPECT_EQ(before, expected) << c.hour;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace vlm
