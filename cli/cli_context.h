@@ -42,14 +42,18 @@ struct Context {
 template <typename Body>
 void guarded(Context& ctx, Body&& body);
 
-// Registers every subcommand on the app.
+// Registers every subcommand on the app (drawing_commands.cpp).
 void registerAll(CLI::App& app, Context& ctx);
+
+using CommandRegistrar = void (*)(CLI::App& app, Context& ctx);
 
 // The program directory: the folder of the running executable.
 [[nodiscard]] std::string executableDir();
 
-// Parses and runs vlm-cli with the given arguments; returns the exit status.
-int run(int argc, const char* const* argv, Context& ctx);
+// Parses and runs vlm-cli with the given arguments and the subcommands the
+// registrar adds (all of them unless told); returns the exit status.
+int run(int argc, const char* const* argv, Context& ctx,
+        CommandRegistrar registerCommands = registerAll);
 
 }  // namespace vlm::cli
 

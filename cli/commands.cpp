@@ -4,8 +4,9 @@
 
 namespace vlm::cli {
 
+// The subcommands that draw nothing: vlm-cli runs them without loading Qt.
 // One line per subcommand; each lives in its own file.
-void registerAll(CLI::App& app, Context& ctx) {
+void registerTextCommands(CLI::App& app, Context& ctx) {
   registerCalendar(app, ctx);
   registerCheck(app, ctx);
   registerLoad(app, ctx);
@@ -14,17 +15,11 @@ void registerAll(CLI::App& app, Context& ctx) {
   registerZone(app, ctx);
   registerAnalyse(app, ctx);
   registerExtract(app, ctx);
-  registerChart(app, ctx);
-  registerReport(app, ctx);
   registerSolar(app, ctx);
-  registerSunpath(app, ctx);
-  registerMask(app, ctx);
-  registerMonthly(app, ctx);
-  registerRose(app, ctx);
   registerMonths(app, ctx);
-  registerCarpet(app, ctx);
   registerDegreeDays(app, ctx);
   registerCompare(app, ctx);
+  registerBatch(app, ctx);
 }
 
 }  // namespace vlm::cli

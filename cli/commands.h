@@ -1,4 +1,7 @@
-// The registration functions of the subcommands, one per file of cli/.
+// The registration functions of the subcommands, one per file of cli/, and
+// the two lists they are registered from: the commands that draw nothing
+// (vlm-cli itself, without Qt) and the commands that draw (vlm-cli-draw,
+// linked with the render layer, to which vlm-cli hands them).
 #pragma once
 
 #include <CLI/CLI.hpp>
@@ -6,6 +9,11 @@
 namespace vlm::cli {
 
 struct Context;
+
+// Adds every subcommand that draws nothing; one line per subcommand (commands.cpp).
+void registerTextCommands(CLI::App& app, Context& ctx);
+// Adds every subcommand that draws; one line per subcommand (drawing_commands.cpp).
+void registerDrawingCommands(CLI::App& app, Context& ctx);
 
 void registerCalendar(CLI::App& app, Context& ctx);
 void registerCheck(CLI::App& app, Context& ctx);
@@ -22,6 +30,7 @@ void registerChart(CLI::App& app, Context& ctx);
 void registerReport(CLI::App& app, Context& ctx);
 
 void registerSolar(CLI::App& app, Context& ctx);
+void registerBatch(CLI::App& app, Context& ctx);
 void registerSunpath(CLI::App& app, Context& ctx);
 void registerMask(CLI::App& app, Context& ctx);
 

@@ -1,0 +1,44 @@
+#include "cli/drawing_handoff.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <ostream>
+#include <sstream>
+
+#include "core/common/file_error.h"
+
+namespace vlm::cli {
+
+std::string requestedSubcommand(int argc, const char* const* argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (argv[i][0] != '-') return argv[i];
+  }
+  return {};
+}
+
+bool namesCommandOf(int argc, const char* const* argv, CommandRegistrar registrar) {
+  const std::string name = requestedSubcommand(argc, argv);
+  if (name.empty()) return false;
+  std::ostringstream unused;
+  Context ctx(unused, unused, {});
+  CLI::App app;
+  registrar(app, ctx);
+  for (const CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) {
+    if (command->get_name() == name) return true;
+  }
+  return false;
+}
+
+int runDrawingHelper(const std::string& exeDir, std::string_view installedRelative,
+                     char* const* argv, std::ostream& err) {
+  std::string helper = exeDir + "/" + kDrawingHelperName;
+  if (::access(helper.c_str(), X_OK) != 0) {
+    helper = exeDir + "/" + std::string(installedRelative) + "/" + kDrawingHelperName;
+  }
+  ::execv(helper.c_str(), argv);
+  err << describeFileError(errno, helper) << '\n';
+  return kExitPlatform;
+}
+
+}  // namespace vlm::cli

@@ -1,0 +1,88 @@
+// vlm-cli as separate processes: the commands that draw nothing run in a
+// program that links no Qt, and every other command line reaches
+// vlm-cli-draw beside it with its arguments and exit status intact.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "cli/commands.h"
+#include "cli/drawing_handoff.h"
+
+namespace vlm::cli {
+namespace {
+
+const std::string kBin = VLM_PROGRAM_DIR;
+
+struct Outcome {
+  int status;
+  std::string out;
+};
+
+// Runs a shell command line and collects its stdout and exit status.
+Outcome shell(const std::string& command) {
+  Outcome outcome{-1, {}};
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return outcome;
+  char buffer[4096];
+  for (std::size_t got = 0; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+    outcome.out.append(buffer, got);
+  }
+  const int status = ::pclose(pipe);
+  outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return outcome;
+}
+
+// The shared libraries the dynamic loader maps for a program, as ldd lists them.
+std::string loadedLibraries(const std::string& program) {
+  return shell("LD_TRACE_LOADED_OBJECTS=1 " + kBin + "/" + program).out;
+}
+
+TEST(CliSplit, TheCommandsThatDrawNothingLoadNoQt) {
+  const std::string text = loadedLibraries("vlm-cli");
+  ASSERT_NE(text.find("libc.so"), std::string::npos) << text;
+  EXPECT_EQ(text.find("libQt6Widgets"), std::string::npos) << text;
+  EXPECT_EQ(text.find("libQt6"), std::string::npos) << text;
+#ifdef VLM_HAVE_RENDER
+  EXPECT_NE(loadedLibraries(kDrawingHelperName).find("libQt6Widgets"), std::string::npos);
+#endif
+}
+
+TEST(CliSplit, EachCommandLineRunsWhereItBelongs) {
+  const Outcome load = shell(kBin + "/vlm-cli load seoul");
+  EXPECT_EQ(load.status, 0);
+  EXPECT_EQ(load.out.rfind(R"({"region":"서울")", 0), 0u) << load.out;
+
+  const auto picture = std::filesystem::temp_directory_path() / "vlm_cli_split_sunpath.txt";
+  std::filesystem::remove(picture);
+  const Outcome drawn = shell(kBin + "/vlm-cli sunpath --lat 37.34 -o " + picture.string());
+  EXPECT_EQ(drawn.status, 0);
+  EXPECT_TRUE(std::filesystem::exists(picture));
+  EXPECT_EQ(shell(kBin + "/vlm-cli sunpath --lat 37.34 -o " + picture.string() + " 2>&1").status,
+            1);  // the helper's refusal of an existing file comes back unchanged
+  std::filesystem::remove(picture);
+
+  const Outcome help = shell(kBin + "/vlm-cli --help");
+  EXPECT_EQ(help.status, 0);
+  for (const char* name : {"load", "analyse", "chart", "rose"}) {
+    EXPECT_NE(help.out.find(name), std::string::npos) << name;
+  }
+  EXPECT_EQ(shell(kBin + "/vlm-cli nosuchcommand 2>/dev/null").status, 2);
+}
+
+TEST(CliSplit, TheRequestedSubcommandIsTheFirstArgumentThatIsNoOption) {
+  const char* withFlag[] = {"vlm-cli", "--verbose", "load", "seoul"};
+  EXPECT_EQ(requestedSubcommand(4, withFlag), "load");
+  const char* none[] = {"vlm-cli", "--help"};
+  EXPECT_EQ(requestedSubcommand(2, none), "");
+  EXPECT_TRUE(namesCommandOf(4, withFlag, registerTextCommands));
+  const char* chart[] = {"vlm-cli", "chart", "seoul"};
+  EXPECT_FALSE(namesCommandOf(3, chart, registerTextCommands));
+  EXPECT_FALSE(namesCommandOf(2, none, registerTextCommands));
+}
+
+}  // namespace
+}  // namespace vlm::cli
