@@ -155,6 +155,11 @@ void readClimateYearChecked(ClimateData& data, const std::string& path, Psychrom
   }
 }
 
+void readClimateYear(ClimateData& data, const ClyFileReader& reader, Psychrometrics& psychro,
+                     const LoadProgress& progress) {
+  deriveYear(data, reader, psychro, progress);
+}
+
 void readClimateYear(ClimateData& data, const std::string& path, Psychrometrics& psychro,
                      const LoadProgress& progress) {
   deriveYear(data, ClyFileReader(climateFilePathOf(path)), psychro, progress);

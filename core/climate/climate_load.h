@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "core/climate/climate_data.h"
+#include "core/climate/cly_file.h"
 #include "core/climate/region_catalog.h"
 #include "core/common/message.h"
 #include "core/psychro/psychrometrics.h"
@@ -62,6 +63,12 @@ void deriveHour(HourRecord& hour, Psychrometrics& psychro);
 // every hour. Throws FileError or ComputeError, leaving the hours before the
 // failing one in place.
 void readClimateYear(ClimateData& data, const std::string& path, Psychrometrics& psychro,
+                     const LoadProgress& progress = {});
+
+// The same from records already in memory (a file read once, or a year
+// converted in memory); a reader with fewer than 8760 records throws FileError
+// after deriving the hours it holds.
+void readClimateYear(ClimateData& data, const ClyFileReader& reader, Psychrometrics& psychro,
                      const LoadProgress& progress = {});
 
 // Step 4 for hours already in memory (an imported EPW year): stores the 8760
