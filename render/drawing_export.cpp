@@ -179,7 +179,7 @@ QByteArray renderPng(const Drawing& drawing, int widthPx, int heightPx) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  if (!image.save(&buffer, "PNG")) throw std::runtime_error("PNG 그림을 만들 수 없습니다.");
+  if (!image.save(&buffer, "PNG", kPngQuality)) throw std::runtime_error("PNG 그림을 만들 수 없습니다.");
   return bytes;
 }
 

@@ -10,6 +10,11 @@ class QRectF;
 
 namespace vlm::render {
 
+// The PNG writer's quality: zlib's fastest level. A chart exported from the
+// screens or the command line is wanted in milliseconds; the default level
+// spent most of an export squeezing out a few percent of the file.
+inline constexpr int kPngQuality = 80;
+
 // Paints the drawing so that its user scale fills `target` (device coordinates of the
 // painter). Pen widths are multiplied by `penScale` (1 on the screen; the ratio of the
 // device's resolution to the screen's for a printer or a large image).

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "core/common/atomic_file.h"
+#include "render/drawing_export.h"
 
 namespace vlm::render {
 namespace {
@@ -177,7 +178,8 @@ QByteArray renderBytes(const std::string& ext, int w, int h, const PaintFn& pain
       painter.setRenderHint(QPainter::TextAntialiasing);
       paint(painter, page);
     }
-    if (!image.save(&buffer, "PNG")) throw std::runtime_error("PNG 그림을 만들 수 없습니다.");
+    if (!image.save(&buffer, "PNG", kPngQuality))
+      throw std::runtime_error("PNG 그림을 만들 수 없습니다.");
   } else if (ext == "svg") {
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
