@@ -3,13 +3,23 @@
 #include "core/analysis/analysis_summary.h"
 #include "core/analysis/zone.h"
 #include "core/climate/climate_record.h"
+#include "core/common/format.h"
 #include "core/psychro/psychro_chart.h"
+#include "core/seasonal/degree_days.h"
+#include "core/seasonal/monthly_zones.h"
 
 namespace vlm::cli {
 namespace {
 
 // analyse over the whole year: hours and shares of the need zones, the
 // guidelines' ranks and the most important guideline.
+// The zones read the chart's ranges, which the draw command sets first.
+PsychroChart drawnChart() {
+  PsychroChart chart;
+  chart.SetChartScale(9000.0f, 6750.0f);
+  return chart;
+}
+
 BatchTable analyseTable() {
   BatchTable table;
   for (const NeedZone& zone : kNeedZones) {
@@ -23,10 +33,7 @@ BatchTable analyseTable() {
   table.header.push_back("mostImportant");
   table.row = [](const ClimateData& data, Psychrometrics&,
                  MessageSink& sink) -> std::optional<std::vector<std::string>> {
-    // The zones read the chart's ranges, which the draw command sets first.
-    PsychroChart chart;
-    chart.SetChartScale(9000.0f, 6750.0f);
-    const AnalysisTexts texts = ShowAnalysis(data, 1, kHoursPerYear, chart, sink);
+    const AnalysisTexts texts = ShowAnalysis(data, 1, kHoursPerYear, drawnChart(), sink);
     if (!texts.complete) return std::nullopt;
     std::vector<std::string> cells;
     for (std::size_t i = 0; i < kNeedZones.size(); ++i) {
@@ -41,10 +48,71 @@ BatchTable analyseTable() {
   return table;
 }
 
+std::string monthPrefix(std::size_t month) {
+  const std::string number = std::to_string(month + 1);
+  return "m" + std::string(number.size() < 2 ? "0" : "") + number + "_";
+}
+
+// months: for each month, the need zones' hours and shares and the month's
+// most important guideline; the year is the analyse table. An empty month
+// keeps empty cells, as on the page.
+BatchTable monthsTable() {
+  BatchTable table;
+  for (std::size_t m = 0; m < 12; ++m) {
+    for (const NeedZone& zone : kNeedZones) {
+      table.header.push_back(monthPrefix(m) + "need_" + std::string(zone.key) + "_hours");
+      table.header.push_back(monthPrefix(m) + "need_" + std::string(zone.key) + "_percent");
+    }
+    table.header.push_back(monthPrefix(m) + "mostImportant");
+  }
+  table.row = [](const ClimateData& data, Psychrometrics&,
+                 MessageSink& sink) -> std::optional<std::vector<std::string>> {
+    const MonthlyZones zones = AnalyseMonths(data, drawnChart(), sink);
+    if (!zones.columns[kYearColumn].complete) return std::nullopt;
+    std::vector<std::string> cells;
+    for (std::size_t m = 0; m < 12; ++m) {
+      const AnalysisTexts& month = zones.columns[m];
+      for (std::size_t i = 0; i < kNeedZones.size(); ++i) {
+        cells.push_back(month.need[i].hours);
+        cells.push_back(month.need[i].percent);
+      }
+      cells.push_back(month.mostImportant);
+    }
+    return cells;
+  };
+  return table;
+}
+
+// degree-days: the bases, each month's and the year's degree-days, and the
+// hours without a dry bulb that the sums leave out.
+BatchTable degreeDaysTable(const BatchOptions& options) {
+  BatchTable table;
+  table.header = {"heating_base", "cooling_base"};
+  for (const std::string kind : {"hdd", "cdd"}) {
+    for (std::size_t m = 0; m < 12; ++m) table.header.push_back(monthPrefix(m) + kind);
+    table.header.push_back("year_" + kind);
+  }
+  table.header.emplace_back("missing_hours");
+  table.row = [options](const ClimateData& data, Psychrometrics&,
+                        MessageSink&) -> std::optional<std::vector<std::string>> {
+    const DegreeDayTable dd = DegreeDaysByMonth(data, options.heatingBase, options.coolingBase);
+    std::vector<std::string> cells = {ShortestText(dd.heatingBase), ShortestText(dd.coolingBase)};
+    for (const auto part : {&DegreeDays::hdd, &DegreeDays::cdd}) {
+      for (const DegreeDays& month : dd.months) cells.push_back(ShortestText(month.*part));
+      cells.push_back(ShortestText(dd.year.*part));
+    }
+    cells.push_back(std::to_string(dd.year.missingHours));
+    return cells;
+  };
+  return table;
+}
+
 }  // namespace
 
-std::optional<BatchTable> batchTableOf(std::string_view command) {
+std::optional<BatchTable> batchTableOf(std::string_view command, const BatchOptions& options) {
   if (command == "analyse") return analyseTable();
+  if (command == "months") return monthsTable();
+  if (command == "degree-days") return degreeDaysTable(options);
   return std::nullopt;
 }
 

@@ -28,8 +28,16 @@ struct BatchTable {
 // The subcommands the batch knows, in the order the help lists them.
 inline constexpr std::string_view kBatchCommands[] = {"analyse", "months", "degree-days"};
 
-// The table of a subcommand, or nullopt when it cannot be repeated yet.
-[[nodiscard]] std::optional<BatchTable> batchTableOf(std::string_view command);
+// What a batch subcommand takes besides the files: the degree-day bases,
+// already checked against their ranges.
+struct BatchOptions {
+  float heatingBase = 18.0f;
+  float coolingBase = 24.0f;
+};
+
+// The table of a subcommand, or nullopt for a name the batch does not know.
+[[nodiscard]] std::optional<BatchTable> batchTableOf(std::string_view command,
+                                                     const BatchOptions& options = {});
 
 // One CSV line: cells separated by commas, a cell holding a comma, a quote or
 // a line break quoted with its quotes doubled.

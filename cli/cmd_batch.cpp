@@ -23,6 +23,7 @@
 #include "core/climate/epw_import.h"
 #include "core/common/atomic_file.h"
 #include "core/common/file_error.h"
+#include "core/seasonal/degree_days.h"
 
 namespace vlm::cli {
 namespace {
@@ -34,6 +35,8 @@ struct BatchArgs {
   unsigned jobs = 0;
   std::string output;
   bool yes = false;
+  std::string heatingBase = "18";
+  std::string coolingBase = "24";
 };
 
 // Keeps the text of every box except information, for the error column.
@@ -197,14 +200,23 @@ std::string csvOf(const std::vector<std::string>& files, const std::vector<Outco
   return csv;
 }
 
+// The degree-day bases, read and checked as the single command reads them,
+// once for the whole batch.
+std::optional<BatchOptions> batchOptions(Context& ctx, const BatchArgs& args) {
+  const auto heating = ReadDegreeDayBase(DegreeDayBase::Heating, args.heatingBase, ctx.sink);
+  if (!heating) return std::nullopt;
+  const auto cooling = ReadDegreeDayBase(DegreeDayBase::Cooling, args.coolingBase, ctx.sink);
+  if (!cooling) return std::nullopt;
+  return BatchOptions{*heating, *cooling};
+}
+
 void runBatch(Context& ctx, const BatchArgs& args, bool terminal) {
-  const auto table = batchTableOf(args.command);
-  if (!table) {
-    ctx.err << "batch " << args.command
-            << ": 이 vlm-cli에서는 아직 여러 파일에 실행할 수 없는 명령입니다.\n";
-    ctx.exitCode = kExitPlatform;
+  const auto options = batchOptions(ctx, args);
+  if (!options) {
+    ctx.exitCode = kExitRefused;
     return;
   }
+  const auto table = batchTableOf(args.command, *options);
   const std::vector<std::string> files = inputFiles(args);
   if (files.empty()) {
     ctx.err << "batch: 처리할 기후파일이 없습니다.\n";
@@ -238,6 +250,14 @@ void registerBatch(CLI::App& app, Context& ctx) {
       ->check(CLI::Range(1u, 1024u));
   command->add_option("-o,--output", args->output, "결과 CSV 파일")->required();
   command->add_flag("--yes", args->yes, "같은 이름의 파일이 있으면 묻지 않고 대체합니다");
+  command
+      ->add_option("--heating-base", args->heatingBase,
+                   "degree-days: 난방도일의 기준온도(°C), 5 … 30")
+      ->capture_default_str();
+  command
+      ->add_option("--cooling-base", args->coolingBase,
+                   "degree-days: 냉방도일의 기준온도(°C), 10 … 40")
+      ->capture_default_str();
   command->callback([&ctx, args] {
     const bool terminal = &ctx.err == &std::cerr && ::isatty(STDERR_FILENO) == 1;
     guarded(ctx, [&] { runBatch(ctx, *args, terminal); });

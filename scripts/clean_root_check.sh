@@ -195,6 +195,9 @@ main() {
   begin "install .deb in a clean root"; new_root install; run_stage install_package
   begin "vlm-cli analyse 서울"
   run_stage in_root install "vlm-cli analyse 서울 --from 1/1/0 --to 12/31/23"
+  # A drawing command, handed to the helper in the package's private folder.
+  begin "vlm-cli chart 서울 (drawing helper)"
+  run_stage in_root install "vlm-cli chart 서울 -o /tmp/seoul.png && test -s /tmp/seoul.png"
   begin "vlm under xvfb-run"; run_stage window_check install vlm
   echo "clean_root_check: passed"
 }

@@ -167,8 +167,7 @@ void readClimateYear(ClimateData& data, const std::string& path, Psychrometrics&
 
 void storeClimateYear(ClimateData& data, const std::vector<ClimateFileRecord>& records,
                       Psychrometrics& psychro, const LoadProgress& progress) {
-  deriveYear(data, ClyFileReader(data.ClimateFilePath, encodeClyFile(records)), psychro,
-             progress);
+  deriveYear(data, ClyFileReader(data.ClimateFilePath, encodeClyFile(records)), psychro, progress);
 }
 
 std::string pickedFileText(const std::string& path) {

@@ -1,6 +1,6 @@
 // vlm-cli batch: one CSV row per file in the order given, the analysis of each
-// year as analyse gives it, an error column for a file that fails, and the
-// subcommands the batch cannot repeat yet.
+// year as analyse, months or degree-days gives it, and an error column for a
+// file that fails.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -86,13 +86,67 @@ TEST_F(BatchCommand, ARefusedFileGivesTheBoxTextInItsErrorColumn) {
       << rows[1];
 }
 
-TEST_F(BatchCommand, SubcommandsNotYetRepeatableAreRefusedBeforeAnythingIsWritten) {
-  for (const char* command : {"months", "degree-days"}) {
-    EXPECT_EQ(run({"batch", command, "seoul", "-o", path("m.csv")}), 2);
-    EXPECT_EQ(err_.str(), std::string("batch ") + command +
-                              ": 이 vlm-cli에서는 아직 여러 파일에 실행할 수 없는 명령입니다.\n");
-    EXPECT_FALSE(std::filesystem::exists(path("m.csv")));
+// Splits a CSV record without quoted cells.
+std::vector<std::string> cellsOf(const std::string& record) {
+  std::vector<std::string> cells;
+  std::istringstream in(record);
+  for (std::string cell; std::getline(in, cell, ',');) cells.push_back(cell);
+  if (!record.empty() && record.back() == ',') cells.emplace_back();
+  return cells;
+}
+
+// Each repeatable subcommand's row holds what the single command prints for
+// that year: a column named by the header against a JSON path.
+TEST_F(BatchCommand, MonthsAndDegreeDaysRowsHoldWhatTheSingleCommandsPrint) {
+  auto swing = plainYear();
+  for (std::size_t k = 0; k < swing.size(); ++k) {
+    swing[k].DBT = static_cast<float>(k % 40) - 5.0f;
+    swing[k].WBT = swing[k].DBT - 3.0f;
   }
+  writeYear("weather/seoul.cly", swing);
+  struct Case {
+    std::vector<std::string> batch, single;
+    std::string column;
+    nlohmann::json::json_pointer value;
+  };
+  const std::vector<Case> cases = {
+      {{"months"}, {"months", "seoul"}, "m03_need_TH_hours", "/months/2/need/0/hours"_json_pointer},
+      {{"degree-days", "--heating-base", "16"},
+       {"degree-days", "seoul", "--heating-base", "16"},
+       "year_hdd",
+       "/year/hdd"_json_pointer},
+      {{"degree-days"}, {"degree-days", "seoul"}, "m07_cdd", "/months/6/cdd"_json_pointer},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"batch"};
+    args.insert(args.end(), c.batch.begin(), c.batch.end());
+    args.insert(args.end(), {"seoul", "-o", path("b.csv"), "--yes"});
+    ASSERT_EQ(run(args), 0) << err_.str();
+    const auto rows = lines(path("b.csv"));
+    ASSERT_EQ(rows.size(), 2u);
+    const auto header = cellsOf(rows[0]);
+    const auto row = cellsOf(rows[1]);
+    ASSERT_EQ(header.size(), row.size()) << c.column;
+    const auto at = std::find(header.begin(), header.end(), c.column);
+    ASSERT_NE(at, header.end()) << c.column;
+    std::ostringstream out, err;
+    ASSERT_EQ(test::runCli(c.single, out, err, dir_.string()), 0);
+    const auto expected = nlohmann::json::parse(out.str())[c.value];
+    const std::string cell = row[static_cast<std::size_t>(at - header.begin())];
+    if (expected.is_string()) {
+      EXPECT_EQ(cell, expected.get<std::string>()) << c.column;
+    } else {
+      EXPECT_GT(expected.get<float>(), 0.0f) << c.column;
+      EXPECT_EQ(std::stof(cell), expected.get<float>()) << c.column;
+    }
+  }
+}
+
+TEST_F(BatchCommand, ABaseOutOfRangeIsRefusedBeforeAnythingIsWritten) {
+  EXPECT_EQ(run({"batch", "degree-days", "seoul", "--cooling-base", "50", "-o", path("d.csv")}), 1);
+  EXPECT_NE(err_.str().find("냉방도일의 기준온도 입력이 유효하지 않습니다."), std::string::npos)
+      << err_.str();
+  EXPECT_FALSE(std::filesystem::exists(path("d.csv")));
 }
 
 TEST(BatchCsv, CellsWithSeparatorsQuotesOrLineBreaksAreQuoted) {
