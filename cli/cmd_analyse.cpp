@@ -10,7 +10,6 @@
 #include "cli/json_output.h"
 #include "cli/period_arg.h"
 #include "core/analysis/analysis_summary.h"
-#include "core/analysis/period.h"
 #include "core/psychro/psychro_chart.h"
 
 namespace vlm::cli {
@@ -24,18 +23,13 @@ struct AnalyseArgs {
 void runAnalyse(Context& ctx, const AnalyseArgs& args) {
   const auto loaded = loadClimate(ctx, args.climate);
   if (!loaded) return;
-  PeriodFields fields;
-  fields.hourly = periodFields(args.period);
-  int16_t start = 0;
-  int16_t end = 0;
-  if (SetPeriod(loaded->data.RegionName, PeriodMode::Hourly, fields, start, end, ctx.sink) != 1) {
-    ctx.exitCode = kExitRefused;
-    return;
-  }
+  const auto period = checkedHourlyPeriod(ctx, loaded->data.RegionName, args.period);
+  if (!period) return;
   // The zones read the chart's ranges, which the draw command sets first.
   PsychroChart chart;
   chart.SetChartScale(9000.0f, 6750.0f);
-  const AnalysisTexts texts = ShowAnalysis(loaded->data, start, end, chart, ctx.sink);
+  const AnalysisTexts texts =
+      ShowAnalysis(loaded->data, period->start, period->end, chart, ctx.sink);
   if (!texts.complete) {
     ctx.exitCode = kExitRefused;
     return;

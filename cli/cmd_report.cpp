@@ -11,7 +11,6 @@
 #include "cli/output_file.h"
 #include "cli/period_arg.h"
 #include "cli/picture_file.h"
-#include "core/analysis/period.h"
 #include "core/report/report_content.h"
 
 #ifdef VLM_HAVE_RENDER
@@ -44,16 +43,10 @@ void runReport(Context& ctx, const ReportArgs& args) {
     throw std::invalid_argument("보고서 파일은 PDF(.pdf)입니다. (" + args.path + ")");
   const auto loaded = loadClimate(ctx, args.climate);
   if (!loaded) return;
-  PeriodFields fields;
-  fields.hourly = periodFields(args.period);
-  int16_t start = 0;
-  int16_t end = 0;
-  if (SetPeriod(loaded->data.RegionName, PeriodMode::Hourly, fields, start, end, ctx.sink) != 1) {
-    ctx.exitCode = kExitRefused;
-    return;
-  }
-  const auto content = BuildReportContent(loaded->data, ReportSourceOf(loaded->data), start, end,
-                                          IsoDate(std::chrono::system_clock::now()),
+  const auto period = checkedHourlyPeriod(ctx, loaded->data.RegionName, args.period);
+  if (!period) return;
+  const auto content = BuildReportContent(loaded->data, ReportSourceOf(loaded->data), period->start,
+                                          period->end, IsoDate(std::chrono::system_clock::now()),
                                           VLM_VERSION_TEXT, loaded->psychro, ctx.sink);
   if (!content) {
     ctx.exitCode = kExitRefused;

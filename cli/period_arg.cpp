@@ -3,6 +3,8 @@
 #include <CLI/CLI.hpp>
 #include <stdexcept>
 
+#include "cli/cli_context.h"
+
 namespace vlm::cli {
 
 void addPeriodOptions(CLI::App& command, PeriodArgs& args) {
@@ -39,6 +41,18 @@ PeriodFields chartPeriodFields(const PeriodArgs& args) {
   fields.daily = {f[0], f[1], f[3], f[4]};
   fields.monthly = {f[0], f[3]};
   return fields;
+}
+
+std::optional<HourRange> checkedHourlyPeriod(Context& ctx, std::string_view region,
+                                             const PeriodArgs& args) {
+  PeriodFields fields;
+  fields.hourly = periodFields(args);
+  HourRange range;
+  if (SetPeriod(region, PeriodMode::Hourly, fields, range.start, range.end, ctx.sink) != 1) {
+    ctx.exitCode = kExitRefused;
+    return std::nullopt;
+  }
+  return range;
 }
 
 }  // namespace vlm::cli

@@ -4,7 +4,10 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/analysis/period.h"
 
@@ -13,6 +16,8 @@ class App;
 }  // namespace CLI
 
 namespace vlm::cli {
+
+struct Context;
 
 struct PeriodArgs {
   std::string from = "1/1/0";
@@ -29,6 +34,17 @@ void addPeriodOptions(CLI::App& command, PeriodArgs& args);
 
 // The six month, day, hour fields of the two moments.
 [[nodiscard]] std::array<std::string, 6> periodFields(const PeriodArgs& args);
+
+struct HourRange {
+  int16_t start = 0;
+  int16_t end = 0;
+};
+
+// The hourly period of the options, checked for the loaded region as the
+// analysis tab checks it; a refusal is shown, sets exit status 1 and gives
+// nullopt.
+[[nodiscard]] std::optional<HourRange> checkedHourlyPeriod(Context& ctx, std::string_view region,
+                                                           const PeriodArgs& args);
 
 // The chart tab's fields for a mode: hourly M/D/H, daily M/D, monthly M.
 [[nodiscard]] PeriodFields chartPeriodFields(const PeriodArgs& args);
