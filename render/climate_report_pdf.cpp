@@ -14,6 +14,7 @@
 #include "core/common/atomic_file.h"
 #include "core/report/text_table.h"
 #include "render/figure.h"
+#include "render/korean_font.h"
 #include "render/text_extent.h"
 
 namespace vlm::render {
@@ -38,7 +39,8 @@ QString qs(std::string_view text) {
 }
 
 QFont reportFont(double pointSize, bool bold = false) {
-  QFont font(QString::fromLatin1(kReportFontFamily));
+  QFont font;
+  font.setFamilies(koreanFontFamilies());
   font.setPointSizeF(pointSize);
   font.setBold(bold);
   return font;

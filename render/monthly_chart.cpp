@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "core/common/atomic_file.h"
+#include "render/korean_font.h"
 
 namespace vlm::render {
 namespace {
@@ -309,6 +310,7 @@ void ensureWidgetsApplication() {
   static char* argv[] = {arg0, arg1, arg2, nullptr};
   static QApplication* application = new QApplication(argc, argv);
   (void)application;
+  useKoreanFaces();
 }
 
 }  // namespace vlm::render

@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QProcess>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSvgRenderer>
@@ -32,6 +33,7 @@
 #include "gui/pages/rose_tab.h"
 #include "render/figure.h"
 #include "render/figure_file.h"
+#include "render/korean_font.h"
 #include "tests/gui/support/gui_test_support.h"
 
 using namespace vlm;
@@ -137,6 +139,24 @@ int pdfPages(const QString& path) {
   return static_cast<int>(content.count(QRegularExpression("/Type\\s*/Page[^s]")));
 }
 
+// The text layer of a PDF as pdftotext reads it, or nullopt without poppler.
+std::optional<QString> pdfText(const QString& path) {
+  QProcess process;
+  process.start("pdftotext", {path, "-"});
+  if (!process.waitForFinished() || process.exitStatus() != QProcess::NormalExit ||
+      process.exitCode() != 0)
+    return std::nullopt;
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Control codes other than line and page breaks: a space that a font shares
+// with them reads back as one of them.
+bool hasControlCodes(const QString& text) {
+  return std::any_of(text.begin(), text.end(), [](QChar c) {
+    return c.unicode() < 0x20 && c != QLatin1Char('\n') && c != QLatin1Char('\f');
+  });
+}
+
 const char* const kFigures[] = {"pic12aChart", "chart131", "pic132", "pic31Schart", "pic31SM"};
 
 }  // namespace
@@ -145,6 +165,9 @@ class ExportTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // As the program does at start-up.
+  void initTestCase() { render::useKoreanFaces(); }
+
   void everyFigureHasItsContextMenuAndShortcuts_data() {
     QTest::addColumn<QString>("widget");
     for (const char* name : kFigures) QTest::newRow(name) << QString(name);
@@ -193,6 +216,11 @@ class ExportTest : public QObject {
     p.answer = p.dir.filePath("figure.pdf");
     save->trigger();
     QCOMPARE(pdfPages(*p.answer), 1);
+    // The caption reads back from the PDF as written, spaces and all.
+    if (const auto text = pdfText(*p.answer)) {
+      QVERIFY2(text->contains(QString::fromStdString(figure->caption)), qPrintable(*text));
+      QVERIFY2(!hasControlCodes(*text), qPrintable(*text));
+    }
     QCOMPARE(p.asked.first(), QString("그림 저장"));
 
     QApplication::clipboard()->clear();
@@ -338,6 +366,10 @@ class ExportTest : public QObject {
         std::string("설치된 프린터가 없습니다.\r\n\r\n"
                     "[인쇄 대신 현재 화면을 PDF 파일로 저장합니다. 저장할 파일명을 지정하세요.]"));
     QCOMPARE(pdfPages(*p.answer), 1);
+    if (const auto text = pdfText(*p.answer)) {
+      QVERIFY2(text->contains("태양고도각 0°"), qPrintable(*text));
+      QVERIFY2(!hasControlCodes(*text), qPrintable(*text));
+    }
     QVERIFY(p.state.printFlags().DiagramPrinted);
   }
 
