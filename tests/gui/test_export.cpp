@@ -9,7 +9,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
 #include <QMimeData>
@@ -23,6 +25,7 @@
 
 #include "core/climate/climate_load.h"
 #include "core/climate/region_catalog.h"
+#include "gui/app_info.h"
 #include "gui/export_commands.h"
 #include "gui/main_window.h"
 #include "gui/navigation_pane.h"
@@ -264,6 +267,54 @@ class ExportTest : public QObject {
     p.window->navigation()->selectItem("습공기 상태계산");
     p.window->updateFileCommands();
     QVERIFY(!save->isEnabled());
+  }
+
+  // The desktop's save dialog: a name typed without extension is written in
+  // the format of the filter chosen, with its suffix; a typed extension decides.
+  void aBareNameTakesTheChosenFiltersFormat_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("filter");  // 0 PNG, 1 SVG, 2 PDF
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QByteArray>("magic");
+    QTest::newRow("PNG") << "sun" << 0 << "sun.png" << QByteArray("\x89PNG");
+    QTest::newRow("SVG") << "sun" << 1 << "sun.svg" << QByteArray("<?xml");
+    QTest::newRow("PDF") << "sun" << 2 << "sun.pdf" << QByteArray("%PDF");
+    QTest::newRow("typed extension") << "sun.png" << 2 << "sun.png" << QByteArray("\x89PNG");
+  }
+  void aBareNameTakesTheChosenFiltersFormat() {
+    QFETCH(QString, typed);
+    QFETCH(int, filter);
+    QFETCH(QString, written);
+    QFETCH(QByteArray, magic);
+    // The application's own settings, in Qt's test location.
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(kSettingsOrganisation);
+    QCoreApplication::setApplicationName(kSettingsApplication);
+    Program p;
+    p.loadSeoul();
+    QWidget* picture = p.drawFigure("pic31Schart");
+    ExportCommands* commands = ExportCommands::of(p.window->page("frm31"));
+    commands->setSaveFileDialog(systemSaveFileDialog(true));
+    commands->refresh();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr || !dialog->isVisible()) return;
+      poll.stop();
+      dialog->setDirectory(p.dir.path());
+      // The filter is picked as the user picks it, from the list.
+      auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+      for (int i = 0; i < filter; ++i) QTest::keyClick(types, Qt::Key_Down);
+      dialog->findChild<QLineEdit*>("fileNameEdit")->setText(typed);
+      QMetaObject::invokeMethod(dialog, "accept");
+    });
+    poll.start(20);
+    widgetAction(picture, "mnuFigureSave")->trigger();
+    QVERIFY(p.sink.empty());
+    QCOMPARE(QDir(p.dir.path()).entryList(QDir::Files), QStringList{written});
+    QFile file(p.dir.filePath(written));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(magic.size()) == magic);
   }
 
   void savingOverADirectoryOrIntoAMissingFolderSaysWhyAndKeepsTheFile() {
