@@ -1,9 +1,6 @@
 #include "render/climate_report_pdf.h"
 
-#include <QBuffer>
 #include <QFont>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
@@ -11,8 +8,8 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "core/common/atomic_file.h"
 #include "core/report/text_table.h"
+#include "render/a4_pdf.h"
 #include "render/figure.h"
 #include "render/korean_font.h"
 #include "render/text_extent.h"
@@ -185,17 +182,11 @@ int reportPageCount(const ReportContent& content) {
 
 void writeClimateReport(const ReportContent& content, const std::string& path,
                         const ReportProgress& progress) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter writer(&buffer);
-    writer.setResolution(96);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageOrientation(QPageLayout::Portrait);
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setTitle(qs(kReportTitle) + " - " + qs(content.source.region));
-    writer.setCreator(QStringLiteral("Velmora ") + qs(content.version));
+  // The page is laid out in 96ths of an inch from its very edge.
+  const A4Pdf document{96, QMarginsF(0, 0, 0, 0),
+                       qs(kReportTitle) + " - " + qs(content.source.region),
+                       QStringLiteral("Velmora ") + qs(content.version)};
+  writeA4Pdf(path, document, [&](QPdfWriter& writer) {
     ReportPages pages(writer, content, progress);
     if (!pages.begin()) throw std::runtime_error("보고서의 PDF 문서를 만들 수 없습니다.");
 
@@ -236,9 +227,7 @@ void writeClimateReport(const ReportContent& content, const std::string& path,
                   kBody.bottom() - y);
     }
     if (!pages.end()) throw std::runtime_error("보고서의 PDF 문서를 만들 수 없습니다.");
-  }
-  writeFileAtomically(path,
-                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  });
 }
 
 }  // namespace vlm::render

@@ -216,6 +216,13 @@ class ExportTest : public QObject {
     save->trigger();
     QSvgRenderer svg(*p.answer);
     QVERIFY(svg.isValid());
+    if (widget.startsWith("pic31")) {
+      // The labels over the diagram leave with it, as texts.
+      QFile file(*p.answer);
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      const QString content = QString::fromUtf8(file.readAll());
+      QVERIFY(content.contains("태양고도각 0°") && content.contains("북(±180°)"));
+    }
     p.answer = p.dir.filePath("figure.pdf");
     save->trigger();
     QCOMPARE(pdfPages(*p.answer), 1);
