@@ -240,6 +240,18 @@ class ExportTest : public QObject {
     QVERIFY(copied->hasFormat("image/png"));
     QVERIFY(copied->hasFormat("image/svg+xml"));
     QVERIFY(QSvgRenderer(copied->data("image/svg+xml")).isValid());
+
+    // The 파일 menu's commands act on the same figure of the shown page.
+    p.window->updateFileCommands();
+    QVERIFY(p.menu("mnuSavePicture")->isEnabled() && p.menu("mnuCopyPicture")->isEnabled());
+    p.answer = p.dir.filePath("menu.png");
+    p.menu("mnuSavePicture")->trigger();
+    QCOMPARE(QImage(*p.answer).size(), (whole * render::kPngScale).toSize());
+    QApplication::clipboard()->clear();
+    p.menu("mnuCopyPicture")->trigger();
+    copied = QApplication::clipboard()->mimeData();
+    QVERIFY(copied != nullptr && copied->hasFormat("image/png") &&
+            copied->hasFormat("image/svg+xml"));
     QVERIFY(p.sink.empty());
   }
 
