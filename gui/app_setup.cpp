@@ -1,11 +1,11 @@
 #include "gui/app_setup.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 #include "gui/app_info.h"
+#include "render/korean_font.h"
 
 namespace vlm {
 
@@ -29,13 +29,7 @@ void setUpApplication(QApplication& application, const QString& programDir) {
   QApplication::setOrganizationName(kSettingsOrganisation);
   QApplication::setApplicationName(kSettingsApplication);
   // Korean text needs a Korean face wherever the desktop's default lacks one.
-  QFont font = QApplication::font();
-  QStringList families = font.families();
-  families << "NanumGothic"
-           << "Noto Sans CJK KR"
-           << "UnDotum";
-  font.setFamilies(families);
-  QApplication::setFont(font);
+  render::useKoreanFaces();
   (void)installQtKoreanTranslation(application, qtTranslationFolders(programDir));
 }
 

@@ -60,7 +60,8 @@ QAction* addAction(QWidget* widget, const char* name, const char* text,
 }
 
 QString withSuffix(const QString& path, const QString& suffix) {
-  // A name typed without a known extension gets the dialog's first format.
+  // The desktop's dialog completes a bare name from the chosen filter; a
+  // dialog that still hands one back gets the first format.
   return QFileInfo(path).suffix().isEmpty() ? path + "." + suffix : path;
 }
 

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStringList>
 
@@ -20,8 +21,16 @@ std::optional<QString> runDialog(QWidget* parent, const FileDialogRequest& reque
                                                      : QFileDialog::AnyFile);
   dialog.setOptions(options);
   dialog.setNameFilters(request.filter.split(";;"));
-  // Qt appends the suffix only to a name typed without one.
-  if (!request.suffix.isEmpty()) dialog.setDefaultSuffix(request.suffix);
+  if (!request.suffix.isEmpty()) {
+    // Qt appends the suffix only to a name typed without one; it follows the
+    // chosen filter, so that "chart" under "SVG 그림(*.svg)" becomes chart.svg
+    // (and the question before replacing a file asks about that one).
+    const auto follow = [&dialog, &request](const QString& nameFilter) {
+      dialog.setDefaultSuffix(filterSuffix(nameFilter, request.suffix));
+    };
+    follow(dialog.selectedNameFilter());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+  }
   if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   const QString chosen = dialog.selectedFiles().constFirst();
@@ -43,6 +52,16 @@ QString qtFileFilter(std::string_view filter) {
     pairs << (description.endsWith(bracketed) ? description : description + " " + bracketed);
   }
   return pairs.join(";;");
+}
+
+QString filterSuffix(const QString& nameFilter, const QString& fallback) {
+  static const QRegularExpression patterns(R"(\(([^()]*)\)\s*$)");
+  static const QRegularExpression extension(R"(^\*\.(\w+)$)");
+  const QRegularExpressionMatch list = patterns.match(nameFilter);
+  if (!list.hasMatch()) return fallback;
+  const QString first = list.captured(1).split(' ', Qt::SkipEmptyParts).value(0);
+  const QRegularExpressionMatch named = extension.match(first);
+  return named.hasMatch() ? named.captured(1) : fallback;
 }
 
 QString startFolder(const QSettings& settings, const FileDialogRequest& request) {

@@ -6,7 +6,7 @@
 // …) and opens in the folder last used for that purpose, kept in the settings'
 // section "Folders"; a remembered folder that is gone gives way to the home
 // folder. A save dialog proposes a file name and completes a name typed
-// without an extension.
+// without an extension with the suffix of the filter chosen in it.
 #pragma once
 
 #include <QString>
@@ -26,7 +26,8 @@ struct FileDialogRequest {
   QString filter;     // in Qt's form: "description (pattern);;…" or "description(pattern)"
   QString purpose;    // the key under "Folders"; empty: nothing is remembered
   QString fileName;   // proposed name, without folder
-  QString suffix;     // appended (".suffix") to a name typed without one
+  QString suffix;     // appended (".suffix") to a name typed without one, unless
+                      // the chosen filter names its own
 };
 
 // The chosen full path, or nullopt when the dialog was cancelled.
@@ -38,6 +39,10 @@ using FileDialog = std::function<std::optional<QString>(QWidget* parent, const F
 // patterns from it; any other becomes "description (patterns)". A pattern list
 // such as "*.wye;*.try" becomes "*.wye *.try".
 [[nodiscard]] QString qtFileFilter(std::string_view filter);
+
+// The extension that a Qt name filter's first pattern names ("SVG 그림(*.svg)"
+// → "svg"), or `fallback` when it names none ("모든 파일(*.*)").
+[[nodiscard]] QString filterSuffix(const QString& nameFilter, const QString& fallback);
 
 // The folder a dialog of this purpose opens in: the remembered one if it still
 // exists, the home folder if it no longer does, else the request's directory.

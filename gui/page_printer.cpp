@@ -1,18 +1,14 @@
 #include "gui/page_printer.h"
 
-#include <QBuffer>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <stdexcept>
-#include <string_view>
 
-#include "core/common/atomic_file.h"
 #include "gui/pages/page.h"
+#include "render/a4_pdf.h"
 
 namespace vlm {
 
@@ -34,21 +30,12 @@ bool printCopies(Page& page, QPagedPaintDevice& device, int copies) {
 }
 
 void printPageToPdf(Page& page, const std::string& path) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter writer(&buffer);
-    writer.setResolution(300);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-    writer.setCreator(QStringLiteral("Velmora"));
-    writer.setTitle(page.windowTitle());
+  const render::A4Pdf document{300, QMarginsF(10, 10, 10, 10), page.windowTitle(),
+                               QStringLiteral("Velmora")};
+  render::writeA4Pdf(path, document, [&page](QPdfWriter& writer) {
     if (!printCopies(page, writer, 1))
       throw std::runtime_error("페이지를 PDF 파일로 그릴 수 없습니다.");
-  }
-  writeFileAtomically(path,
-                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  });
 }
 
 bool SystemPagePrinter::hasPrinter() const {

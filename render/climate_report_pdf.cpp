@@ -1,19 +1,20 @@
 #include "render/climate_report_pdf.h"
 
-#include <QBuffer>
 #include <QFont>
-#include <QPageLayout>
-#include <QPageSize>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
+#include <vector>
 
-#include "core/common/atomic_file.h"
 #include "core/report/text_table.h"
+#include "render/a4_pdf.h"
 #include "render/figure.h"
+#include "render/korean_font.h"
 #include "render/text_extent.h"
 
 namespace vlm::render {
@@ -38,7 +39,8 @@ QString qs(std::string_view text) {
 }
 
 QFont reportFont(double pointSize, bool bold = false) {
-  QFont font(QString::fromLatin1(kReportFontFamily));
+  QFont font;
+  font.setFamilies(koreanFontFamilies());
   font.setPointSizeF(pointSize);
   font.setBold(bold);
   return font;
@@ -145,24 +147,49 @@ void paintCover(QPainter& painter, const ReportContent& content) {
   painter.restore();
 }
 
+// Caption, hours, share and rank columns, from the body's left edge.
+constexpr std::array<double, 4> kTableColumns{0, 400, 500, 600};
+constexpr double kCellGap = 8.0;
+
+// One row of the analysis table at `top`; returns its height. Numbers stand
+// right-aligned in their columns; a value wider than its column (the period,
+// the file, tied guidelines) takes the room to its left, and a caption longer
+// than the room left of the values wraps onto further lines.
+double paintTableRow(QPainter& painter, const std::vector<std::string>& row, double top) {
+  if (row.empty()) return kTableRowHeight / 2;
+  const QFontMetricsF metrics(painter.font(), painter.device());
+  std::vector<std::pair<QRectF, QString>> values;
+  double valuesLeft = kBody.right() + kCellGap;
+  for (std::size_t c = 1; c < row.size() && c < kTableColumns.size(); ++c) {
+    const double right = c + 1 < kTableColumns.size()
+                             ? kBody.left() + kTableColumns[c + 1] - kCellGap
+                             : kBody.right();
+    const QString text = qs(row[c]);
+    const double width =
+        std::max(right - kBody.left() - kTableColumns[c], metrics.horizontalAdvance(text));
+    values.emplace_back(QRectF(right - width, top, width, 0), text);
+    valuesLeft = std::min(valuesLeft, right - width);
+  }
+  const QString caption = qs(row[0]);
+  const QRectF room(kBody.left(), top, valuesLeft - kCellGap - kBody.left(), 0);
+  const double height =
+      std::max(kTableRowHeight, metrics.boundingRect(room, Qt::TextWordWrap, caption).height() + 4);
+  painter.drawText(QRectF(room.topLeft(), QSizeF(room.width(), height)),
+                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, caption);
+  for (auto& [cell, text] : values) {
+    cell.setHeight(height);
+    painter.drawText(cell, Qt::AlignRight | Qt::AlignVCenter, text);
+  }
+  return height;
+}
+
 void paintAnalysis(QPainter& painter, const ReportContent& content) {
   double top = paintHeading(painter, "분석 결과 및 기후설계 지침별 순위", kBody.top());
-  const TextTable table = AnalysisTable(content.analysis);
-  // Caption, hours, share and rank columns.
-  const std::array<double, 4> columns{0, 400, 500, 600};
   painter.save();
-  for (const auto& row : table.rows) {
+  for (const auto& row : AnalysisTable(content.analysis).rows) {
     const bool heading = !row.empty() && row[0] == kTableHeadingCaption;
     painter.setFont(reportFont(9, heading));
-    for (std::size_t c = 0; c < row.size() && c < columns.size(); ++c) {
-      const double left = kBody.left() + columns[c];
-      const double width =
-          c + 1 < columns.size() ? columns[c + 1] - columns[c] - 8 : kBody.width() - columns[c];
-      const Qt::Alignment align = c == 0 ? Qt::AlignLeft : Qt::AlignRight;
-      painter.drawText(QRectF(left, top, width, kTableRowHeight), align | Qt::AlignVCenter,
-                       qs(row[c]));
-    }
-    top += row.empty() ? kTableRowHeight / 2 : kTableRowHeight;
+    top += paintTableRow(painter, row, top);
   }
   top += kTableRowHeight;
   painter.setFont(reportFont(11, true));
@@ -183,17 +210,11 @@ int reportPageCount(const ReportContent& content) {
 
 void writeClimateReport(const ReportContent& content, const std::string& path,
                         const ReportProgress& progress) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter writer(&buffer);
-    writer.setResolution(96);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageOrientation(QPageLayout::Portrait);
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setTitle(qs(kReportTitle) + " - " + qs(content.source.region));
-    writer.setCreator(QStringLiteral("Velmora ") + qs(content.version));
+  // The page is laid out in 96ths of an inch from its very edge.
+  const A4Pdf document{96, QMarginsF(0, 0, 0, 0),
+                       qs(kReportTitle) + " - " + qs(content.source.region),
+                       QStringLiteral("Velmora ") + qs(content.version)};
+  writeA4Pdf(path, document, [&](QPdfWriter& writer) {
     ReportPages pages(writer, content, progress);
     if (!pages.begin()) throw std::runtime_error("보고서의 PDF 문서를 만들 수 없습니다.");
 
@@ -234,9 +255,7 @@ void writeClimateReport(const ReportContent& content, const std::string& path,
                   kBody.bottom() - y);
     }
     if (!pages.end()) throw std::runtime_error("보고서의 PDF 문서를 만들 수 없습니다.");
-  }
-  writeFileAtomically(path,
-                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  });
 }
 
 }  // namespace vlm::render

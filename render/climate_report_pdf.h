@@ -22,7 +22,4 @@ using ReportProgress = std::function<void(int page, int pages)>;
 void writeClimateReport(const ReportContent& content, const std::string& path,
                         const ReportProgress& progress = {});
 
-// The font family of the report's texts, which the PDF embeds.
-inline constexpr const char* kReportFontFamily = "NanumGothic";
-
 }  // namespace vlm::render

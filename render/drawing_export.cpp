@@ -19,6 +19,7 @@
 #include <string_view>
 
 #include "core/common/atomic_file.h"
+#include "render/korean_font.h"
 
 namespace vlm::render {
 namespace {
@@ -261,6 +262,7 @@ void ensureGuiApplication() {
   static char* argv[] = {arg0, arg1, arg2, nullptr};
   static QGuiApplication* application = new QGuiApplication(argc, argv);
   (void)application;
+  useKoreanFaces();
 }
 
 }  // namespace vlm::render

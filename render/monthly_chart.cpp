@@ -27,6 +27,7 @@
 
 #include "core/common/atomic_file.h"
 #include "render/drawing_export.h"
+#include "render/korean_font.h"
 
 namespace vlm::render {
 namespace {
@@ -311,6 +312,7 @@ void ensureWidgetsApplication() {
   static char* argv[] = {arg0, arg1, arg2, nullptr};
   static QApplication* application = new QApplication(argc, argv);
   (void)application;
+  useKoreanFaces();
 }
 
 }  // namespace vlm::render

@@ -65,4 +65,20 @@ std::string ShadingMaskCaption(std::string_view latitudeText, std::string_view d
   return JoinCaption(LatitudeSubject(latitudeText), kSunPathPeriod, kind);
 }
 
+std::string NeedShareCaption(std::string_view region) {
+  return JoinCaption(region, "1월~12월, 년간", "월별 생체기후적 요구 죤 비율(%)");
+}
+
+std::string CarpetCaption(std::string_view region, CarpetColouring colouring) {
+  const std::string_view kind = colouring == CarpetColouring::Zone
+                                    ? "시간별 분포(생체기후적 요구 죤)"
+                                    : "시간별 분포(건구온도)";
+  return JoinCaption(region, "1월 1일 0시~12월 31일 23시", kind);
+}
+
+std::string ComparisonCaption(std::string_view region, std::string_view other) {
+  const std::string subject = std::string(trimmed(region)) + " / " + std::string(trimmed(other));
+  return JoinCaption(subject, "1월~12월", "기후 비교(월평균 건구온도, 상대습도)");
+}
+
 }  // namespace vlm

@@ -8,6 +8,7 @@
 
 #include "core/graphs/monthly_chart.h"
 #include "core/graphs/wind_rose.h"
+#include "core/seasonal/carpet.h"
 
 namespace vlm {
 
@@ -28,5 +29,12 @@ namespace vlm {
 [[nodiscard]] std::string SunPathCaption(std::string_view latitudeText);
 [[nodiscard]] std::string ShadingMaskCaption(std::string_view latitudeText,
                                              std::string_view device);
+
+// The seasonal page's figures, each of the whole loaded year: the need-zone
+// shares month by month, the hour-by-day carpet, and the monthly means of the
+// loaded climate against another.
+[[nodiscard]] std::string NeedShareCaption(std::string_view region);
+[[nodiscard]] std::string CarpetCaption(std::string_view region, CarpetColouring colouring);
+[[nodiscard]] std::string ComparisonCaption(std::string_view region, std::string_view other);
 
 }  // namespace vlm

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/psychro/psychro_chart.h"
+#include "core/report/figure_caption.h"
 #include "core/seasonal/carpet.h"
 #include "gui/app_state.h"
 #include "render/picture_box.h"
@@ -54,7 +55,12 @@ void CarpetTab::cmd14bDraw_Click() {
     const CarpetColouring colouring =
         byDryBulb_->isChecked() ? CarpetColouring::DryBulb : CarpetColouring::Zone;
     showDrawing(*picture_, BuildCarpet(state().climate(), PsychroChart{}, colouring));
+    caption_ = CarpetCaption(state().climate().RegionName, colouring);
   });
+}
+
+std::optional<render::Figure> CarpetTab::figure() const {
+  return pictureFigure(*picture_, caption_);
 }
 
 void CarpetTab::cmd14bErase_Click() { clearResults(); }

@@ -19,11 +19,14 @@ class CarpetTab : public SeasonalTab {
   void cmd14bErase_Click();
 
   [[nodiscard]] PictureBox* picture() const { return picture_; }
+  // The carpet on show, with its caption.
+  [[nodiscard]] std::optional<render::Figure> figure() const;
 
  private:
   QRadioButton* byZone_;
   QRadioButton* byDryBulb_;
   PictureBox* picture_;
+  std::string caption_;
 };
 
 }  // namespace vlm

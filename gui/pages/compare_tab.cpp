@@ -14,6 +14,7 @@
 #include "core/climate/load_texts.h"
 #include "core/climate/region_catalog.h"
 #include "core/psychro/psychro_chart.h"
+#include "core/report/figure_caption.h"
 #include "core/seasonal/climate_comparison.h"
 #include "core/seasonal/comparison_chart.h"
 #include "core/seasonal/seasonal_messages.h"
@@ -193,6 +194,11 @@ void CompareTab::show(const ClimateComparison& c) {
   mostA_->setText(utf8Text(c.a.mostImportant).replace("\r\n", ", "));
   mostB_->setText(utf8Text(c.b.mostImportant).replace("\r\n", ", "));
   showDrawing(*picture_, BuildComparisonChart(c));
+  caption_ = ComparisonCaption(c.a.summary[0], c.b.summary[0]);
+}
+
+std::optional<render::Figure> CompareTab::figure() const {
+  return pictureFigure(*picture_, caption_);
 }
 
 void CompareTab::clearResults() {

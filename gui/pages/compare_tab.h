@@ -37,6 +37,8 @@ class CompareTab : public SeasonalTab {
 
   [[nodiscard]] ResultGrid* table() const { return table_; }
   [[nodiscard]] PictureBox* picture() const { return picture_; }
+  // The chart of the comparison on show, with its caption.
+  [[nodiscard]] std::optional<render::Figure> figure() const;
 
  private:
   void onRegionChosen(int index);
@@ -56,6 +58,7 @@ class CompareTab : public SeasonalTab {
   PictureBox* picture_;
   FileDialog openFile_;
   QString otherFile_;
+  std::string caption_;
 };
 
 }  // namespace vlm

@@ -6,10 +6,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "gui/export_commands.h"
 #include "gui/pages/carpet_tab.h"
 #include "gui/pages/compare_tab.h"
 #include "gui/pages/degree_day_tab.h"
 #include "gui/pages/zone_months_tab.h"
+#include "render/picture_box.h"
 
 namespace vlm {
 namespace {
@@ -50,6 +52,18 @@ Frm14::Frm14(AppState& state, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(summary);
   layout->addWidget(tabs_, 1);
+  auto* exporter = new ExportCommands(state.sink(), this);
+  exporter->attachFigure(zones_->picture(), [this] { return zones_->figure(); });
+  exporter->attachFigure(carpet_->picture(), [this] { return carpet_->figure(); });
+  exporter->attachFigure(compare_->picture(), [this] { return compare_->figure(); });
+}
+
+std::optional<render::Figure> Frm14::currentFigure() const {
+  const QWidget* shown = tabs_->currentWidget();
+  if (shown == zones_) return zones_->figure();
+  if (shown == carpet_) return carpet_->figure();
+  if (shown == compare_) return compare_->figure();
+  return std::nullopt;
 }
 
 void Frm14::setRegion(const QString& name, const QString& path) {

@@ -6,6 +6,7 @@
 // empties every result shown for the previous region.
 #pragma once
 
+#include "gui/figure_source.h"
 #include "gui/pages/page.h"
 
 class QLabel;
@@ -18,7 +19,7 @@ class CarpetTab;
 class DegreeDayTab;
 class CompareTab;
 
-class Frm14 : public Page {
+class Frm14 : public Page, public FigureSource {
   Q_OBJECT
 
  public:
@@ -28,6 +29,10 @@ class Frm14 : public Page {
   [[nodiscard]] CarpetTab* carpetTab() const { return carpet_; }
   [[nodiscard]] DegreeDayTab* degreeDayTab() const { return degreeDays_; }
   [[nodiscard]] CompareTab* compareTab() const { return compare_; }
+
+  // The need-zone shares, the carpet or the comparison chart of the shown tab,
+  // once drawn; the degree-day tab has no figure.
+  [[nodiscard]] std::optional<render::Figure> currentFigure() const override;
 
  public slots:
   // lbl14d shows the region, lbl14e its file.

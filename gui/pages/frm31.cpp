@@ -15,10 +15,10 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "core/solar/sun_path_readout.h"
-#include "gui/pages/pointer_readout.h"
 #include "core/report/figure_caption.h"
+#include "core/solar/sun_path_readout.h"
 #include "gui/export_commands.h"
+#include "gui/pages/pointer_readout.h"
 #include "gui/pages/progress_bar.h"
 #include "gui/pages/square_box.h"
 #include "render/picture_box.h"
@@ -208,7 +208,10 @@ std::optional<render::Figure> Frm31::figureOf(const Target& target) const {
   if (target.picture->blank()) return std::nullopt;
   std::vector<Drawing> layers = target.picture->layers();
   SunPathPicture labels(geometry_);
-  labels.labels = target.shownLabels;
+  for (std::size_t i = 0; i < target.labels.size(); ++i) {
+    if (target.labels[i] != nullptr && !target.labels[i]->isHidden())
+      labels.labels.push_back(target.anchors[i]);
+  }
   layers.push_back(labels.withLabels());
   return render::drawingFigure(std::move(layers), QSizeF(target.picture->size()), target.caption);
 }
@@ -455,7 +458,6 @@ void Frm31::clearTarget(Target& target) {
   for (QLabel* label : target.labels) label->hide();
   target.latitude.reset();
   target.mask.reset();
-  target.shownLabels.clear();
 }
 
 void Frm31::readDiagramAt(const Target& target, QPointF user, QPoint pixel) {
@@ -471,7 +473,6 @@ void Frm31::readDiagramAt(const Target& target, QPointF user, QPoint pixel) {
 
 void Frm31::showDrawing(Target& target, const SunPathPicture& drawn) {
   target.picture->setDrawing(drawn.drawing);
-  target.shownLabels = drawn.labels;
   // The core hands back the labels only with a finished diagram.
   for (const PictureLabel& shown : drawn.labels) {
     for (std::size_t i = 0; i < kLabelKeys.size(); ++i) {

@@ -59,6 +59,8 @@ class Frm31 : public Page, public FigureSource {
   struct Target {
     PictureBox* picture = nullptr;
     ProgressBar* progress = nullptr;
+    // The core's labels, one widget each: where it sits and what it says.
+    // Those on show are also what leaves the program with the diagram.
     std::array<QLabel*, 9> labels{};
     std::array<PictureLabel, 9> anchors{};
     // The picture in a box that keeps it square as the page grows.
@@ -67,8 +69,7 @@ class Frm31 : public Page, public FigureSource {
     // be read on it: its latitude, and for the mask the shade type and angles.
     std::optional<float> latitude;
     std::optional<std::pair<int16_t, ShadeAngles>> mask;
-    // What leaves the program with the diagram: the labels on show and the caption.
-    std::vector<PictureLabel> shownLabels;
+    // The caption of the diagram when it leaves the program.
     std::string caption;
   };
 

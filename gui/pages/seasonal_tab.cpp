@@ -36,6 +36,11 @@ void showDrawing(PictureBox& picture, Drawing drawing) {
 
 void erasePicture(PictureBox& picture) { clearPicture(picture, picture.hasPersistentImage()); }
 
+std::optional<render::Figure> pictureFigure(const PictureBox& picture, const std::string& caption) {
+  if (picture.blank()) return std::nullopt;
+  return render::drawingFigure(picture.layers(), QSizeF(picture.size()), caption);
+}
+
 QString utf8Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

@@ -6,7 +6,11 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
+
+#include "render/figure.h"
 
 class QPushButton;
 
@@ -42,6 +46,10 @@ class SeasonalTab : public QWidget {
 void showDrawing(PictureBox& picture, Drawing drawing);
 // Empties the picture, persistent image included.
 void erasePicture(PictureBox& picture);
+// What the picture shows, with `caption`, as a figure to save or copy;
+// nullopt while it shows nothing.
+[[nodiscard]] std::optional<render::Figure> pictureFigure(const PictureBox& picture,
+                                                          const std::string& caption);
 
 // A core text (UTF-8) as a QString.
 [[nodiscard]] QString utf8Text(std::string_view text);

@@ -8,6 +8,7 @@
 
 #include "core/analysis/zone.h"
 #include "core/psychro/psychro_chart.h"
+#include "core/report/figure_caption.h"
 #include "core/seasonal/monthly_zones.h"
 #include "core/seasonal/share_chart.h"
 #include "gui/app_state.h"
@@ -111,7 +112,12 @@ void ZoneMonthsTab::cmd14aDraw_Click() {
       table_->item(kMostRow, col)->setToolTip(most);
     }
     showDrawing(*picture_, BuildNeedShareChart(zones, climate.RegionName));
+    caption_ = NeedShareCaption(climate.RegionName);
   });
+}
+
+std::optional<render::Figure> ZoneMonthsTab::figure() const {
+  return pictureFigure(*picture_, caption_);
 }
 
 void ZoneMonthsTab::cmd14aErase_Click() { clearResults(); }

@@ -25,11 +25,14 @@ class ZoneMonthsTab : public SeasonalTab {
 
   [[nodiscard]] ResultGrid* table() const { return table_; }
   [[nodiscard]] PictureBox* picture() const { return picture_; }
+  // The need-zone shares on show, with their caption.
+  [[nodiscard]] std::optional<render::Figure> figure() const;
 
  private:
   std::array<QRadioButton*, 3> shown_{};  // 시간수, 비율(%), 우선순위
   ResultGrid* table_;
   PictureBox* picture_;
+  std::string caption_;
 };
 
 }  // namespace vlm

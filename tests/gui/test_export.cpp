@@ -9,10 +9,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QProcess>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSvgRenderer>
@@ -22,6 +25,7 @@
 
 #include "core/climate/climate_load.h"
 #include "core/climate/region_catalog.h"
+#include "gui/app_info.h"
 #include "gui/export_commands.h"
 #include "gui/main_window.h"
 #include "gui/navigation_pane.h"
@@ -32,6 +36,7 @@
 #include "gui/pages/rose_tab.h"
 #include "render/figure.h"
 #include "render/figure_file.h"
+#include "render/korean_font.h"
 #include "tests/gui/support/gui_test_support.h"
 
 using namespace vlm;
@@ -137,6 +142,24 @@ int pdfPages(const QString& path) {
   return static_cast<int>(content.count(QRegularExpression("/Type\\s*/Page[^s]")));
 }
 
+// The text layer of a PDF as pdftotext reads it, or nullopt without poppler.
+std::optional<QString> pdfText(const QString& path) {
+  QProcess process;
+  process.start("pdftotext", {path, "-"});
+  if (!process.waitForFinished() || process.exitStatus() != QProcess::NormalExit ||
+      process.exitCode() != 0)
+    return std::nullopt;
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Control codes other than line and page breaks: a space that a font shares
+// with them reads back as one of them.
+bool hasControlCodes(const QString& text) {
+  return std::any_of(text.begin(), text.end(), [](QChar c) {
+    return c.unicode() < 0x20 && c != QLatin1Char('\n') && c != QLatin1Char('\f');
+  });
+}
+
 const char* const kFigures[] = {"pic12aChart", "chart131", "pic132", "pic31Schart", "pic31SM"};
 
 }  // namespace
@@ -145,6 +168,9 @@ class ExportTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // As the program does at start-up.
+  void initTestCase() { render::useKoreanFaces(); }
+
   void everyFigureHasItsContextMenuAndShortcuts_data() {
     QTest::addColumn<QString>("widget");
     for (const char* name : kFigures) QTest::newRow(name) << QString(name);
@@ -190,9 +216,21 @@ class ExportTest : public QObject {
     save->trigger();
     QSvgRenderer svg(*p.answer);
     QVERIFY(svg.isValid());
+    if (widget.startsWith("pic31")) {
+      // The labels over the diagram leave with it, as texts.
+      QFile file(*p.answer);
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      const QString content = QString::fromUtf8(file.readAll());
+      QVERIFY(content.contains("태양고도각 0°") && content.contains("북(±180°)"));
+    }
     p.answer = p.dir.filePath("figure.pdf");
     save->trigger();
     QCOMPARE(pdfPages(*p.answer), 1);
+    // The caption reads back from the PDF as written, spaces and all.
+    if (const auto text = pdfText(*p.answer)) {
+      QVERIFY2(text->contains(QString::fromStdString(figure->caption)), qPrintable(*text));
+      QVERIFY2(!hasControlCodes(*text), qPrintable(*text));
+    }
     QCOMPARE(p.asked.first(), QString("그림 저장"));
 
     QApplication::clipboard()->clear();
@@ -202,6 +240,18 @@ class ExportTest : public QObject {
     QVERIFY(copied->hasFormat("image/png"));
     QVERIFY(copied->hasFormat("image/svg+xml"));
     QVERIFY(QSvgRenderer(copied->data("image/svg+xml")).isValid());
+
+    // The 파일 menu's commands act on the same figure of the shown page.
+    p.window->updateFileCommands();
+    QVERIFY(p.menu("mnuSavePicture")->isEnabled() && p.menu("mnuCopyPicture")->isEnabled());
+    p.answer = p.dir.filePath("menu.png");
+    p.menu("mnuSavePicture")->trigger();
+    QCOMPARE(QImage(*p.answer).size(), (whole * render::kPngScale).toSize());
+    QApplication::clipboard()->clear();
+    p.menu("mnuCopyPicture")->trigger();
+    copied = QApplication::clipboard()->mimeData();
+    QVERIFY(copied != nullptr && copied->hasFormat("image/png") &&
+            copied->hasFormat("image/svg+xml"));
     QVERIFY(p.sink.empty());
   }
 
@@ -236,6 +286,54 @@ class ExportTest : public QObject {
     p.window->navigation()->selectItem("습공기 상태계산");
     p.window->updateFileCommands();
     QVERIFY(!save->isEnabled());
+  }
+
+  // The desktop's save dialog: a name typed without extension is written in
+  // the format of the filter chosen, with its suffix; a typed extension decides.
+  void aBareNameTakesTheChosenFiltersFormat_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("filter");  // 0 PNG, 1 SVG, 2 PDF
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QByteArray>("magic");
+    QTest::newRow("PNG") << "sun" << 0 << "sun.png" << QByteArray("\x89PNG");
+    QTest::newRow("SVG") << "sun" << 1 << "sun.svg" << QByteArray("<?xml");
+    QTest::newRow("PDF") << "sun" << 2 << "sun.pdf" << QByteArray("%PDF");
+    QTest::newRow("typed extension") << "sun.png" << 2 << "sun.png" << QByteArray("\x89PNG");
+  }
+  void aBareNameTakesTheChosenFiltersFormat() {
+    QFETCH(QString, typed);
+    QFETCH(int, filter);
+    QFETCH(QString, written);
+    QFETCH(QByteArray, magic);
+    // The application's own settings, in Qt's test location.
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(kSettingsOrganisation);
+    QCoreApplication::setApplicationName(kSettingsApplication);
+    Program p;
+    p.loadSeoul();
+    QWidget* picture = p.drawFigure("pic31Schart");
+    ExportCommands* commands = ExportCommands::of(p.window->page("frm31"));
+    commands->setSaveFileDialog(systemSaveFileDialog(true));
+    commands->refresh();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr || !dialog->isVisible()) return;
+      poll.stop();
+      dialog->setDirectory(p.dir.path());
+      // The filter is picked as the user picks it, from the list.
+      auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+      for (int i = 0; i < filter; ++i) QTest::keyClick(types, Qt::Key_Down);
+      dialog->findChild<QLineEdit*>("fileNameEdit")->setText(typed);
+      QMetaObject::invokeMethod(dialog, "accept");
+    });
+    poll.start(20);
+    widgetAction(picture, "mnuFigureSave")->trigger();
+    QVERIFY(p.sink.empty());
+    QCOMPARE(QDir(p.dir.path()).entryList(QDir::Files), QStringList{written});
+    QFile file(p.dir.filePath(written));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(magic.size()) == magic);
   }
 
   void savingOverADirectoryOrIntoAMissingFolderSaysWhyAndKeepsTheFile() {
@@ -338,6 +436,10 @@ class ExportTest : public QObject {
         std::string("설치된 프린터가 없습니다.\r\n\r\n"
                     "[인쇄 대신 현재 화면을 PDF 파일로 저장합니다. 저장할 파일명을 지정하세요.]"));
     QCOMPARE(pdfPages(*p.answer), 1);
+    if (const auto text = pdfText(*p.answer)) {
+      QVERIFY2(text->contains("태양고도각 0°"), qPrintable(*text));
+      QVERIFY2(!hasControlCodes(*text), qPrintable(*text));
+    }
     QVERIFY(p.state.printFlags().DiagramPrinted);
   }
 

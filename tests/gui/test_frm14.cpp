@@ -2,11 +2,16 @@
 // while no region is loaded, each tab's results for Seoul, the degree-day
 // bases' messages, a comparison that never touches the loaded year and shows
 // the region page's messages for a refused climate, and a new region emptying
-// what the page showed.
+// what the page showed; the three figures saved and copied with their captions.
 #include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -19,9 +24,11 @@
 #include "core/climate/region_catalog.h"
 #include "core/psychro/psychro_chart.h"
 #include "gui/app_state.h"
+#include "gui/export_commands.h"
 #include "gui/pages/compare_tab.h"
 #include "gui/pages/frm14.h"
 #include "gui/pages/result_grid.h"
+#include "render/figure_file.h"
 #include "render/picture_box.h"
 
 using namespace vlm;
@@ -214,6 +221,77 @@ class Frm14Test : public QObject {
     QVERIFY(p.table("grd14d")->blank());
     QVERIFY(p.picture("pic14dChart")->blank());
     QCOMPARE(p.state.climate().RegionName, std::string("서울"));
+  }
+
+  // Each figure of the page saves and copies once drawn, with a caption naming
+  // the region, the period and the figure; not before, and not on the
+  // degree-day tab, which has none.
+  void everyFigureSavesAndCopiesWithItsCaption_data() {
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("need shares") << 0 << "pic14aChart"
+                                 << "cmd14aDraw"
+                                 << "서울 | 1월~12월, 년간 | 월별 생체기후적 요구 죤 비율(%)";
+    QTest::newRow("carpet")
+        << 1 << "pic14bCarpet"
+        << "cmd14bDraw"
+        << "서울 | 1월 1일 0시~12월 31일 23시 | 시간별 분포(생체기후적 요구 죤)";
+    QTest::newRow("comparison") << 3 << "pic14dChart"
+                                << "cmd14dCompare"
+                                << "서울 / 제주 | 1월~12월 | 기후 비교(월평균 건구온도, 상대습도)";
+  }
+  void everyFigureSavesAndCopiesWithItsCaption() {
+    QFETCH(int, tab);
+    QFETCH(QString, picture);
+    QFETCH(QString, command);
+    QFETCH(QString, caption);
+    SeasonalPage p;
+    p.loadSeoul();
+    p.find<QComboBox>("cbo14dRegion")->setCurrentText("제주");
+    ExportCommands* commands = ExportCommands::of(&p.page);
+    QVERIFY(commands != nullptr);
+    QTemporaryDir dir;
+    commands->setSaveFileDialog(
+        [&dir](QWidget*, const FileDialogRequest&) { return dir.filePath("figure.png"); });
+    const auto action = [&](const char* name) {
+      for (QAction* a : p.picture(picture)->actions())
+        if (a->objectName() == name) return a;
+      return static_cast<QAction*>(nullptr);
+    };
+    QAction* save = action("mnuFigureSave");
+    QAction* copy = action("mnuFigureCopy");
+    QVERIFY(save != nullptr && copy != nullptr);
+    QCOMPARE(p.picture(picture)->contextMenuPolicy(), Qt::ActionsContextMenu);
+    p.find<QTabWidget>("tab14")->setCurrentIndex(tab);
+    commands->refresh();
+    QVERIFY(!save->isEnabled());
+    QVERIFY(!p.page.currentFigure().has_value());
+
+    p.press(command);
+    QVERIFY(p.sink.empty());
+    commands->refresh();
+    QVERIFY(save->isEnabled() && copy->isEnabled());
+    const auto figure = p.page.currentFigure();
+    QVERIFY(figure.has_value());
+    QCOMPARE(QString::fromStdString(figure->caption), caption);
+    save->trigger();
+    QCOMPARE(QImage(dir.filePath("figure.png")).size(),
+             (render::captionedSize(*figure) * render::kPngScale).toSize());
+    QApplication::clipboard()->clear();
+    copy->trigger();
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    QVERIFY(copied != nullptr && copied->hasFormat("image/png") &&
+            copied->hasFormat("image/svg+xml"));
+
+    // The degree-day tab has no figure; an erased one is gone.
+    p.find<QTabWidget>("tab14")->setCurrentIndex(2);
+    QVERIFY(!p.page.currentFigure().has_value());
+    p.find<QTabWidget>("tab14")->setCurrentIndex(tab);
+    p.page.setRegion("서울", "");
+    QVERIFY(!p.page.currentFigure().has_value());
+    QVERIFY(p.sink.empty());
   }
 
   void aNewRegionEmptiesEveryResult() {

@@ -36,6 +36,13 @@ TEST(FigureCaption, NamesWhereWhenAndWhat) {
       {SunPathCaption(" 37.34 "), "위도 37.34° | 하지~동지 | 태양궤적도"},
       {ShadingMaskCaption("35.08", "수평차양"), "위도 35.08° | 하지~동지 | 음영마스크(수평차양)"},
       {ShadingMaskCaption("", ""), "하지~동지 | 음영마스크"},
+      {NeedShareCaption("서울"), "서울 | 1월~12월, 년간 | 월별 생체기후적 요구 죤 비율(%)"},
+      {CarpetCaption("강릉", CarpetColouring::Zone),
+       "강릉 | 1월 1일 0시~12월 31일 23시 | 시간별 분포(생체기후적 요구 죤)"},
+      {CarpetCaption("강릉", CarpetColouring::DryBulb),
+       "강릉 | 1월 1일 0시~12월 31일 23시 | 시간별 분포(건구온도)"},
+      {ComparisonCaption("서울", "부산"),
+       "서울 / 부산 | 1월~12월 | 기후 비교(월평균 건구온도, 상대습도)"},
   };
   for (const Case& c : cases) EXPECT_EQ(c.caption, c.expected);
 }
