@@ -14,6 +14,7 @@
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <string_view>
 
 #include "core/climate/epw_import.h"
 #include "core/climate/text_line_reader.h"
@@ -84,7 +85,7 @@ BENCHMARK(BM_ImportEpwFromMemory)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadLines(benchmark::State& state) {
   if (!haveSource(state)) return;
-  std::string line;
+  std::string_view line;
   for (auto _ : state) {
     MemoryText memory(seoulBytes());
     std::istream in(&memory);

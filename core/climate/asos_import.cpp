@@ -190,7 +190,7 @@ class AsosReader {
   std::istream& in_;
   MessageSink& sink_;
   TextLineReader reader_;
-  std::string line_;
+  std::string_view line_;  // the reader's, until its next line
   std::optional<AsosColumns> columns_;
   std::size_t fieldsNeeded_ = 0;
   std::vector<std::string_view> fields_;

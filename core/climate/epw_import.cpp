@@ -245,7 +245,7 @@ bool hasEpwExtension(std::string_view path) {
 
 std::optional<EpwStation> ReadEpwStation(std::istream& in) {
   TextLineReader reader(in, kEpwMaxLineLength);
-  std::string line;
+  std::string_view line;
   if (reader.next(line) != TextLineReader::Status::Line) return std::nullopt;
   const std::string_view text = withoutByteOrderMark(line);
   EpwStation station;
@@ -266,14 +266,14 @@ std::optional<EpwYear> ImportEpw(std::istream& in, MessageSink& sink,
   };
   using Status = TextLineReader::Status;
   TextLineReader reader(in, kEpwMaxLineLength);
-  std::string line;
+  std::string_view line;
 
   EpwYear year;
   for (std::int64_t n = 1; n <= kEpwHeaderLines; ++n) {
     const Status status = reader.next(line);
     if (status == Status::TooLong) return refuse(lengthRule(n));
     if (status == Status::End) return refuse(headerRule(n));
-    const std::string_view text = n == 1 ? withoutByteOrderMark(line) : std::string_view(line);
+    const std::string_view text = n == 1 ? withoutByteOrderMark(line) : line;
     if (!keywordMatches(text, kHeaderKeywords[static_cast<std::size_t>(n - 1)]))
       return refuse(headerRule(n));
     if (n == 1) {

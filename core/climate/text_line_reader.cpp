@@ -23,7 +23,14 @@ TextLineReader::TextLineReader(std::istream& in, std::size_t maxLength)
     : in_(in), maxLength_(maxLength) {}
 
 TextLineReader::Status TextLineReader::next(std::string& line) {
-  line.clear();
+  std::string_view view;
+  const Status status = next(view);
+  line.assign(view);
+  return status;
+}
+
+TextLineReader::Status TextLineReader::next(std::string_view& line) {
+  line = {};
   if (stopped_) return Status::End;
   // Up to maxLength + 1 characters and the LF: one more character than a line
   // may hold is either the CR of the terminator or the proof that it is too long.
@@ -53,17 +60,17 @@ TextLineReader::Status TextLineReader::next(std::string& line) {
   }
 }
 
-TextLineReader::Status TextLineReader::finish(std::string_view content, std::string& line) {
+TextLineReader::Status TextLineReader::finish(std::string_view content, std::string_view& line) {
   // A CR belongs to the terminator only right before LF or at the end of the file.
   if (!content.empty() && content.back() == '\r') content.remove_suffix(1);
   if (content.size() > maxLength_) return tooLong(content, line);
   ++lineNumber_;
-  line.assign(content);
+  line = content;
   return Status::Line;
 }
 
-TextLineReader::Status TextLineReader::tooLong(std::string_view start, std::string& line) {
-  line.assign(start.substr(0, maxLength_ + 1));
+TextLineReader::Status TextLineReader::tooLong(std::string_view start, std::string_view& line) {
+  line = start.substr(0, maxLength_ + 1);
   ++lineNumber_;
   stopped_ = true;
   return Status::TooLong;

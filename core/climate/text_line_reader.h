@@ -31,6 +31,9 @@ class TextLineReader {
   // an empty remainder after the last terminator is not. After TooLong the
   // reader stops: every later call returns End.
   Status next(std::string& line);
+  // The same, with `line` viewing the reader's own copy of the text: no copy
+  // is made, and the view holds until the next call.
+  Status next(std::string_view& line);
 
   // The number of the line last returned, counted from 1.
   [[nodiscard]] std::int64_t lineNumber() const { return lineNumber_; }
@@ -46,8 +49,8 @@ class TextLineReader {
   std::size_t end_ = 0;
   std::size_t readSize_ = 0;  // bytes asked of the stream by the next read
 
-  Status finish(std::string_view content, std::string& line);
-  Status tooLong(std::string_view start, std::string& line);
+  Status finish(std::string_view content, std::string_view& line);
+  Status tooLong(std::string_view start, std::string_view& line);
   void refill();
 };
 
