@@ -22,38 +22,18 @@
 
 #include "core/climate/asos_import.h"
 #include "core/common/message.h"
+#include "fuzz/weather_fuzz_input.h"
 
 namespace {
 
-void require(bool condition) {
-  if (!condition) std::abort();
-}
-
-bool isWindCode(int16_t code) {
-  if (code == 0 || code == 999) return true;
-  constexpr std::array<int16_t, 16> codes = {23,  45,  68,  90,  113, 135, 158, 180,
-                                             203, 225, 248, 270, 293, 315, 338, 360};
-  for (const int16_t c : codes)
-    if (c == code) return true;
-  return false;
-}
+using vlm::fuzz::require;
 
 std::string expandedYear(std::string_view input) {
-  std::array<std::string_view, 2> lines;
-  for (auto& line : lines) {
-    const auto newline = input.find('\n');
-    line = input.substr(0, newline);
-    input = newline == std::string_view::npos ? std::string_view() : input.substr(newline + 1);
-  }
-  std::vector<std::string> fields;
-  for (std::string_view pattern = lines[1];;) {
-    const auto comma = pattern.find(',');
-    fields.emplace_back(pattern.substr(0, comma));
-    if (comma == std::string_view::npos) break;
-    pattern.remove_prefix(comma + 1);
-  }
+  bool ended = false;
+  const std::string_view header = vlm::fuzz::takeLine(input, ended);
+  std::vector<std::string> fields = vlm::fuzz::commaFields(vlm::fuzz::takeLine(input, ended));
   if (fields.size() < 3) fields.resize(3);
-  std::string text = std::string(lines[0]) + "\r\n";
+  std::string text = std::string(header) + "\r\n";
   constexpr std::array<int, 12> days = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   char time[32];
   for (int month = 1; month <= 12; ++month)
@@ -61,11 +41,7 @@ std::string expandedYear(std::string_view input) {
       for (int hour = 0; hour < 24; ++hour) {
         std::snprintf(time, sizeof time, "2016-%02d-%02d %02d:00", month, day, hour);
         fields[2] = time;
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-          if (i > 0) text += ',';
-          text += fields[i];
-        }
-        text += "\r\n";
+        vlm::fuzz::appendLine(text, fields);
       }
   text += input;
   return text;
@@ -97,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (std::size_t i = 0; i < imported->records.size(); ++i) {
     const vlm::ClimateFileRecord& r = imported->records[i];
     require(r.RecIndex == static_cast<int16_t>(i + 124));
-    require(isWindCode(r.WindDir));
+    require(vlm::fuzz::isWindCode(r.WindDir));
     require((r.Cloud >= 0 && r.Cloud <= 10) || r.Cloud == 99);
     require(r.Radiation == 9999.0f || (r.Radiation >= 0 && r.Radiation == std::round(r.Radiation)));
     missingDryBulb += r.DBT == 999.0f;

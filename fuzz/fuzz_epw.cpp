@@ -25,12 +25,11 @@
 #include "core/climate/epw_import.h"
 #include "core/common/message.h"
 #include "core/psychro/psychrometrics.h"
+#include "fuzz/weather_fuzz_input.h"
 
 namespace {
 
-void require(bool condition) {
-  if (!condition) std::abort();
-}
+using vlm::fuzz::require;
 
 // Reads the text in place: a year is large, and a string stream would copy it.
 class MemoryText : public std::streambuf {
@@ -51,44 +50,23 @@ constexpr std::array<std::string_view, 8> kStandardHeader = {
     "COMMENTS 2,\"\"",
     "DATA PERIODS,1,1,Data,Sunday,1/ 1,12/31"};
 
-bool isWindCode(int16_t code) {
-  if (code == 0 || code == 999) return true;
-  constexpr std::array<int16_t, 16> codes = {23,  45,  68,  90,  113, 135, 158, 180,
-                                             203, 225, 248, 270, 293, 315, 338, 360};
-  for (const int16_t c : codes)
-    if (c == code) return true;
-  return false;
-}
-
 void requireRecord(const vlm::ClimateFileRecord& r) {
-  require(isWindCode(r.WindDir));
+  require(vlm::fuzz::isWindCode(r.WindDir));
   require((r.Cloud >= 0 && r.Cloud <= 10) || r.Cloud == 99);
   require(r.Radiation == 9999.0f || r.Radiation == std::round(r.Radiation));
 }
 
 std::string expandedYear(std::string_view input, bool leap) {
   std::vector<std::string_view> lines;
-  while (lines.size() < 9) {
-    const auto newline = input.find('\n');
-    lines.push_back(input.substr(0, newline));
-    input = newline == std::string_view::npos ? std::string_view() : input.substr(newline + 1);
-    if (newline == std::string_view::npos) break;
-  }
+  for (bool ended = false; lines.size() < 9 && !ended;)
+    lines.push_back(vlm::fuzz::takeLine(input, ended));
   std::string text;
   for (std::size_t i = 0; i < 8; ++i) {
     text += i < lines.size() ? lines[i] : kStandardHeader[i];
     text += "\r\n";
   }
   std::vector<std::string> fields;
-  if (lines.size() == 9) {
-    std::string_view pattern = lines[8];
-    for (;;) {
-      const auto comma = pattern.find(',');
-      fields.emplace_back(pattern.substr(0, comma));
-      if (comma == std::string_view::npos) break;
-      pattern.remove_prefix(comma + 1);
-    }
-  }
+  if (lines.size() == 9) fields = vlm::fuzz::commaFields(lines[8]);
   if (fields.size() < 4) fields.resize(4);
   const std::array<int, 12> days = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   for (int month = 1; month <= 12; ++month)
@@ -97,11 +75,7 @@ std::string expandedYear(std::string_view input, bool leap) {
         fields[1] = std::to_string(month);
         fields[2] = std::to_string(day);
         fields[3] = std::to_string(hour);
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-          if (i > 0) text += ',';
-          text += fields[i];
-        }
-        text += "\r\n";
+        vlm::fuzz::appendLine(text, fields);
       }
   text += input;
   return text;

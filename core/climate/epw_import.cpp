@@ -58,14 +58,26 @@ std::string headerRule(std::int64_t lineNumber) {
 
 // The comma-separated fields of a line; at most `limit` + 1 are kept, so a
 // line with too many fields is known as such without splitting all of it.
-std::vector<std::string_view> splitFields(std::string_view line, std::size_t limit) {
-  std::vector<std::string_view> fields;
-  for (;;) {
-    const auto comma = line.find(',');
-    fields.push_back(line.substr(0, comma));
-    if (comma == std::string_view::npos || fields.size() > limit) break;
-    line.remove_prefix(comma + 1);
+// They are held in place, as every hour's line is split.
+struct Fields {
+  std::array<std::string_view, kEpwFieldCount + 1> text;
+  std::size_t count = 0;
+};
+
+template <std::size_t limit>
+Fields splitFields(std::string_view line) {
+  static_assert(limit < std::tuple_size_v<decltype(Fields::text)>);
+  Fields fields;
+  // One pass over the characters: the fields are a few characters each,
+  // shorter than a library search needs to pay off.
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (line[i] != ',') continue;
+    fields.text[fields.count++] = line.substr(start, i - start);
+    start = i + 1;
+    if (fields.count > limit) return fields;
   }
+  fields.text[fields.count++] = line.substr(start);
   return fields;
 }
 
@@ -177,15 +189,15 @@ ClimateFileRecord convertEpwHour(const EpwHour& hour, int16_t k, Psychrometrics&
 std::optional<std::string> parseEpwLocation(std::string_view line, EpwStation& station) {
   // Some converters append fields (a climate-zone code after the elevation);
   // only the ten that the format defines are read.
-  constexpr int kLocationFields = 10;
-  const auto fields = splitFields(line, kLocationFields);
-  if (fields.size() < kLocationFields)
+  constexpr std::size_t kLocationFields = 10;
+  const auto fields = splitFields<kLocationFields>(line);
+  if (fields.count < kLocationFields)
     return "[" + lineText(1) + "의 필드 수(" + std::to_string(kLocationFields) + "개 이상) 위반]";
   EpwStation read;
-  read.name = std::string(fields[1]);
-  if (parseSingleField(fields[6], read.latitude) != FieldFault::None)
+  read.name = std::string(fields.text[1]);
+  if (parseSingleField(fields.text[6], read.latitude) != FieldFault::None)
     return numberRule(1, 7, "위도");
-  if (parseSingleField(fields[9], read.elevation) != FieldFault::None)
+  if (parseSingleField(fields.text[9], read.elevation) != FieldFault::None)
     return numberRule(1, 10, "표고");
   station = std::move(read);
   return std::nullopt;
@@ -193,8 +205,8 @@ std::optional<std::string> parseEpwLocation(std::string_view line, EpwStation& s
 
 std::optional<std::string> parseEpwDataLine(std::string_view line, std::int64_t lineNumber,
                                             EpwHour& hour) {
-  const auto fields = splitFields(line, kEpwFieldCount);
-  if (fields.size() != kEpwFieldCount) return fieldCountRule(lineNumber, kEpwFieldCount);
+  const auto fields = splitFields<kEpwFieldCount>(line);
+  if (fields.count != kEpwFieldCount) return fieldCountRule(lineNumber, kEpwFieldCount);
   struct Field {
     int number;
     std::string_view name;
@@ -215,8 +227,8 @@ std::optional<std::string> parseEpwDataLine(std::string_view line, std::int64_t 
   }};
   EpwHour read;
   for (const Field& field : kFields) {
-    if (parseSingleField(fields[static_cast<std::size_t>(field.number - 1)], read.*field.member) !=
-        FieldFault::None)
+    if (parseSingleField(fields.text[static_cast<std::size_t>(field.number - 1)],
+                         read.*field.member) != FieldFault::None)
       return numberRule(lineNumber, field.number, field.name);
   }
   hour = read;
@@ -233,7 +245,7 @@ bool hasEpwExtension(std::string_view path) {
 
 std::optional<EpwStation> ReadEpwStation(std::istream& in) {
   TextLineReader reader(in, kEpwMaxLineLength);
-  std::string line;
+  std::string_view line;
   if (reader.next(line) != TextLineReader::Status::Line) return std::nullopt;
   const std::string_view text = withoutByteOrderMark(line);
   EpwStation station;
@@ -254,14 +266,14 @@ std::optional<EpwYear> ImportEpw(std::istream& in, MessageSink& sink,
   };
   using Status = TextLineReader::Status;
   TextLineReader reader(in, kEpwMaxLineLength);
-  std::string line;
+  std::string_view line;
 
   EpwYear year;
   for (std::int64_t n = 1; n <= kEpwHeaderLines; ++n) {
     const Status status = reader.next(line);
     if (status == Status::TooLong) return refuse(lengthRule(n));
     if (status == Status::End) return refuse(headerRule(n));
-    const std::string_view text = n == 1 ? withoutByteOrderMark(line) : std::string_view(line);
+    const std::string_view text = n == 1 ? withoutByteOrderMark(line) : line;
     if (!keywordMatches(text, kHeaderKeywords[static_cast<std::size_t>(n - 1)]))
       return refuse(headerRule(n));
     if (n == 1) {

@@ -1,6 +1,8 @@
 #include "core/climate/text_line_reader.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <istream>
@@ -9,45 +11,83 @@
 
 namespace vlm {
 
+namespace {
+
+// Large enough that a weather year takes a few dozen reads, small enough to
+// cost nothing beside the year it holds.
+constexpr std::size_t kBlockBytes = std::size_t{64} * 1024;
+
+}  // namespace
+
 TextLineReader::TextLineReader(std::istream& in, std::size_t maxLength)
     : in_(in), maxLength_(maxLength) {}
 
 TextLineReader::Status TextLineReader::next(std::string& line) {
-  line.clear();
-  if (stopped_ || !in_.good()) {
-    stopped_ = true;
-    return Status::End;
+  std::string_view view;
+  const Status status = next(view);
+  line.assign(view);
+  return status;
+}
+
+TextLineReader::Status TextLineReader::next(std::string_view& line) {
+  line = {};
+  if (stopped_) return Status::End;
+  // Up to maxLength + 1 characters and the LF: one more character than a line
+  // may hold is either the CR of the terminator or the proof that it is too long.
+  const std::size_t window = maxLength_ + 2;
+  if (buffer_.empty()) {
+    // The first read takes no more than one line can be; later reads grow to
+    // whole blocks once lines are seen to end.
+    readSize_ = window;
+    buffer_.resize(window + kBlockBytes);
   }
-  // Up to maxLength + 1 characters: one more than a line may hold, which is
-  // either a CR of the terminator or the proof that the line is too long.
-  buffer_.resize(maxLength_ + 2);
-  in_.get(buffer_.data(), static_cast<std::streamsize>(buffer_.size()), '\n');
-  line.assign(buffer_.data(), static_cast<std::size_t>(in_.gcount()));
-  if (in_.fail() && !in_.eof()) in_.clear();  // an empty line extracts nothing
-  std::streambuf* source = in_.rdbuf();
-  constexpr auto eof = std::char_traits<char>::eof();
-  const int following = source->sgetc();
-  if (following != '\n' && following != eof) return tooLong();
-  if (following == '\n') {
-    source->sbumpc();
-  } else {
-    stopped_ = true;
-    if (line.empty()) return Status::End;
+  for (;;) {
+    const std::string_view held(buffer_.data() + begin_, end_ - begin_);
+    const std::size_t searched = std::min(held.size(), window);
+    if (const void* lf = std::memchr(held.data(), '\n', searched)) {
+      const auto length = static_cast<std::size_t>(static_cast<const char*>(lf) - held.data());
+      begin_ += length + 1;
+      return finish(held.substr(0, length), line);
+    }
+    if (held.size() >= window) return tooLong(held, line);
+    if (drained_) {
+      stopped_ = true;
+      begin_ = end_;
+      // An empty remainder after the last terminator is no line.
+      return held.empty() ? Status::End : finish(held, line);
+    }
+    refill();
   }
+}
+
+TextLineReader::Status TextLineReader::finish(std::string_view content, std::string_view& line) {
   // A CR belongs to the terminator only right before LF or at the end of the file.
-  if (!line.empty() && line.back() == '\r') line.pop_back();
+  if (!content.empty() && content.back() == '\r') content.remove_suffix(1);
+  if (content.size() > maxLength_) return tooLong(content, line);
   ++lineNumber_;
-  if (line.size() > maxLength_) {
-    stopped_ = true;
-    return Status::TooLong;
-  }
+  line = content;
   return Status::Line;
 }
 
-TextLineReader::Status TextLineReader::tooLong() {
+TextLineReader::Status TextLineReader::tooLong(std::string_view start, std::string_view& line) {
+  line = start.substr(0, maxLength_ + 1);
   ++lineNumber_;
   stopped_ = true;
   return Status::TooLong;
+}
+
+// Moves the bytes not yet returned to the front and reads the next block after them.
+void TextLineReader::refill() {
+  const std::size_t held = end_ - begin_;
+  std::memmove(buffer_.data(), buffer_.data() + begin_, held);
+  begin_ = 0;
+  end_ = held;
+  const std::size_t size = std::min(readSize_, buffer_.size() - end_);
+  in_.read(buffer_.data() + end_, static_cast<std::streamsize>(size));
+  end_ += static_cast<std::size_t>(in_.gcount());
+  readSize_ = std::min(2 * readSize_, kBlockBytes);
+  // A read that comes back short has met the end of the text (or a read error).
+  if (!in_) drained_ = true;
 }
 
 void openForReading(std::ifstream& stream, const std::string& path) {

@@ -1,13 +1,16 @@
 // Line-by-line reading of weather text files. Files from old systems end their
 // lines in CR LF, newer ones in LF; the terminator is not part of the line.
-// A line is never held beyond its allowed length, so a file of gigabytes
-// without a single line break costs no more memory than one line.
+// The text is read in blocks and searched for line breaks a block at a time.
+// A line is never held beyond its allowed length, and the first read takes no
+// more than one line may hold, so a file of gigabytes without a single line
+// break is refused after one line's worth of it, at the cost of one block.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 namespace vlm {
 
@@ -19,13 +22,18 @@ class TextLineReader {
     End,      // no more lines
   };
 
-  // `maxLength` is the longest line accepted.
+  // `maxLength` is the longest line accepted. The reader takes the text from
+  // `in` in blocks, so it reads ahead of the line it returns: a caller that
+  // rewinds the stream starts a new reader.
   TextLineReader(std::istream& in, std::size_t maxLength);
 
   // Reads the next line into `line`. A last line without terminator is a line;
   // an empty remainder after the last terminator is not. After TooLong the
   // reader stops: every later call returns End.
   Status next(std::string& line);
+  // The same, with `line` viewing the reader's own copy of the text: no copy
+  // is made, and the view holds until the next call.
+  Status next(std::string_view& line);
 
   // The number of the line last returned, counted from 1.
   [[nodiscard]] std::int64_t lineNumber() const { return lineNumber_; }
@@ -35,9 +43,15 @@ class TextLineReader {
   std::size_t maxLength_;
   std::int64_t lineNumber_ = 0;
   bool stopped_ = false;
-  std::string buffer_;
+  bool drained_ = false;  // the stream has given all it holds
+  std::string buffer_;    // read ahead: the bytes from begin_ to end_ are not yet returned
+  std::size_t begin_ = 0;
+  std::size_t end_ = 0;
+  std::size_t readSize_ = 0;  // bytes asked of the stream by the next read
 
-  Status tooLong();
+  Status finish(std::string_view content, std::string_view& line);
+  Status tooLong(std::string_view start, std::string_view& line);
+  void refill();
 };
 
 // Opens a file for reading as bytes. Throws FileError (with the platform's

@@ -35,7 +35,7 @@ std::optional<std::string> weatherLineCountViolation(std::int64_t lines) {
 
 bool CheckWeatherText(std::istream& in, MessageSink& sink) {
   TextLineReader reader(in, kWeatherLineLength);
-  std::string line;
+  std::string_view line;
   for (;;) {
     const auto status = reader.next(line);
     if (status == TextLineReader::Status::End) break;

@@ -89,7 +89,7 @@ std::optional<std::vector<ClimateFileRecord>> convertWeatherText(
   std::vector<ClimateFileRecord> records;
   records.reserve(kHoursPerYear);
   std::optional<Message> firstFault;
-  std::string line;
+  std::string_view line;
   while (reader.next(line) != TextLineReader::Status::End) {
     const std::int64_t n = reader.lineNumber();
     if (auto rule = weatherLineViolation(n, line)) {

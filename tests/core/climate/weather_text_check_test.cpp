@@ -211,5 +211,51 @@ TEST(TextLineReader, StopsAtTheFirstLineThatIsTooLong) {
   EXPECT_EQ(reader.next(line), TextLineReader::Status::End);
 }
 
+// The lines a reader gives, a too-long one marked "!", and the last line number.
+std::pair<std::vector<std::string>, std::int64_t> readAll(const std::string& text,
+                                                          std::size_t maxLength) {
+  std::istringstream in(text);
+  TextLineReader reader(in, maxLength);
+  std::vector<std::string> got;
+  std::string line;
+  for (auto status = reader.next(line); status != TextLineReader::Status::End;
+       status = reader.next(line))
+    got.push_back(status == TextLineReader::Status::TooLong ? "!" + line : line);
+  return {got, reader.lineNumber()};
+}
+
+// With lines of at most 5 characters the reader takes 7 bytes first, then 14,
+// 28 …, so these texts put line breaks, CRs and long lines across its reads.
+TEST(TextLineReader, LinesAcrossTheReadsAreWholeAndNumbered) {
+  struct Case {
+    std::string text;
+    std::vector<std::string> lines;
+    std::int64_t lastNumber;
+  };
+  const std::vector<Case> cases = {
+      {"abc\ndefg\nhi", {"abc", "defg", "hi"}, 3},       // a line split between reads
+      {"a\nbcde\r\nz\r", {"a", "bcde", "z"}, 3},         // CR last in a read; CR at the end
+      {"abcde\r\nabcdef\r\n", {"abcde", "!abcdef"}, 2},  // CR LF after 5 and after 6
+      {"ab\ncdefghij\nnext\n", {"ab", "!cdefgh"}, 2},    // too long across two reads
+      {"abcdefghijklmnopqrstuvwxyz", {"!abcdef"}, 1},    // no break at all
+      {"1\n22\n333\n4444\n55555\n\n", {"1", "22", "333", "4444", "55555", ""}, 6},
+  };
+  for (const Case& c : cases) {
+    const auto [lines, lastNumber] = readAll(c.text, 5);
+    EXPECT_EQ(lines, c.lines) << c.text;
+    EXPECT_EQ(lastNumber, c.lastNumber) << c.text;
+  }
+  // Far more than one block, in lines that end wherever the blocks fall.
+  std::string text;
+  std::vector<std::string> expected;
+  for (int n = 0; n < 40000; ++n) {
+    expected.push_back(std::to_string(n * 7919 % 100003));
+    text += expected.back() + (n % 3 == 0 ? "\r\n" : "\n");
+  }
+  const auto [lines, lastNumber] = readAll(text, 6);
+  EXPECT_EQ(lines, expected);
+  EXPECT_EQ(lastNumber, 40000);
+}
+
 }  // namespace
 }  // namespace vlm
