@@ -89,7 +89,8 @@ struct FlaggedOps {
   }
   double divide(double numerator, double denominator, const char*) {
     const double quotient = numerator / denominator;
-    fault |= guard_bits::isZero(denominator) | guard_bits::notFinite(quotient);
+    fault |= guard_bits::isZero(denominator);
+    fault |= guard_bits::notFinite(quotient);
     return quotient;
   }
   // One test covers the division's guards and the store's: a zero
