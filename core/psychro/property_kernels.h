@@ -4,8 +4,9 @@
 //                first fault throws ComputeError naming the function (the
 //                reference derivation, and every evaluation that faulted);
 //   FlaggedOps — the same operations unguarded, remembering only whether any
-//                guard would have thrown, so that a whole hour, or one call of
-//                a Psychrometrics member, is evaluated with one test at its end
+//                guard would have thrown (or, for a quotient stored as exactly
+//                ±FLT_MAX, might have), so that a whole hour, or one call of a
+//                Psychrometrics member, is evaluated with one test at its end
 //                and evaluated again with CheckedOps to name the fault.
 // Both evaluate the same expressions in the same order and precision, so their
 // results agree to the bit whenever no fault occurs.
@@ -75,6 +76,10 @@ inline bool beyondFloat(double x) {
 // !(|x| <= DBL_MAX): an infinity or not a number.
 inline bool notFinite(double x) { return magnitudeBits(x) >= (kInfinityBits << 1); }
 inline bool isZero(double x) { return magnitudeBits(x) == 0; }
+// |f| ≥ FLT_MAX, or not a number.
+inline bool atFloatLimit(float f) {
+  return (std::bit_cast<std::uint32_t>(f) << 1) >= (std::bit_cast<std::uint32_t>(FLT_MAX) << 1);
+}
 // !(x > 0): zero, negative (−0 too) or not a number. Less one, the bits of
 // every positive number up to +∞ stay below those of +∞, and the rest wrap
 // above them.
@@ -93,13 +98,16 @@ struct FlaggedOps {
     fault |= guard_bits::notFinite(quotient);
     return quotient;
   }
-  // One test covers the division's guards and the store's: a zero
-  // denominator gives an infinity or a NaN, and neither lies within the float
-  // range that the store demands.
+  // One test of the stored float covers the division's guards and the
+  // store's: a zero denominator gives an infinity or a NaN, and a quotient
+  // beyond the float range becomes ±FLT_MAX (within half a step of it), an
+  // infinity or a NaN. Testing the float rather than the double shortens the
+  // short formulas by an instruction; a true ±FLT_MAX is merely evaluated
+  // again, guarded, to the same value.
   float storeQuotient(double numerator, double denominator, const char*) {
-    const double quotient = numerator / denominator;
-    fault |= guard_bits::beyondFloat(quotient);
-    return static_cast<float>(quotient);
+    const auto stored = static_cast<float>(numerator / denominator);
+    fault |= guard_bits::atFloatLimit(stored);
+    return stored;
   }
   double log(double x, const char*) {
     fault |= guard_bits::notPositive(x);
