@@ -91,8 +91,9 @@ float Psychrometrics::GetVP_DBTRH(float t, float rh) const {
   return single(static_cast<double>(pws) * rh / 100.0, "GetVP_DBTRH");
 }
 
-float Psychrometrics::GetVP_AH(float w) const {
-  return evaluate([this](auto& ops, float w) { return vpAH(Patm, w, ops); }, w);
+float Psychrometrics::checkedVP_AH(float w) const {
+  const CheckedOps ops;
+  return vpAH(Patm, w, ops);
 }
 
 float Psychrometrics::GetAH_VP(float pv) const {
@@ -153,8 +154,9 @@ float Psychrometrics::GetDBT_AHWBT(float w, float twb) const {
   return single(divide(numerator, kCpAir + kCpVapour * w, where), where);
 }
 
-float Psychrometrics::GetSV_DBTAH(float t, float w) const {
-  return evaluate([this](auto& ops, float t, float w) { return svDBTAH(Patm, t, w, ops); }, t, w);
+float Psychrometrics::checkedSV_DBTAH(float t, float w) const {
+  const CheckedOps ops;
+  return svDBTAH(Patm, t, w, ops);
 }
 
 // Wet bulb: the temperature at which saturated air has the enthalpy of the
