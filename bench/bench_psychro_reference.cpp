@@ -6,7 +6,9 @@
 // Built only when VLM_PSYCHROLIB_DIR names the folder of psychrolib.c and
 // psychrolib.h. The reference works in double, SI: pressures in Pa (ours kPa),
 // relative humidity as a fraction (ours %); the conversions are made once
-// before timing, so each timed call is one property of one hour.
+// before timing, so each timed call is one property of one hour. Each side is
+// used as a caller gets it: GetVP_AH and GetSV_DBTAH are evaluated where they
+// are called, the other two and every reference function are called.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
