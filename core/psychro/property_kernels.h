@@ -2,17 +2,21 @@
 // every hour, written once over an operation policy:
 //   CheckedOps — each stored intermediate, division and logarithm guarded; the
 //                first fault throws ComputeError naming the function (the
-//                Psychrometrics members and the reference derivation);
+//                reference derivation, and every evaluation that faulted);
 //   FlaggedOps — the same operations unguarded, remembering only whether any
-//                guard would have thrown, so that a whole hour is derived with
-//                one test at its end and re-derived with CheckedOps to name
-//                the fault.
+//                guard would have thrown (or, for a quotient stored as exactly
+//                ±FLT_MAX, might have), so that a whole hour, or one call of a
+//                Psychrometrics member, is evaluated with one test at its end
+//                and evaluated again with CheckedOps to name the fault.
 // Both evaluate the same expressions in the same order and precision, so their
 // results agree to the bit whenever no fault occurs.
 #pragma once
 
+#include <bit>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 #include "core/common/compute_error.h"
 
@@ -48,22 +52,65 @@ struct CheckedOps {
   static double divide(double numerator, double denominator, const char* where) {
     return checkedDivide(numerator, denominator, where);
   }
+  // A quotient stored as float: the division's guards, then the store's.
+  static float storeQuotient(double numerator, double denominator, const char* where) {
+    return StoreSingle(checkedDivide(numerator, denominator, where), where);
+  }
   static double log(double x, const char* where) { return checkedLog(x, where); }
 };
+
+// The guards' conditions read from the bits of a double, so that they run on
+// the integer units: the floating-point units are the busy ones here, and a
+// compare on them costs as much as the work it guards in the short formulas.
+// Shifted left once, the bits lose the sign and order as the magnitudes do,
+// with the infinities above every finite value and the NaNs above those.
+namespace guard_bits {
+inline std::uint64_t magnitudeBits(double x) { return std::bit_cast<std::uint64_t>(x) << 1; }
+inline constexpr std::uint64_t kInfinityBits =
+    std::bit_cast<std::uint64_t>(std::numeric_limits<double>::infinity());
+
+// !(|x| <= FLT_MAX): beyond the float range, or not a number.
+inline bool beyondFloat(double x) {
+  return magnitudeBits(x) > (std::bit_cast<std::uint64_t>(static_cast<double>(FLT_MAX)) << 1);
+}
+// !(|x| <= DBL_MAX): an infinity or not a number.
+inline bool notFinite(double x) { return magnitudeBits(x) >= (kInfinityBits << 1); }
+inline bool isZero(double x) { return magnitudeBits(x) == 0; }
+// |f| ≥ FLT_MAX, or not a number.
+inline bool atFloatLimit(float f) {
+  return (std::bit_cast<std::uint32_t>(f) << 1) >= (std::bit_cast<std::uint32_t>(FLT_MAX) << 1);
+}
+// !(x > 0): zero, negative (−0 too) or not a number. Less one, the bits of
+// every positive number up to +∞ stay below those of +∞, and the rest wrap
+// above them.
+inline bool notPositive(double x) { return std::bit_cast<std::uint64_t>(x) - 1 >= kInfinityBits; }
+}  // namespace guard_bits
 
 struct FlaggedOps {
   bool fault = false;
   float store(double value, const char*) {
-    fault |= !(std::fabs(value) <= static_cast<double>(FLT_MAX));
+    fault |= guard_bits::beyondFloat(value);
     return static_cast<float>(value);
   }
   double divide(double numerator, double denominator, const char*) {
     const double quotient = numerator / denominator;
-    fault |= (denominator == 0.0) | !(std::fabs(quotient) <= DBL_MAX);
+    fault |= guard_bits::isZero(denominator);
+    fault |= guard_bits::notFinite(quotient);
     return quotient;
   }
+  // One test of the stored float covers the division's guards and the
+  // store's: a zero denominator gives an infinity or a NaN, and a quotient
+  // beyond the float range becomes ±FLT_MAX (within half a step of it), an
+  // infinity or a NaN. Testing the float rather than the double shortens the
+  // short formulas by an instruction; a true ±FLT_MAX is merely evaluated
+  // again, guarded, to the same value.
+  float storeQuotient(double numerator, double denominator, const char*) {
+    const auto stored = static_cast<float>(numerator / denominator);
+    fault |= guard_bits::atFloatLimit(stored);
+    return stored;
+  }
   double log(double x, const char*) {
-    fault |= !(x > 0.0);
+    fault |= guard_bits::notPositive(x);
     return std::log(x);
   }
 };
@@ -92,13 +139,13 @@ float psatDBT(float t, Ops& ops) {
 template <typename Ops>
 float vpAH(float patm, float w, Ops& ops) {
   constexpr const char* where = "GetVP_AH";
-  return ops.store(ops.divide(static_cast<double>(patm) * w, w + kMolarRatio, where), where);
+  return ops.storeQuotient(static_cast<double>(patm) * w, w + kMolarRatio, where);
 }
 
 template <typename Ops>
 float ahVP(float patm, float pv, Ops& ops) {
   constexpr const char* where = "GetAH_VP";
-  return ops.store(ops.divide(kMolarRatio * pv, static_cast<double>(patm) - pv, where), where);
+  return ops.storeQuotient(kMolarRatio * pv, static_cast<double>(patm) - pv, where);
 }
 
 // Relative humidity from the vapour pressure and the saturation pressure at
@@ -106,7 +153,7 @@ float ahVP(float patm, float pv, Ops& ops) {
 template <typename Ops>
 float rhOfSaturation(float pv, float pws, Ops& ops) {
   constexpr const char* where = "GetRH_DBTVP";
-  return ops.store(ops.divide(static_cast<double>(pv) * 100.0, pws, where), where);
+  return ops.storeQuotient(static_cast<double>(pv) * 100.0, pws, where);
 }
 
 template <typename Ops>
@@ -130,7 +177,7 @@ float ahOfWetBulb(float patm, float t, float twb, float hw, float psatWetBulb, O
   const float ws = ahVP(patm, psatWetBulb, ops);
   const double numerator =
       (kLatentHeat + kCpVapour * twb - hw) * ws - kCpAir * (static_cast<double>(t) - twb);
-  return ops.store(ops.divide(numerator, kLatentHeat + kCpVapour * t - hw, where), where);
+  return ops.storeQuotient(numerator, kLatentHeat + kCpVapour * t - hw, where);
 }
 
 template <typename Ops>
@@ -143,7 +190,7 @@ template <typename Ops>
 float svDBTAH(float patm, float t, float w, Ops& ops) {
   constexpr const char* where = "GetSV_DBTAH";
   const double numerator = kGasConstantAir * (t + kKelvinOffset) * (1.0 + kVapourVolumeFactor * w);
-  return ops.store(ops.divide(numerator, patm, where), where);
+  return ops.storeQuotient(numerator, patm, where);
 }
 
 }  // namespace vlm::psychro_detail

@@ -20,6 +20,27 @@ double divide(double numerator, double denominator, const char* where) {
   return checkedDivide(numerator, denominator, where);
 }
 
+// The kernel evaluated once unguarded, with a single fault test at its end;
+// after a fault, once more guarded, which throws naming the function where the
+// first fault arose. Both evaluations compute the same values, so a result is
+// the same to the bit whichever way it is reached. The arguments travel apart
+// from the kernel so that the first evaluation sets nothing aside for the rare
+// second one.
+template <typename Kernel, typename... Args>
+[[gnu::noinline]] float evaluateChecked(Kernel kernel, Args... args) {
+  const CheckedOps ops;
+  return kernel(ops, args...);
+}
+
+template <typename Kernel, typename... Args>
+float evaluate(Kernel kernel, Args... args) {
+  FlaggedOps ops;
+  const float value = kernel(ops, args...);
+  if (!ops.fault) [[likely]]
+    return value;
+  return evaluateChecked(kernel, args...);
+}
+
 // The wet bulb found must give back the humidity it was solved for within
 // this share (and within a floor for the driest air).
 constexpr double kHumidityTolerance = 1e-3;
@@ -49,8 +70,7 @@ void Psychrometrics::SetPatm_Alt(float altitude) {
 }
 
 float Psychrometrics::GetPsat_DBT(float t) const {
-  const CheckedOps ops;
-  return psatDBT(t, ops);
+  return evaluate([](auto& ops, float t) { return psatDBT(t, ops); }, t);
 }
 
 // Cubic fit in the logarithm of the pressure in Pa; the branch compares the
@@ -71,24 +91,26 @@ float Psychrometrics::GetVP_DBTRH(float t, float rh) const {
   return single(static_cast<double>(pws) * rh / 100.0, "GetVP_DBTRH");
 }
 
-float Psychrometrics::GetVP_AH(float w) const {
+float Psychrometrics::checkedVP_AH(float w) const {
   const CheckedOps ops;
   return vpAH(Patm, w, ops);
 }
 
 float Psychrometrics::GetAH_VP(float pv) const {
-  const CheckedOps ops;
-  return ahVP(Patm, pv, ops);
+  return evaluate([this](auto& ops, float pv) { return ahVP(Patm, pv, ops); }, pv);
 }
 
 float Psychrometrics::GetAH_DBTRH(float t, float rh) const { return GetAH_VP(GetVP_DBTRH(t, rh)); }
 
 float Psychrometrics::GetRH_DBTVP(float t, float pv) const {
-  const CheckedOps ops;
-  return rhDBTVP(t, pv, ops);
+  return evaluate([](auto& ops, float t, float pv) { return rhDBTVP(t, pv, ops); }, t, pv);
 }
 
-float Psychrometrics::GetRH_DBTAH(float t, float w) const { return GetRH_DBTVP(t, GetVP_AH(w)); }
+// The vapour pressure of w, then the relative humidity of that pressure.
+float Psychrometrics::GetRH_DBTAH(float t, float w) const {
+  return evaluate(
+      [this](auto& ops, float t, float w) { return rhDBTVP(t, vpAH(Patm, w, ops), ops); }, t, w);
+}
 
 float Psychrometrics::GetDBT_RHVP(float rh, float pv) const {
   constexpr const char* where = "GetDBT_RHVP";
@@ -114,13 +136,12 @@ float Psychrometrics::GetAH_DBTEnth(float t, float h) const {
 }
 
 float Psychrometrics::GetEnthW_T(float t) const {
-  const CheckedOps ops;
-  return enthWT(t, ops);
+  return evaluate([](auto& ops, float t) { return enthWT(t, ops); }, t);
 }
 
 float Psychrometrics::GetAH_DBTWBT(float t, float twb) const {
-  const CheckedOps ops;
-  return ahDBTWBT(Patm, t, twb, ops);
+  return evaluate([this](auto& ops, float t, float twb) { return ahDBTWBT(Patm, t, twb, ops); }, t,
+                  twb);
 }
 
 // The same equation solved for the dry-bulb temperature.
@@ -133,7 +154,7 @@ float Psychrometrics::GetDBT_AHWBT(float w, float twb) const {
   return single(divide(numerator, kCpAir + kCpVapour * w, where), where);
 }
 
-float Psychrometrics::GetSV_DBTAH(float t, float w) const {
+float Psychrometrics::checkedSV_DBTAH(float t, float w) const {
   const CheckedOps ops;
   return svDBTAH(Patm, t, w, ops);
 }

@@ -9,6 +9,8 @@
 // No function knows the climate file's missing-value markers: callers test first.
 #pragma once
 
+#include "core/psychro/property_kernels.h"
+
 namespace vlm {
 
 class Psychrometrics {
@@ -22,7 +24,17 @@ class Psychrometrics {
   [[nodiscard]] float GetPsat_DBT(float t) const;
   [[nodiscard]] float GetDPT_VP(float pv) const;
   [[nodiscard]] float GetVP_DBTRH(float t, float rh) const;
-  [[nodiscard]] float GetVP_AH(float w) const;
+  // GetVP_AH and GetSV_DBTAH, one division each, are evaluated here,
+  // unguarded with one fault test, so that a caller's loop pays no call for
+  // them; a fault goes to the guarded evaluation, which throws naming the
+  // function.
+  [[nodiscard]] float GetVP_AH(float w) const {
+    psychro_detail::FlaggedOps ops;
+    const float vp = psychro_detail::vpAH(Patm, w, ops);
+    if (ops.fault) [[unlikely]]
+      return checkedVP_AH(w);
+    return vp;
+  }
   [[nodiscard]] float GetAH_VP(float pv) const;
   [[nodiscard]] float GetAH_DBTRH(float t, float rh) const;
   [[nodiscard]] float GetAH_DBTWBT(float t, float twb) const;
@@ -31,7 +43,13 @@ class Psychrometrics {
   [[nodiscard]] float GetRH_DBTAH(float t, float w) const;
   [[nodiscard]] float GetEnth_DBTAH(float t, float w) const;
   [[nodiscard]] float GetEnthW_T(float t) const;
-  [[nodiscard]] float GetSV_DBTAH(float t, float w) const;
+  [[nodiscard]] float GetSV_DBTAH(float t, float w) const {
+    psychro_detail::FlaggedOps ops;
+    const float sv = psychro_detail::svDBTAH(Patm, t, w, ops);
+    if (ops.fault) [[unlikely]]
+      return checkedSV_DBTAH(t, w);
+    return sv;
+  }
   // Newton from the dry bulb; an estimate that does not give back w (within
   // 0.1 %) is replaced by halving the bracket between dew point and dry bulb.
   [[nodiscard]] float GetWBT_DBTAH(float t, float w) const;
@@ -47,6 +65,8 @@ class Psychrometrics {
   [[nodiscard]] static float MaxOf(float a, float b) { return a >= b ? a : b; }
 
  private:
+  [[nodiscard]] float checkedVP_AH(float w) const;
+  [[nodiscard]] float checkedSV_DBTAH(float t, float w) const;
   [[nodiscard]] float bisectWetBulb(float t, float w, float estimate) const;
 };
 

@@ -27,7 +27,7 @@ TEST(SaturationPressure, HylandWexlerOverWaterAndIce) {
   const Psychrometrics p = atSeaLevel();
   // 0 °C itself is taken over ice; just above it the water formula applies.
   const Reference cases[] = {
-      {0.0f, 0.61115f, 0.00002f},  {0.01f, 0.61166f, 0.00002f}, {20.0f, 2.3388f, 0.0001f},
+      {0.0f, 0.61115f, 0.00002f},   {0.01f, 0.61166f, 0.00002f}, {20.0f, 2.3388f, 0.0001f},
       {-10.0f, 0.25990f, 0.00002f}, {50.0f, 12.350f, 0.001f},
   };
   for (const auto& c : cases) {
@@ -194,13 +194,13 @@ TEST(RelativeHumidity, DryAirAndRoundTrip) {
 TEST(Faults, AreComputeErrors) {
   const Psychrometrics p = atSeaLevel();
   const float nan = std::numeric_limits<float>::quiet_NaN();
-  EXPECT_THROW((void)p.GetAH_VP(p.Patm), ComputeError);           // division by zero
-  EXPECT_THROW((void)p.GetDBT_RHVP(0.0f, 1.0f), ComputeError);     // RH 0
-  EXPECT_THROW((void)p.GetDPT_VP(0.0f), ComputeError);             // log of 0
-  EXPECT_THROW((void)p.GetDPT_VP(-1.0f), ComputeError);            // log of a negative
-  EXPECT_THROW((void)p.GetPsat_DBT(-273.2f), ComputeError);        // below absolute zero
+  EXPECT_THROW((void)p.GetAH_VP(p.Patm), ComputeError);         // division by zero
+  EXPECT_THROW((void)p.GetDBT_RHVP(0.0f, 1.0f), ComputeError);  // RH 0
+  EXPECT_THROW((void)p.GetDPT_VP(0.0f), ComputeError);          // log of 0
+  EXPECT_THROW((void)p.GetDPT_VP(-1.0f), ComputeError);         // log of a negative
+  EXPECT_THROW((void)p.GetPsat_DBT(-273.2f), ComputeError);     // below absolute zero
   EXPECT_THROW((void)p.GetPsat_DBT(-300.0f), ComputeError);
-  EXPECT_THROW((void)p.GetPsat_DBT(1e30f), ComputeError);          // overflow
+  EXPECT_THROW((void)p.GetPsat_DBT(1e30f), ComputeError);  // overflow
   EXPECT_THROW((void)p.GetPsat_DBT(nan), ComputeError);
   EXPECT_THROW((void)p.GetEnth_DBTAH(nan, 0.01f), ComputeError);
   EXPECT_THROW((void)p.GetEnth_DBTAH(3e38f, 3e38f), ComputeError);  // beyond float
@@ -222,6 +222,51 @@ TEST(Faults, NameTheFunctionInTheDescription) {
     FAIL() << "no error";
   } catch (const ComputeError& e) {
     EXPECT_STREQ(e.what(), "오버플로입니다. (GetPsat_DBT)");
+  }
+}
+
+// The four functions the year's load applies to every hour, each fault named
+// after the formula where it first arises, whether the call is evaluated once
+// or again after a fault.
+TEST(Faults, OfTheHourlyPropertiesNameTheFirstFaultingFormula) {
+  constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+  const float psat20 = atSeaLevel().GetPsat_DBT(20.0f);
+  struct Case {
+    float patm;
+    float (*call)(const Psychrometrics&);
+    const char* message;
+  };
+  const Case cases[] = {
+      {101.325f, [](const Psychrometrics& p) { return p.GetAH_DBTWBT(30.0f, nan); },
+       "잘못된 프로시저 호출 또는 인수입니다. (GetEnthW_T)"},
+      {101.325f, [](const Psychrometrics& p) { return p.GetAH_DBTWBT(30.0f, -300.0f); },
+       "잘못된 프로시저 호출 또는 인수입니다. (GetPsat_DBT)"},
+      {psat20,  // the pressure of saturation at the wet bulb: no dry air left
+       [](const Psychrometrics& p) { return p.GetAH_DBTWBT(25.0f, 20.0f); },
+       "0으로 나누었습니다. (GetAH_VP)"},
+      {3e38f, [](const Psychrometrics& p) { return p.GetVP_AH(-0.6f); },
+       "오버플로입니다. (GetVP_AH)"},
+      {3e38f, [](const Psychrometrics& p) { return p.GetRH_DBTAH(20.0f, -0.6f); },
+       "오버플로입니다. (GetVP_AH)"},
+      {101.325f, [](const Psychrometrics& p) { return p.GetRH_DBTAH(-300.0f, 0.01f); },
+       "잘못된 프로시저 호출 또는 인수입니다. (GetPsat_DBT)"},
+      {101.325f,  // no saturation pressure left to divide by near absolute zero
+       [](const Psychrometrics& p) { return p.GetRH_DBTAH(-270.0f, 0.01f); },
+       "0으로 나누었습니다. (GetRH_DBTVP)"},
+      {0.0f, [](const Psychrometrics& p) { return p.GetSV_DBTAH(20.0f, 0.01f); },
+       "0으로 나누었습니다. (GetSV_DBTAH)"},
+      {101.325f, [](const Psychrometrics& p) { return p.GetSV_DBTAH(3e38f, 3e38f); },
+       "오버플로입니다. (GetSV_DBTAH)"},
+  };
+  for (const Case& c : cases) {
+    Psychrometrics p;
+    p.Patm = c.patm;
+    try {
+      (void)c.call(p);
+      ADD_FAILURE() << "no error: " << c.message;
+    } catch (const ComputeError& e) {
+      EXPECT_STREQ(e.what(), c.message);
+    }
   }
 }
 
