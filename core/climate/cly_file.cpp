@@ -57,15 +57,9 @@ ClyFileReader::ClyFileReader(std::string path)
 ClyFileReader::ClyFileReader(std::string path, std::string bytes)
     : path_(std::move(path)), bytes_(std::move(bytes)) {}
 
-int ClyFileReader::recordCount() const { return static_cast<int>(bytes_.size() / kRecordSize); }
-
-ClimateFileRecord ClyFileReader::record(int k) const {
-  if (k < 1 || k > recordCount()) {
-    throw FileError("파일의 끝을 지나서 읽으려고 했습니다. (" + path_ + ", 레코드 " +
-                    std::to_string(k) + ")");
-  }
-  const auto offset = static_cast<std::size_t>(k - 1) * kRecordSize;
-  return decodeRecord(std::string_view(bytes_).substr(offset, kRecordSize));
+void ClyFileReader::throwPastTheEnd(int k) const {
+  throw FileError("파일의 끝을 지나서 읽으려고 했습니다. (" + path_ + ", 레코드 " +
+                  std::to_string(k) + ")");
 }
 
 std::vector<ClimateFileRecord> readClyFile(const std::string& path) {

@@ -28,16 +28,24 @@ class ClyFileReader {
   [[nodiscard]] const std::string& path() const { return path_; }
   [[nodiscard]] std::size_t sizeInBytes() const { return bytes_.size(); }
   // The whole records the file holds (a trailing partial record does not count).
-  [[nodiscard]] int recordCount() const;
+  [[nodiscard]] int recordCount() const { return static_cast<int>(bytes_.size() / kRecordSize); }
   // Record k, 1-based. A record beyond the end of the file throws FileError
   // (reading past the end), as a file that shrank after its check would.
-  [[nodiscard]] ClimateFileRecord record(int k) const;
+  // Inline, so that the load decodes each record straight where it goes.
+  [[nodiscard]] ClimateFileRecord record(int k) const {
+    if (k < 1 || k > recordCount()) [[unlikely]]
+      throwPastTheEnd(k);
+    const auto offset = static_cast<std::size_t>(k - 1) * kRecordSize;
+    return decodeRecord(std::string_view(bytes_).substr(offset, kRecordSize));
+  }
   // RecIndex of record k, 1 ≤ k ≤ recordCount() (not checked).
   [[nodiscard]] int16_t recIndex(int k) const {
     return getI16(bytes_.data() + static_cast<std::size_t>(k - 1) * kRecordSize);
   }
 
  private:
+  [[noreturn]] void throwPastTheEnd(int k) const;
+
   std::string path_;
   std::string bytes_;
 };

@@ -118,7 +118,7 @@ struct FlaggedOps {
 // Hyland–Wexler saturation pressure, over water above 0 °C and over ice at
 // and below it.
 template <typename Ops>
-float psatDBT(float t, Ops& ops) {
+[[gnu::always_inline]] inline float psatDBT(float t, Ops& ops) {
   constexpr const char* where = "GetPsat_DBT";
   const float T = ops.store(t + kKelvinOffset, where);
   const double tk = T;
