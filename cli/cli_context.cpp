@@ -34,12 +34,21 @@ std::string executableDir() {
   return exe.parent_path().string();
 }
 
-int run(int argc, const char* const* argv, Context& ctx, CommandRegistrar registerCommands) {
-  CLI::App app{"Velmora 배치 도구: 기후 데이터, 습공기, 태양 궤적 계산"};
+void buildApp(CLI::App& app, Context& ctx, CommandRegistrar registerCommands) {
+  app.description("Velmora 배치 도구: 기후 데이터, 습공기, 태양 궤적 계산");
   app.name("vlm-cli");
   app.require_subcommand(1);
   app.add_flag("--verbose", ctx.verbose, "완료 안내 메시지도 출력합니다");
   registerCommands(app, ctx);
+}
+
+int run(int argc, const char* const* argv, Context& ctx, CommandRegistrar registerCommands) {
+  CLI::App app;
+  buildApp(app, ctx, registerCommands);
+  return parseAndRun(app, argc, argv, ctx);
+}
+
+int parseAndRun(CLI::App& app, int argc, const char* const* argv, Context& ctx) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

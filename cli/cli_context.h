@@ -50,8 +50,16 @@ using CommandRegistrar = void (*)(CLI::App& app, Context& ctx);
 // The program directory: the folder of the running executable.
 [[nodiscard]] std::string executableDir();
 
-// Parses and runs vlm-cli with the given arguments and the subcommands the
-// registrar adds (all of them unless told); returns the exit status.
+// The vlm-cli application: its global options and the subcommands the
+// registrar adds.
+void buildApp(CLI::App& app, Context& ctx, CommandRegistrar registerCommands);
+
+// Parses the arguments on a built app and runs the subcommand; returns the
+// exit status.
+int parseAndRun(CLI::App& app, int argc, const char* const* argv, Context& ctx);
+
+// Both: runs vlm-cli with the subcommands the registrar adds (all of them
+// unless told).
 int run(int argc, const char* const* argv, Context& ctx,
         CommandRegistrar registerCommands = registerAll);
 

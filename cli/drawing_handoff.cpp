@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <ostream>
-#include <sstream>
 
 #include "core/common/file_error.h"
 
@@ -17,13 +16,9 @@ std::string requestedSubcommand(int argc, const char* const* argv) {
   return {};
 }
 
-bool namesCommandOf(int argc, const char* const* argv, CommandRegistrar registrar) {
+bool namesCommandOf(int argc, const char* const* argv, const CLI::App& app) {
   const std::string name = requestedSubcommand(argc, argv);
   if (name.empty()) return false;
-  std::ostringstream unused;
-  Context ctx(unused, unused, {});
-  CLI::App app;
-  registrar(app, ctx);
   for (const CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) {
     if (command->get_name() == name) return true;
   }

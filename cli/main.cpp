@@ -12,10 +12,12 @@
 
 int main(int argc, char** argv) {
   using namespace vlm::cli;
-  if (!namesCommandOf(argc, argv, registerTextCommands)) {
+  Context ctx(std::cout, std::cerr, vlm::ProgramDirFor(executableDir(), VLM_INSTALLED_DATA_DIR));
+  CLI::App app;
+  buildApp(app, ctx, registerTextCommands);
+  if (!namesCommandOf(argc, argv, app)) {
     return runDrawingHelper(executableDir(), VLM_INSTALLED_HELPER_DIR, argv, std::cerr);
   }
-  Context ctx(std::cout, std::cerr, vlm::ProgramDirFor(executableDir(), VLM_INSTALLED_DATA_DIR));
-  const int status = run(argc, argv, ctx, registerTextCommands);
+  const int status = parseAndRun(app, argc, argv, ctx);
   return finishStandardOutput(status, std::cout, stdout, std::cerr);
 }

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "cli/commands.h"
@@ -78,10 +79,14 @@ TEST(CliSplit, TheRequestedSubcommandIsTheFirstArgumentThatIsNoOption) {
   EXPECT_EQ(requestedSubcommand(4, withFlag), "load");
   const char* none[] = {"vlm-cli", "--help"};
   EXPECT_EQ(requestedSubcommand(2, none), "");
-  EXPECT_TRUE(namesCommandOf(4, withFlag, registerTextCommands));
+  std::ostringstream unused;
+  Context ctx(unused, unused, {});
+  CLI::App textCommands;
+  buildApp(textCommands, ctx, registerTextCommands);
+  EXPECT_TRUE(namesCommandOf(4, withFlag, textCommands));
   const char* chart[] = {"vlm-cli", "chart", "seoul"};
-  EXPECT_FALSE(namesCommandOf(3, chart, registerTextCommands));
-  EXPECT_FALSE(namesCommandOf(2, none, registerTextCommands));
+  EXPECT_FALSE(namesCommandOf(3, chart, textCommands));
+  EXPECT_FALSE(namesCommandOf(2, none, textCommands));
 }
 
 }  // namespace
