@@ -142,7 +142,7 @@ void BM_Floor(benchmark::State& state) {
   };
   std::vector<float> derived(static_cast<std::size_t>(vlm::kHoursPerYear) * 4);
   for (auto _ : state) {
-    const std::string bytes = vlm::readFileBytes(seoulFile());
+    const std::pmr::string bytes = vlm::readFileBytes(seoulFile());
     const auto field = [&bytes](int k, int offset) {
       float value = 0;
       std::memcpy(&value, bytes.data() + (k - 1) * vlm::kRecordSize + offset, sizeof value);

@@ -26,12 +26,19 @@ ClimateChoice resolveClimateChoice(const ClimateArgs& args, std::string_view pro
   return choice;
 }
 
+LoadedClimate::LoadedClimate()
+    : data(*std::pmr::polymorphic_allocator<>(memory_.resource()).new_object<ClimateData>()) {}
+
+LoadedClimate::~LoadedClimate() {
+  std::pmr::polymorphic_allocator<>(memory_.resource()).delete_object(&data);
+}
+
 std::unique_ptr<LoadedClimate> loadClimate(Context& ctx, const ClimateArgs& args) {
   auto loaded = std::make_unique<LoadedClimate>();
   const ClimateChoice choice = resolveClimateChoice(args, ctx.programDir);
   // A user file is the region page's "기타" pick, which the screens show as its source.
   if (choice.regionName == kOtherRegionName) loaded->data.OtherFilePath = choice.filePath;
-  if (!LoadClimateYear(loaded->data, choice, loaded->psychro, ctx.sink)) {
+  if (!LoadClimateYear(loaded->data, choice, loaded->psychro, ctx.sink, {}, loaded->memory())) {
     ctx.exitCode = kExitRefused;
     return nullptr;
   }

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/year_memory.h"
 #include "core/climate/climate_data.h"
 #include "core/climate/climate_load.h"
 #include "core/psychro/psychrometrics.h"
@@ -34,9 +35,22 @@ void addClimateArguments(CLI::App& command, ClimateArgs& args);
                                                  std::string_view programDir);
 
 // A loaded year with the psychrometric state its derivation left behind
-// (Patm = the pressure of hour 8760).
-struct LoadedClimate {
-  ClimateData data;
+// (Patm = the pressure of hour 8760). The year and the file's bytes are held
+// in memory of their own, which goes with it.
+class LoadedClimate {
+ public:
+  LoadedClimate();
+  ~LoadedClimate();
+  LoadedClimate(const LoadedClimate&) = delete;
+  LoadedClimate& operator=(const LoadedClimate&) = delete;
+
+  [[nodiscard]] std::pmr::memory_resource* memory() { return memory_.resource(); }
+
+ private:
+  YearMemory memory_;  // first: it outlives the year placed in it
+
+ public:
+  ClimateData& data;
   Psychrometrics psychro;
 };
 

@@ -71,11 +71,12 @@ Message climateFileViolationMessage(ClimateFileViolation violation) {
   return errorMessage({"대상 지역의 기후파일이 유효하지 않습니다.", rule});
 }
 
-std::optional<ClyFileReader> readCheckedClimateFile(const std::string& path, MessageSink& sink) {
+std::optional<ClyFileReader> readCheckedClimateFile(const std::string& path, MessageSink& sink,
+                                                    std::pmr::memory_resource* memory) {
   const std::string file = climateFilePathOf(path);
   ClimateFileViolation violation = pathViolation(file);
   if (violation == ClimateFileViolation::None) {
-    ClyFileReader reader(file);
+    ClyFileReader reader(file, memory);
     violation = checkRecords(reader).violation;
     if (violation == ClimateFileViolation::None) return reader;
   }

@@ -9,6 +9,7 @@
 // extension is looked at.
 #pragma once
 
+#include <memory_resource>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,11 +39,13 @@ struct ClimateFileCheck {
 // The "에러" box of a violation: "대상 지역의 기후파일이 유효하지 않습니다." and the rule.
 [[nodiscard]] Message climateFileViolationMessage(ClimateFileViolation violation);
 
-// The file read once for both the check and the load: its records when it may
-// be loaded; otherwise reports the violation to the sink and returns nullopt.
-// Throws FileError on a platform failure.
-[[nodiscard]] std::optional<ClyFileReader> readCheckedClimateFile(const std::string& path,
-                                                                  MessageSink& sink);
+// The file read once for both the check and the load, its bytes in memory
+// from the given resource: its records when it may be loaded; otherwise
+// reports the violation to the sink and returns nullopt. Throws FileError on a
+// platform failure.
+[[nodiscard]] std::optional<ClyFileReader> readCheckedClimateFile(
+    const std::string& path, MessageSink& sink,
+    std::pmr::memory_resource* memory = std::pmr::get_default_resource());
 
 // True when the file may be loaded; otherwise reports the violation to the sink
 // and returns false. Throws FileError on a platform failure.

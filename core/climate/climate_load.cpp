@@ -210,7 +210,8 @@ void storeAndCount(ClimateData& data, const ClimateChoice& choice, Psychrometric
 }  // namespace
 
 bool LoadClimateYear(ClimateData& data, const ClimateChoice& choice, Psychrometrics& psychro,
-                     MessageSink& sink, const LoadProgress& progress) {
+                     MessageSink& sink, const LoadProgress& progress,
+                     std::pmr::memory_resource* fileMemory) {
   if (choice.regionName == kOtherRegionName && choice.filePath.empty()) {
     sink.show(otherFileMissingMessage());
     return false;
@@ -221,7 +222,7 @@ bool LoadClimateYear(ClimateData& data, const ClimateChoice& choice, Psychrometr
     epw = importEpwFile(choice.filePath, sink);
     if (!epw) return false;
   } else {
-    file = readCheckedClimateFile(choice.filePath, sink);
+    file = readCheckedClimateFile(choice.filePath, sink, fileMemory);
     if (!file) {
       sink.show(climateFileAdviceMessage());
       return false;

@@ -24,6 +24,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory_resource>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -87,9 +88,11 @@ void storeClimateYear(ClimateData& data, const std::vector<ClimateFileRecord>& r
 void readClimateYearChecked(ClimateData& data, const std::string& path, Psychrometrics& psychro,
                             const LoadProgress& progress = {});
 
-// The whole confirm command; see the top of this header.
-[[nodiscard]] bool LoadClimateYear(ClimateData& data, const ClimateChoice& choice,
-                                   Psychrometrics& psychro, MessageSink& sink,
-                                   const LoadProgress& progress = {});
+// The whole confirm command; see the top of this header. A .cly file's bytes
+// are held, while the year is derived, in memory from the given resource.
+[[nodiscard]] bool LoadClimateYear(
+    ClimateData& data, const ClimateChoice& choice, Psychrometrics& psychro, MessageSink& sink,
+    const LoadProgress& progress = {},
+    std::pmr::memory_resource* fileMemory = std::pmr::get_default_resource());
 
 }  // namespace vlm

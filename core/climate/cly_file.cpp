@@ -30,13 +30,13 @@ class FileDescriptor {
 
 }  // namespace
 
-std::string readFileBytes(const std::string& path) {
+std::pmr::string readFileBytes(const std::string& path, std::pmr::memory_resource* memory) {
   const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (file.get() < 0) throwFileError(errno, path);
   struct stat info {};
   if (::fstat(file.get(), &info) != 0) throwFileError(errno, path);
   if (S_ISDIR(info.st_mode)) throwFileError(EISDIR, path);
-  std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
+  std::pmr::string bytes(static_cast<std::size_t>(info.st_size), '\0', memory);
   std::size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t got = ::read(file.get(), bytes.data() + done, bytes.size() - done);
@@ -51,11 +51,11 @@ std::string readFileBytes(const std::string& path) {
   return bytes;
 }
 
-ClyFileReader::ClyFileReader(std::string path)
-    : path_(std::move(path)), bytes_(readFileBytes(path_)) {}
+ClyFileReader::ClyFileReader(std::string path, std::pmr::memory_resource* memory)
+    : path_(std::move(path)), bytes_(readFileBytes(path_, memory)) {}
 
-ClyFileReader::ClyFileReader(std::string path, std::string bytes)
-    : path_(std::move(path)), bytes_(std::move(bytes)) {}
+ClyFileReader::ClyFileReader(std::string path, std::string_view bytes)
+    : path_(std::move(path)), bytes_(bytes) {}
 
 void ClyFileReader::throwPastTheEnd(int k) const {
   throw FileError("파일의 끝을 지나서 읽으려고 했습니다. (" + path_ + ", 레코드 " +

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory_resource>
 #include <span>
 #include <string>
 #include <string_view>
@@ -20,10 +21,12 @@ namespace vlm {
 // The bytes of one .cly file, with access to its records by number.
 class ClyFileReader {
  public:
-  // Opens and reads the whole file; throws FileError.
-  explicit ClyFileReader(std::string path);
+  // Opens and reads the whole file into memory from the given resource (by
+  // default the heap); throws FileError.
+  explicit ClyFileReader(std::string path,
+                         std::pmr::memory_resource* memory = std::pmr::get_default_resource());
   // Bytes already read from the file at path.
-  ClyFileReader(std::string path, std::string bytes);
+  ClyFileReader(std::string path, std::string_view bytes);
 
   [[nodiscard]] const std::string& path() const { return path_; }
   [[nodiscard]] std::size_t sizeInBytes() const { return bytes_.size(); }
@@ -47,11 +50,13 @@ class ClyFileReader {
   [[noreturn]] void throwPastTheEnd(int k) const;
 
   std::string path_;
-  std::string bytes_;
+  std::pmr::string bytes_;
 };
 
-// The whole file in one read; throws FileError.
-[[nodiscard]] std::string readFileBytes(const std::string& path);
+// The whole file in one read, held in memory from the given resource; throws
+// FileError.
+[[nodiscard]] std::pmr::string readFileBytes(
+    const std::string& path, std::pmr::memory_resource* memory = std::pmr::get_default_resource());
 
 // The 8760 records of a year; a shorter file throws FileError.
 [[nodiscard]] std::vector<ClimateFileRecord> readClyFile(const std::string& path);
