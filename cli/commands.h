@@ -5,12 +5,26 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <span>
+#include <string_view>
+
+#include "cli/cli_context.h"
 
 namespace vlm::cli {
 
-struct Context;
+// A subcommand that draws nothing, by the name it registers.
+struct TextCommand {
+  std::string_view name;
+  CommandRegistrar add;
+};
 
-// Adds every subcommand that draws nothing; one line per subcommand (commands.cpp).
+// The subcommands that draw nothing; one line per subcommand (commands.cpp).
+[[nodiscard]] std::span<const TextCommand> textCommands();
+// The registrar of the text command of that name; nullptr for any other name.
+// vlm-cli builds only the command it is asked for.
+[[nodiscard]] CommandRegistrar textCommandNamed(std::string_view name);
+
+// Adds every subcommand that draws nothing.
 void registerTextCommands(CLI::App& app, Context& ctx);
 // Adds every subcommand that draws; one line per subcommand (drawing_commands.cpp).
 void registerDrawingCommands(CLI::App& app, Context& ctx);

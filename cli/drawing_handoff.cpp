@@ -16,15 +16,6 @@ std::string requestedSubcommand(int argc, const char* const* argv) {
   return {};
 }
 
-bool namesCommandOf(int argc, const char* const* argv, const CLI::App& app) {
-  const std::string name = requestedSubcommand(argc, argv);
-  if (name.empty()) return false;
-  for (const CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) {
-    if (command->get_name() == name) return true;
-  }
-  return false;
-}
-
 int runDrawingHelper(const std::string& exeDir, std::string_view installedRelative,
                      char* const* argv, std::ostream& err) {
   std::string helper = exeDir + "/" + kDrawingHelperName;

@@ -16,9 +16,6 @@ inline constexpr const char* kDrawingHelperName = "vlm-cli-draw";
 // The first argument after the program name that is not an option, "" if none.
 [[nodiscard]] std::string requestedSubcommand(int argc, const char* const* argv);
 
-// Whether the command line names a subcommand of the app.
-[[nodiscard]] bool namesCommandOf(int argc, const char* const* argv, const CLI::App& app);
-
 // Replaces this process with the helper, given the same arguments. The helper
 // is beside the executable in a build tree (exeDir), or in the package's
 // private folder reached from exeDir by `installedRelative`. Returns only

@@ -13,11 +13,13 @@
 int main(int argc, char** argv) {
   using namespace vlm::cli;
   Context ctx(std::cout, std::cerr, vlm::ProgramDirFor(executableDir(), VLM_INSTALLED_DATA_DIR));
-  CLI::App app;
-  buildApp(app, ctx, registerTextCommands);
-  if (!namesCommandOf(argc, argv, app)) {
+  // Only the command asked for is built: the others' options are never read.
+  const CommandRegistrar command = textCommandNamed(requestedSubcommand(argc, argv));
+  if (command == nullptr) {
     return runDrawingHelper(executableDir(), VLM_INSTALLED_HELPER_DIR, argv, std::cerr);
   }
+  CLI::App app;
+  buildApp(app, ctx, command);
   const int status = parseAndRun(app, argc, argv, ctx);
   return finishStandardOutput(status, std::cout, stdout, std::cerr);
 }

@@ -21,6 +21,8 @@ install(FILES ${VLM_PACKAGING_DIR}/${VLM_APP_ID}.svg
 install(FILES ${VLM_PACKAGING_DIR}/${VLM_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${VLM_PACKAGING_DIR}/copyright DESTINATION ${VLM_DOC_DIR})
+install(FILES ${VLM_PACKAGING_DIR}/velmora.lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME velmora)
 
 # Debian wants the man pages and the changelog compressed, reproducibly (-n).
 set(VLM_GZIPPED ${CMAKE_BINARY_DIR}/packaging)
@@ -62,4 +64,15 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so dpkg-shlibdeps cannot see them: the Korean font, the
 # window-system and SVG plugins, and Qt's Korean dialog texts.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-nanum, qt6-qpa-plugins, qt6-translations-l10n")
+# vlm-cli carries its own copy of the C library, which opens the system's
+# character-set modules (CP949) and works only with those of its own version.
+if(VLM_CLI_LINKED_STATICALLY)
+  execute_process(COMMAND dpkg-query -W -f=\${Version} libc6 OUTPUT_VARIABLE VLM_LIBC_VERSION
+                  RESULT_VARIABLE VLM_LIBC_QUERY ERROR_QUIET)
+  if(VLM_LIBC_QUERY EQUAL 0 AND VLM_LIBC_VERSION MATCHES "^([0-9]+)\\.([0-9]+)")
+    math(EXPR VLM_LIBC_NEXT "${CMAKE_MATCH_2} + 1")
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
+           ", libc6 (>= ${CMAKE_MATCH_1}.${CMAKE_MATCH_2}), libc6 (<< ${CMAKE_MATCH_1}.${VLM_LIBC_NEXT})")
+  endif()
+endif()
 include(CPack)
