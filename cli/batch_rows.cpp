@@ -1,5 +1,6 @@
 #include "cli/batch_rows.h"
 
+#include "cli/analysis_chart.h"
 #include "core/analysis/analysis_summary.h"
 #include "core/analysis/zone.h"
 #include "core/climate/climate_record.h"
@@ -13,13 +14,6 @@ namespace {
 
 // analyse over the whole year: hours and shares of the need zones, the
 // guidelines' ranks and the most important guideline.
-// The zones read the chart's ranges, which the draw command sets first.
-PsychroChart drawnChart() {
-  PsychroChart chart;
-  chart.SetChartScale(9000.0f, 6750.0f);
-  return chart;
-}
-
 BatchTable analyseTable() {
   BatchTable table;
   for (const NeedZone& zone : kNeedZones) {
@@ -33,7 +27,7 @@ BatchTable analyseTable() {
   table.header.push_back("mostImportant");
   table.row = [](const ClimateData& data, Psychrometrics&,
                  MessageSink& sink) -> std::optional<std::vector<std::string>> {
-    const AnalysisTexts texts = ShowAnalysis(data, 1, kHoursPerYear, drawnChart(), sink);
+    const AnalysisTexts texts = ShowAnalysis(data, 1, kHoursPerYear, analysisChart(), sink);
     if (!texts.complete) return std::nullopt;
     std::vector<std::string> cells;
     for (std::size_t i = 0; i < kNeedZones.size(); ++i) {
@@ -67,7 +61,7 @@ BatchTable monthsTable() {
   }
   table.row = [](const ClimateData& data, Psychrometrics&,
                  MessageSink& sink) -> std::optional<std::vector<std::string>> {
-    const MonthlyZones zones = AnalyseMonths(data, drawnChart(), sink);
+    const MonthlyZones zones = AnalyseMonths(data, analysisChart(), sink);
     if (!zones.columns[kYearColumn].complete) return std::nullopt;
     std::vector<std::string> cells;
     for (std::size_t m = 0; m < 12; ++m) {

@@ -3,6 +3,7 @@
 #include <memory>
 #include <ostream>
 
+#include "cli/analysis_chart.h"
 #include "cli/analysis_json.h"
 #include "cli/cli_context.h"
 #include "cli/climate_arg.h"
@@ -25,9 +26,7 @@ void runAnalyse(Context& ctx, const AnalyseArgs& args) {
   if (!loaded) return;
   const auto period = checkedHourlyPeriod(ctx, loaded->data.RegionName, args.period);
   if (!period) return;
-  // The zones read the chart's ranges, which the draw command sets first.
-  PsychroChart chart;
-  chart.SetChartScale(9000.0f, 6750.0f);
+  const PsychroChart chart = analysisChart();
   const AnalysisTexts texts =
       ShowAnalysis(loaded->data, period->start, period->end, chart, ctx.sink);
   if (!texts.complete) {
