@@ -10,6 +10,7 @@
 #include "gui/pages/carpet_tab.h"
 #include "gui/pages/compare_tab.h"
 #include "gui/pages/degree_day_tab.h"
+#include "gui/pages/result_grid.h"
 #include "gui/pages/zone_months_tab.h"
 #include "render/picture_box.h"
 
@@ -56,6 +57,9 @@ Frm14::Frm14(AppState& state, QWidget* parent)
   exporter->attachFigure(zones_->picture(), [this] { return zones_->figure(); });
   exporter->attachFigure(carpet_->picture(), [this] { return carpet_->figure(); });
   exporter->attachFigure(compare_->picture(), [this] { return compare_->figure(); });
+  exporter->attachTable(zones_->table(), [this] { return zones_->table()->textTable(); });
+  exporter->attachTable(degreeDays_->table(), [this] { return degreeDays_->table()->textTable(); });
+  exporter->attachTable(compare_->table(), [this] { return compare_->table()->textTable(); });
 }
 
 std::optional<render::Figure> Frm14::currentFigure() const {

@@ -40,4 +40,19 @@ bool ResultGrid::blank() const {
   return true;
 }
 
+std::optional<TextTable> ResultGrid::textTable() const {
+  if (blank()) return std::nullopt;
+  TextTable table;
+  std::vector<std::string> heading{""};
+  for (int c = 0; c < columnCount(); ++c)
+    heading.push_back(horizontalHeaderItem(c)->text().toStdString());
+  table.rows.push_back(std::move(heading));
+  for (int r = 0; r < rowCount(); ++r) {
+    std::vector<std::string> row{verticalHeaderItem(r)->text().toStdString()};
+    for (int c = 0; c < columnCount(); ++c) row.push_back(text(r, c).toStdString());
+    table.rows.push_back(std::move(row));
+  }
+  return table;
+}
+
 }  // namespace vlm

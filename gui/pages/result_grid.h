@@ -4,6 +4,9 @@
 
 #include <QStringList>
 #include <QTableWidget>
+#include <optional>
+
+#include "core/report/text_table.h"
 
 namespace vlm {
 
@@ -21,6 +24,9 @@ class ResultGrid : public QTableWidget {
   void clearTexts();
   // True when every cell is empty.
   [[nodiscard]] bool blank() const;
+  // The headings and cells as they show, for "표 복사" and "표 저장..."; nullopt
+  // while the grid is blank.
+  [[nodiscard]] std::optional<TextTable> textTable() const;
 };
 
 }  // namespace vlm

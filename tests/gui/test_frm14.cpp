@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -292,6 +293,61 @@ class Frm14Test : public QObject {
     p.page.setRegion("서울", "");
     QVERIFY(!p.page.currentFigure().has_value());
     QVERIFY(p.sink.empty());
+  }
+
+  void everyGridCopiesAndSavesAsATable_data() {
+    QTest::addColumn<QString>("grid");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("firstRow");
+    QTest::newRow("zones") << "grd14a"
+                           << "cmd14aDraw"
+                           << "결측, 에러";
+    QTest::newRow("degree-days") << "grd14c"
+                                 << "cmd14cCalc"
+                                 << "1월";
+    QTest::newRow("comparison") << "grd14d"
+                                << "cmd14dCompare"
+                                << "난방 필요";
+  }
+  void everyGridCopiesAndSavesAsATable() {
+    QFETCH(QString, grid);
+    QFETCH(QString, command);
+    QFETCH(QString, firstRow);
+    SeasonalPage p;
+    p.loadSeoul();
+    p.find<QComboBox>("cbo14dRegion")->setCurrentText("제주");
+    ExportCommands* commands = ExportCommands::of(&p.page);
+    QTemporaryDir dir;
+    commands->setSaveFileDialog(
+        [&dir](QWidget*, const FileDialogRequest&) { return dir.filePath("table"); });
+    ResultGrid* t = p.table(grid);
+    QAction* copy = nullptr;
+    QAction* save = nullptr;
+    for (QAction* a : t->actions()) {
+      if (a->objectName() == "mnuTableCopy") copy = a;
+      if (a->objectName() == "mnuTableSave") save = a;
+    }
+    QVERIFY(copy != nullptr && save != nullptr);
+    commands->refresh();
+    QVERIFY(!copy->isEnabled() && !save->isEnabled());
+
+    p.press(command);
+    QVERIFY(p.sink.empty());
+    commands->refresh();
+    QVERIFY(copy->isEnabled() && save->isEnabled());
+    copy->trigger();
+    const QStringList lines = QApplication::clipboard()->text().split("\r\n");
+    QStringList heading{""};
+    for (int c = 0; c < t->columnCount(); ++c) heading << t->horizontalHeaderItem(c)->text();
+    QCOMPARE(lines.value(0), heading.join('\t'));
+    const QStringList first = lines.value(1).split('\t');
+    QCOMPARE(first.value(0), firstRow);
+    QCOMPARE(first.value(1), t->text(0, 0));
+    QCOMPARE(lines.size(), t->rowCount() + 2);  // the last line ends like the others
+    save->trigger();
+    QFile saved(dir.filePath("table.csv"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), QByteArray::fromStdString(TableCsv(*t->textTable())));
   }
 
   void aNewRegionEmptiesEveryResult() {
