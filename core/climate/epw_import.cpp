@@ -288,6 +288,17 @@ Message epwRefusal(std::string rule) {
 
 std::optional<EpwYear> ImportEpw(std::istream& in, MessageSink& sink,
                                  const ConversionProgress& progress) {
+  std::vector<ClimateFileRecord> records;
+  records.reserve(kHoursPerYear);
+  const auto keep = [&records](const ClimateFileRecord& record) { records.push_back(record); };
+  auto year = ImportEpwRecords(in, sink, keep, progress);
+  if (year) year->records = std::move(records);
+  return year;
+}
+
+std::optional<EpwYear> ImportEpwRecords(std::istream& in, MessageSink& sink,
+                                        const EpwRecordHandler& handle,
+                                        const ConversionProgress& progress) {
   const auto refuse = [&sink](std::string rule) -> std::optional<EpwYear> {
     sink.show(epwRefusal(std::move(rule)));
     return std::nullopt;
@@ -309,7 +320,6 @@ std::optional<EpwYear> ImportEpw(std::istream& in, MessageSink& sink,
     }
   }
 
-  year.records.reserve(kHoursPerYear);
   Psychrometrics psychro;
   int16_t kept = 0;
   int16_t leapHours = 0;
@@ -337,7 +347,7 @@ std::optional<EpwYear> ImportEpw(std::istream& in, MessageSink& sink,
     }
     if (!stampIs(hour, expected)) return refuse(stampRule(n, expected));
     ++kept;
-    year.records.push_back(convertEpwHour(hour, kept, psychro));
+    handle(convertEpwHour(hour, kept, psychro));
     progress.hourDone(kept);
   }
   if (kept != kHoursPerYear) return refuse(lineCountRule());

@@ -20,6 +20,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -109,5 +110,15 @@ struct EpwYear {
 // and gives nothing.
 [[nodiscard]] std::optional<EpwYear> ImportEpw(std::istream& in, MessageSink& sink,
                                                const ConversionProgress& progress = {});
+
+// Receives the records of the year in order, each as soon as it is converted.
+using EpwRecordHandler = std::function<void(const ClimateFileRecord& record)>;
+
+// ImportEpw, handing each record to `handle` instead of keeping it (the year
+// given back holds no records), so that a conversion encodes the year straight
+// into the bytes it writes. A refused text may have handed some records over.
+[[nodiscard]] std::optional<EpwYear> ImportEpwRecords(std::istream& in, MessageSink& sink,
+                                                      const EpwRecordHandler& handle,
+                                                      const ConversionProgress& progress = {});
 
 }  // namespace vlm

@@ -121,8 +121,8 @@ float Psychrometrics::GetDBT_RHVP(float rh, float pv) const {
 float Psychrometrics::GetDBT_AHRH(float w, float rh) const { return GetDBT_RHVP(rh, GetVP_AH(w)); }
 
 float Psychrometrics::GetEnth_DBTAH(float t, float w) const {
-  return single(kCpAir * t + static_cast<double>(w) * (kLatentHeat + kCpVapour * t),
-                "GetEnth_DBTAH");
+  const CheckedOps ops;
+  return enthDBTAH(t, w, ops);
 }
 
 float Psychrometrics::GetDBT_AHEnth(float w, float h) const {
@@ -160,16 +160,15 @@ float Psychrometrics::checkedSV_DBTAH(float t, float w) const {
 }
 
 // Wet bulb: the temperature at which saturated air has the enthalpy of the
-// given air plus that of the water evaporated into it.
+// given air plus that of the water evaporated into it. The whole Newton solve
+// is one kernel evaluation, faults tested once at its end.
 float Psychrometrics::GetWBT_DBTAH(float t, float w) const {
-  const float h = GetEnth_DBTAH(t, w);
-  const auto residual = [&](float x) {
-    const float ws = GetAH_VP(GetPsat_DBT(x));
-    const float hs = GetEnth_DBTAH(x, ws);
-    const float hw = GetEnthW_T(x);
-    return single(static_cast<double>(hs) - h - (static_cast<double>(ws) - w) * hw, "GetWBT_DBTAH");
+  const auto newtonSolve = [this](auto& ops, float t, float w) {
+    const float h = enthDBTAH(t, w, ops);
+    const auto residual = [&](float x) { return wetBulbResidual(Patm, h, w, x, ops); };
+    return SolveNewton(t, residual, "GetWBT_DBTAH", ops);
   };
-  const float newton = solveNewton(t, residual, "GetWBT_DBTAH");
+  const float newton = evaluate(newtonSolve, t, w);
   if (reproducesHumidity(GetAH_DBTWBT(t, newton), w)) return newton;
   return bisectWetBulb(t, w, newton);
 }
