@@ -225,9 +225,9 @@ TEST(Faults, NameTheFunctionInTheDescription) {
   }
 }
 
-// The four functions the year's load applies to every hour, each fault named
-// after the formula where it first arises, whether the call is evaluated once
-// or again after a fault.
+// The functions the year's load and a conversion apply to every hour, each
+// fault named after the formula where it first arises, whether the call is
+// evaluated once or again after a fault.
 TEST(Faults, OfTheHourlyPropertiesNameTheFirstFaultingFormula) {
   constexpr float nan = std::numeric_limits<float>::quiet_NaN();
   const float psat20 = atSeaLevel().GetPsat_DBT(20.0f);
@@ -257,6 +257,13 @@ TEST(Faults, OfTheHourlyPropertiesNameTheFirstFaultingFormula) {
        "0으로 나누었습니다. (GetSV_DBTAH)"},
       {101.325f, [](const Psychrometrics& p) { return p.GetSV_DBTAH(3e38f, 3e38f); },
        "오버플로입니다. (GetSV_DBTAH)"},
+      // The wet bulb of a converted hour: faults inside its Newton solve.
+      {101.325f, [](const Psychrometrics& p) { return p.GetWBT_DBTAH(nan, 0.01f); },
+       "잘못된 프로시저 호출 또는 인수입니다. (GetEnth_DBTAH)"},
+      {101.325f, [](const Psychrometrics& p) { return p.GetWBT_DBTAH(-300.0f, 0.001f); },
+       "잘못된 프로시저 호출 또는 인수입니다. (GetPsat_DBT)"},
+      {psat20, [](const Psychrometrics& p) { return p.GetWBT_DBTAH(20.0f, 0.01f); },
+       "0으로 나누었습니다. (GetAH_VP)"},
   };
   for (const Case& c : cases) {
     Psychrometrics p;
