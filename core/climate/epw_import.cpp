@@ -175,32 +175,37 @@ int16_t cloudOf(float totalSkyCover) {
 }
 
 float wetBulbOf(float dryBulb, float dewPoint, float relativeHumidity, float pressure,
-                Psychrometrics& psychro) {
+                Psychrometrics& psychro, SaturationMemo* memo) {
   psychro.Patm = pressure;
   if (dryBulb == kMissing || pressure == kMissingPressure) return kMissing;
   if (dewPoint == kEpwMissingTemperature && relativeHumidity == kEpwMissingHumidity)
     return kMissing;
   try {
+    const auto psat = [&](float t) {
+      return memo != nullptr ? psychro.GetPsat_DBT(t, *memo) : psychro.GetPsat_DBT(t);
+    };
     const float ratio = dewPoint != kEpwMissingTemperature
-                            ? psychro.GetAH_VP(psychro.GetPsat_DBT(dewPoint))
+                            ? psychro.GetAH_VP(psat(dewPoint))
                             : psychro.GetAH_DBTRH(dryBulb, relativeHumidity);
     // Vapour at or above the station pressure has no humidity ratio.
     if (!std::isfinite(ratio) || ratio < 0.0f) return kMissing;
-    const float wetBulb = psychro.GetWBT_DBTAH(dryBulb, ratio);
+    const float wetBulb = memo != nullptr ? psychro.GetWBT_DBTAH(dryBulb, ratio, *memo)
+                                          : psychro.GetWBT_DBTAH(dryBulb, ratio);
     return std::isfinite(wetBulb) ? wetBulb : kMissing;
   } catch (const ComputeError&) {
     return kMissing;
   }
 }
 
-ClimateFileRecord convertEpwHour(const EpwHour& hour, int16_t k, Psychrometrics& psychro) {
+ClimateFileRecord convertEpwHour(const EpwHour& hour, int16_t k, Psychrometrics& psychro,
+                                 SaturationMemo* memo) {
   ClimateFileRecord r;
   r.RecIndex = static_cast<int16_t>(k + kRecIndexOffset);
   r.DBT = hour.dryBulb == kEpwMissingTemperature ? kMissing : hour.dryBulb;
   r.Pressure = hour.stationPressure == kEpwMissingPressure
                    ? kMissingPressure
                    : static_cast<float>(static_cast<double>(hour.stationPressure) / 1000.0);
-  r.WBT = wetBulbOf(r.DBT, hour.dewPoint, hour.relativeHumidity, r.Pressure, psychro);
+  r.WBT = wetBulbOf(r.DBT, hour.dewPoint, hour.relativeHumidity, r.Pressure, psychro, memo);
   r.WindDir = windDirCodeOf(hour.windDirection, hour.windSpeed);
   r.WindSpeed = hour.windSpeed == kEpwMissingWind ? kMissing : hour.windSpeed;
   r.Cloud = cloudOf(hour.totalSkyCover);
@@ -321,6 +326,7 @@ std::optional<EpwYear> ImportEpwRecords(std::istream& in, MessageSink& sink,
   }
 
   Psychrometrics psychro;
+  SaturationMemo memo;
   int16_t kept = 0;
   int16_t leapHours = 0;
   std::int64_t firstBlankLine = 0;  // blank lines are allowed only at the end
@@ -347,7 +353,7 @@ std::optional<EpwYear> ImportEpwRecords(std::istream& in, MessageSink& sink,
     }
     if (!stampIs(hour, expected)) return refuse(stampRule(n, expected));
     ++kept;
-    handle(convertEpwHour(hour, kept, psychro));
+    handle(convertEpwHour(hour, kept, psychro, &memo));
     progress.hourDone(kept);
   }
   if (kept != kHoursPerYear) return refuse(lineCountRule());

@@ -74,12 +74,14 @@ struct EpwHour {
 // Tenths of sky cover, 99 when missing.
 [[nodiscard]] int16_t cloudOf(float totalSkyCover);
 // The wet bulb at the given pressure (kPa); 999 when it cannot be computed.
-// Sets psychro.Patm to the pressure.
+// Sets psychro.Patm to the pressure. A run of hours passes a memo of the
+// saturation pressures, which changes no result.
 [[nodiscard]] float wetBulbOf(float dryBulb, float dewPoint, float relativeHumidity, float pressure,
-                              Psychrometrics& psychro);
+                              Psychrometrics& psychro, SaturationMemo* memo = nullptr);
 // Record k (RecIndex = k + 123) of an EPW hour.
 [[nodiscard]] ClimateFileRecord convertEpwHour(const EpwHour& hour, int16_t k,
-                                               Psychrometrics& psychro);
+                                               Psychrometrics& psychro,
+                                               SaturationMemo* memo = nullptr);
 
 // Reads the LOCATION line (line 1): at least ten fields, of which the city,
 // latitude and elevation are kept; fields after the tenth are ignored. Gives

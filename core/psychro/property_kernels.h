@@ -176,12 +176,12 @@ float enthDBTAH(float t, float w, Ops& ops) {
                    "GetEnth_DBTAH");
 }
 
-// The wet-bulb equation at x for air of enthalpy h and humidity w: the
-// enthalpy of air saturated at x less h and less that of the water that
-// saturating it evaporates. Zero at the wet bulb.
+// The wet-bulb equation at x for air of enthalpy h and humidity w, given the
+// saturation pressure at x: the enthalpy of air saturated at x less h and
+// less that of the water that saturating it evaporates. Zero at the wet bulb.
 template <typename Ops>
-float wetBulbResidual(float patm, float h, float w, float x, Ops& ops) {
-  const float ws = ahVP(patm, psatDBT(x, ops), ops);
+float wetBulbResidual(float patm, float h, float w, float x, float psatX, Ops& ops) {
+  const float ws = ahVP(patm, psatX, ops);
   const float hs = enthDBTAH(x, ws, ops);
   const float hw = enthWT(x, ops);
   return ops.store(static_cast<double>(hs) - h - (static_cast<double>(ws) - w) * hw,

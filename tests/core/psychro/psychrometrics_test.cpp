@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <string>
 
 #include "core/common/compute_error.h"
 #include "core/psychro/newton_solver.h"
@@ -134,6 +137,38 @@ TEST(IterativeSolvers, WetBulbNearFreezingReproducesItsHumidity) {
     EXPECT_NEAR(p.GetAH_DBTWBT(air.dryBulb, wetBulb), w, 0.001 * w);
     EXPECT_LE(wetBulb, air.dryBulb);
     EXPECT_GE(wetBulb, dewPoint);
+  }
+}
+
+// A memo of saturation pressures changes no result, not even the fault named:
+// each case is asked twice, so that the second asks the memo.
+TEST(SaturationMemo, GivesTheResultsComputedWithoutIt) {
+  const auto outcome = [](auto call) -> std::string {
+    try {
+      return std::to_string(std::bit_cast<std::uint32_t>(call()));
+    } catch (const ComputeError& e) {
+      return e.what();
+    }
+  };
+  struct Case {
+    float patm, t, w;
+  };
+  const Case cases[] = {{101.325f, 25.0f, 0.01f},   {101.325f, 0.1f, 0.003f},
+                        {100.2f, -12.3f, 0.001f},   {101.325f, 0.0f, 0.0038f},
+                        {101.325f, -300.0f, 0.01f}, {2.3388f, 20.0f, 0.01f},
+                        {101.325f, 1e30f, 0.01f}};
+  SaturationMemo memo;
+  for (int round = 0; round < 2; ++round) {
+    for (const Case& c : cases) {
+      Psychrometrics p;
+      p.Patm = c.patm;
+      EXPECT_EQ(outcome([&] { return p.GetPsat_DBT(c.t, memo); }),
+                outcome([&] { return p.GetPsat_DBT(c.t); }))
+          << c.t;
+      EXPECT_EQ(outcome([&] { return p.GetWBT_DBTAH(c.t, c.w, memo); }),
+                outcome([&] { return p.GetWBT_DBTAH(c.t, c.w); }))
+          << c.t << ' ' << c.w;
+    }
   }
 }
 
