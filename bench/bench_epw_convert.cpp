@@ -3,6 +3,17 @@
 // import alone from memory; beside them the line reader over the same bytes
 // and, as its anchor, a plain memchr scan for the line breaks.
 // Target: the whole command under 8 ms, of which this is the part in process.
+//
+// CPU time as a multiple of BM_MemchrScan in the same run (2-core machine):
+//                       before   after
+//   ConvertEpwFile        83×     59×   (the file's write and fsync included)
+//   ImportEpwFromMemory   68×     49×
+// after: plain decimals read by one exact float division, only the fields used
+// taken apart, the wet bulb's Newton solve one flagged kernel, saturation
+// pressures remembered over the year, and the year encoded straight into the
+// bytes written (no records kept). What remains is about half the wet bulb
+// (about four saturation pressures an hour, each a logarithm and an
+// exponential), a third the parsing of 11 fields an hour.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 

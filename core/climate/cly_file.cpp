@@ -70,18 +70,24 @@ std::vector<ClimateFileRecord> readClyFile(const std::string& path) {
   return records;
 }
 
+void appendClyRecord(std::string& bytes, const ClimateFileRecord& record) {
+  const auto encoded = encodeRecord(record);
+  bytes.append(encoded.data(), encoded.size());
+}
+
 std::string encodeClyFile(std::span<const ClimateFileRecord> records) {
   std::string bytes;
   bytes.reserve(records.size() * kRecordSize);
-  for (const auto& record : records) {
-    const auto encoded = encodeRecord(record);
-    bytes.append(encoded.data(), encoded.size());
-  }
+  for (const auto& record : records) appendClyRecord(bytes, record);
   return bytes;
 }
 
 void writeClyFile(const std::string& path, std::span<const ClimateFileRecord> records) {
   writeFileAtomically(path, encodeClyFile(records));
+}
+
+void writeClyFile(const std::string& path, std::string_view bytes) {
+  writeFileAtomically(path, bytes);
 }
 
 std::uintmax_t climateFileSize(const std::string& path) {

@@ -61,6 +61,9 @@ class ClyFileReader {
 // The 8760 records of a year; a shorter file throws FileError.
 [[nodiscard]] std::vector<ClimateFileRecord> readClyFile(const std::string& path);
 
+// Appends the record's 26 bytes.
+void appendClyRecord(std::string& bytes, const ClimateFileRecord& record);
+
 // The bytes of the records in the given order, 26 each.
 [[nodiscard]] std::string encodeClyFile(std::span<const ClimateFileRecord> records);
 
@@ -69,6 +72,8 @@ class ClyFileReader {
 // records with RecIndex = k + 123; the writer does not impose it, so that the
 // converter decides what it writes.
 void writeClyFile(const std::string& path, std::span<const ClimateFileRecord> records);
+// The same for records already encoded.
+void writeClyFile(const std::string& path, std::string_view bytes);
 
 // The file's size in bytes without opening it; throws FileError (a path that
 // does not exist, a folder).

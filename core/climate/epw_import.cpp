@@ -58,7 +58,6 @@ std::string headerRule(std::int64_t lineNumber) {
 
 // The comma-separated fields of a line; at most `limit` + 1 are kept, so a
 // line with too many fields is known as such without splitting all of it.
-// They are held in place, as every hour's line is split.
 struct Fields {
   std::array<std::string_view, kEpwFieldCount + 1> text;
   std::size_t count = 0;
@@ -79,6 +78,29 @@ Fields splitFields(std::string_view line) {
   }
   fields.text[fields.count++] = line.substr(start);
   return fields;
+}
+
+// The commas of a line, counted in fixed blocks that the compiler turns into
+// vector compares: every hour's whole line is counted before it is read.
+std::size_t commaCount(std::string_view line) {
+  constexpr std::size_t kBlock = 32;
+  std::size_t count = 0;
+  std::size_t i = 0;
+  for (; i + kBlock <= line.size(); i += kBlock) {
+    unsigned char inBlock = 0;
+    for (std::size_t j = 0; j < kBlock; ++j) inBlock += line[i + j] == ',' ? 1 : 0;
+    count += inBlock;
+  }
+  for (; i < line.size(); ++i) count += line[i] == ',' ? 1 : 0;
+  return count;
+}
+
+// The field that begins at `start` and ends at the next comma, which the
+// caller knows to be there.
+std::string_view fieldEndingInComma(const char* start) {
+  const char* end = start;
+  while (*end != ',') ++end;
+  return {start, static_cast<std::size_t>(end - start)};
 }
 
 bool keywordMatches(std::string_view line, std::string_view keyword) {
@@ -153,32 +175,37 @@ int16_t cloudOf(float totalSkyCover) {
 }
 
 float wetBulbOf(float dryBulb, float dewPoint, float relativeHumidity, float pressure,
-                Psychrometrics& psychro) {
+                Psychrometrics& psychro, SaturationMemo* memo) {
   psychro.Patm = pressure;
   if (dryBulb == kMissing || pressure == kMissingPressure) return kMissing;
   if (dewPoint == kEpwMissingTemperature && relativeHumidity == kEpwMissingHumidity)
     return kMissing;
   try {
+    const auto psat = [&](float t) {
+      return memo != nullptr ? psychro.GetPsat_DBT(t, *memo) : psychro.GetPsat_DBT(t);
+    };
     const float ratio = dewPoint != kEpwMissingTemperature
-                            ? psychro.GetAH_VP(psychro.GetPsat_DBT(dewPoint))
+                            ? psychro.GetAH_VP(psat(dewPoint))
                             : psychro.GetAH_DBTRH(dryBulb, relativeHumidity);
     // Vapour at or above the station pressure has no humidity ratio.
     if (!std::isfinite(ratio) || ratio < 0.0f) return kMissing;
-    const float wetBulb = psychro.GetWBT_DBTAH(dryBulb, ratio);
+    const float wetBulb = memo != nullptr ? psychro.GetWBT_DBTAH(dryBulb, ratio, *memo)
+                                          : psychro.GetWBT_DBTAH(dryBulb, ratio);
     return std::isfinite(wetBulb) ? wetBulb : kMissing;
   } catch (const ComputeError&) {
     return kMissing;
   }
 }
 
-ClimateFileRecord convertEpwHour(const EpwHour& hour, int16_t k, Psychrometrics& psychro) {
+ClimateFileRecord convertEpwHour(const EpwHour& hour, int16_t k, Psychrometrics& psychro,
+                                 SaturationMemo* memo) {
   ClimateFileRecord r;
   r.RecIndex = static_cast<int16_t>(k + kRecIndexOffset);
   r.DBT = hour.dryBulb == kEpwMissingTemperature ? kMissing : hour.dryBulb;
   r.Pressure = hour.stationPressure == kEpwMissingPressure
                    ? kMissingPressure
                    : static_cast<float>(static_cast<double>(hour.stationPressure) / 1000.0);
-  r.WBT = wetBulbOf(r.DBT, hour.dewPoint, hour.relativeHumidity, r.Pressure, psychro);
+  r.WBT = wetBulbOf(r.DBT, hour.dewPoint, hour.relativeHumidity, r.Pressure, psychro, memo);
   r.WindDir = windDirCodeOf(hour.windDirection, hour.windSpeed);
   r.WindSpeed = hour.windSpeed == kEpwMissingWind ? kMissing : hour.windSpeed;
   r.Cloud = cloudOf(hour.totalSkyCover);
@@ -205,8 +232,7 @@ std::optional<std::string> parseEpwLocation(std::string_view line, EpwStation& s
 
 std::optional<std::string> parseEpwDataLine(std::string_view line, std::int64_t lineNumber,
                                             EpwHour& hour) {
-  const auto fields = splitFields<kEpwFieldCount>(line);
-  if (fields.count != kEpwFieldCount) return fieldCountRule(lineNumber, kEpwFieldCount);
+  if (commaCount(line) != kEpwFieldCount - 1) return fieldCountRule(lineNumber, kEpwFieldCount);
   struct Field {
     int number;
     std::string_view name;
@@ -225,11 +251,18 @@ std::optional<std::string> parseEpwDataLine(std::string_view line, std::int64_t 
       {22, "풍속", &EpwHour::windSpeed},
       {23, "전운량", &EpwHour::totalSkyCover},
   }};
+  static_assert(kFields.back().number < kEpwFieldCount, "every field read ends in a comma");
+  // Only the fields read are taken apart; the others are passed over.
   EpwHour read;
+  const char* next = line.data();
+  int number = 1;
   for (const Field& field : kFields) {
-    if (parseSingleField(fields.text[static_cast<std::size_t>(field.number - 1)],
-                         read.*field.member) != FieldFault::None)
+    for (; number < field.number; ++number) next += fieldEndingInComma(next).size() + 1;
+    const std::string_view text = fieldEndingInComma(next);
+    if (parseSingleField(text, read.*field.member) != FieldFault::None)
       return numberRule(lineNumber, field.number, field.name);
+    next += text.size() + 1;
+    ++number;
   }
   hour = read;
   return std::nullopt;
@@ -260,6 +293,17 @@ Message epwRefusal(std::string rule) {
 
 std::optional<EpwYear> ImportEpw(std::istream& in, MessageSink& sink,
                                  const ConversionProgress& progress) {
+  std::vector<ClimateFileRecord> records;
+  records.reserve(kHoursPerYear);
+  const auto keep = [&records](const ClimateFileRecord& record) { records.push_back(record); };
+  auto year = ImportEpwRecords(in, sink, keep, progress);
+  if (year) year->records = std::move(records);
+  return year;
+}
+
+std::optional<EpwYear> ImportEpwRecords(std::istream& in, MessageSink& sink,
+                                        const EpwRecordHandler& handle,
+                                        const ConversionProgress& progress) {
   const auto refuse = [&sink](std::string rule) -> std::optional<EpwYear> {
     sink.show(epwRefusal(std::move(rule)));
     return std::nullopt;
@@ -281,8 +325,8 @@ std::optional<EpwYear> ImportEpw(std::istream& in, MessageSink& sink,
     }
   }
 
-  year.records.reserve(kHoursPerYear);
   Psychrometrics psychro;
+  SaturationMemo memo;
   int16_t kept = 0;
   int16_t leapHours = 0;
   std::int64_t firstBlankLine = 0;  // blank lines are allowed only at the end
@@ -309,7 +353,7 @@ std::optional<EpwYear> ImportEpw(std::istream& in, MessageSink& sink,
     }
     if (!stampIs(hour, expected)) return refuse(stampRule(n, expected));
     ++kept;
-    year.records.push_back(convertEpwHour(hour, kept, psychro));
+    handle(convertEpwHour(hour, kept, psychro, &memo));
     progress.hourDone(kept);
   }
   if (kept != kHoursPerYear) return refuse(lineCountRule());

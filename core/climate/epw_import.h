@@ -20,6 +20,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -73,12 +74,14 @@ struct EpwHour {
 // Tenths of sky cover, 99 when missing.
 [[nodiscard]] int16_t cloudOf(float totalSkyCover);
 // The wet bulb at the given pressure (kPa); 999 when it cannot be computed.
-// Sets psychro.Patm to the pressure.
+// Sets psychro.Patm to the pressure. A run of hours passes a memo of the
+// saturation pressures, which changes no result.
 [[nodiscard]] float wetBulbOf(float dryBulb, float dewPoint, float relativeHumidity, float pressure,
-                              Psychrometrics& psychro);
+                              Psychrometrics& psychro, SaturationMemo* memo = nullptr);
 // Record k (RecIndex = k + 123) of an EPW hour.
 [[nodiscard]] ClimateFileRecord convertEpwHour(const EpwHour& hour, int16_t k,
-                                               Psychrometrics& psychro);
+                                               Psychrometrics& psychro,
+                                               SaturationMemo* memo = nullptr);
 
 // Reads the LOCATION line (line 1): at least ten fields, of which the city,
 // latitude and elevation are kept; fields after the tenth are ignored. Gives
@@ -109,5 +112,15 @@ struct EpwYear {
 // and gives nothing.
 [[nodiscard]] std::optional<EpwYear> ImportEpw(std::istream& in, MessageSink& sink,
                                                const ConversionProgress& progress = {});
+
+// Receives the records of the year in order, each as soon as it is converted.
+using EpwRecordHandler = std::function<void(const ClimateFileRecord& record)>;
+
+// ImportEpw, handing each record to `handle` instead of keeping it (the year
+// given back holds no records), so that a conversion encodes the year straight
+// into the bytes it writes. A refused text may have handed some records over.
+[[nodiscard]] std::optional<EpwYear> ImportEpwRecords(std::istream& in, MessageSink& sink,
+                                                      const EpwRecordHandler& handle,
+                                                      const ConversionProgress& progress = {});
 
 }  // namespace vlm

@@ -1,7 +1,10 @@
 #include "core/climate/field_number.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <system_error>
 
 #include "core/common/number_parse.h"
@@ -28,6 +31,39 @@ std::string_view numberText(std::string_view text) {
   return text;
 }
 
+// The form nearly every weather field takes, "-12.3": when its digits read as
+// one integer below 2^24 with at most ten of them after the point, both that
+// integer and the power of ten are exact floats, so one float division rounds
+// the value once, as the full conversion does, to the same bits. Any other
+// text (blanks, a '+', an exponent, more digits) goes the full way.
+constexpr std::uint32_t kExactFloatInteger = std::uint32_t{1} << 24;
+constexpr std::array<float, 11> kPowersOfTen = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f,
+                                                1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+
+std::optional<float> shortDecimal(std::string_view text) {
+  const bool negative = !text.empty() && text.front() == '-';
+  if (negative) text.remove_prefix(1);
+  std::uint32_t digits = 0;
+  std::size_t places = 0;
+  bool point = false;
+  bool anyDigit = false;
+  for (const char c : text) {
+    if (c >= '0' && c <= '9') {
+      digits = digits * 10 + static_cast<std::uint32_t>(c - '0');
+      if (digits > kExactFloatInteger) return std::nullopt;
+      places += point ? 1 : 0;
+      anyDigit = true;
+    } else if (c == '.' && !point) {
+      point = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!anyDigit || places >= kPowersOfTen.size()) return std::nullopt;
+  const float value = static_cast<float>(digits) / kPowersOfTen[places];
+  return negative ? -value : value;
+}
+
 template <typename T>
 FieldFault parseWhole(std::string_view text, T& value) {
   const std::string_view number = numberText(text);
@@ -45,7 +81,13 @@ FieldFault parseWhole(std::string_view text, T& value) {
 
 }  // namespace
 
-FieldFault parseSingleField(std::string_view text, float& value) { return parseWhole(text, value); }
+FieldFault parseSingleField(std::string_view text, float& value) {
+  if (const auto decimal = shortDecimal(text)) {
+    value = *decimal;
+    return FieldFault::None;
+  }
+  return parseWhole(text, value);
+}
 
 FieldFault parseInt16Field(std::string_view text, int16_t& value) {
   double parsed = 0.0;

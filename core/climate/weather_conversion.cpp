@@ -132,36 +132,40 @@ ConversionOutcome ConvertWeatherFile(const std::string& sourcePath, const std::s
 
   std::ifstream source;
   openForReading(source, climateFilePathOf(sourcePath));
-  std::vector<ClimateFileRecord> records;
+  std::string bytes;  // of the .cly file
   Message completed = conversionCompleted();
   // The source passes its checks before the page says it is saving: a file
   // refused at its last line never shows "저장중..." behind the refusal.
   const WeatherSourceKind kind = weatherSourceKindOf(sourcePath);
   if (kind == WeatherSourceKind::Epw) {
-    auto year = ImportEpw(source, sink);
+    // Encoded hour by hour: the year is held once, as the bytes to write.
+    bytes.reserve(kClimateFileSize);
+    const auto encode = [&bytes](const ClimateFileRecord& record) {
+      appendClyRecord(bytes, record);
+    };
+    const auto year = ImportEpwRecords(source, sink, encode);
     if (!year) return ConversionOutcome::Refused;
     completed = epwConversionCompleted(*year);
-    records = std::move(year->records);
   } else if (kind == WeatherSourceKind::Asos) {
-    auto year = ImportAsos(source, asos, sink);
+    const auto year = ImportAsos(source, asos, sink);
     if (!year) return ConversionOutcome::Refused;
     completed = asosConversionCompleted(*year);
-    records = std::move(year->records);
+    bytes = encodeClyFile(year->records);
   } else {
     if (!CheckWeatherText(source, sink)) return ConversionOutcome::Refused;
     source.clear();
     source.seekg(0);
   }
   const ProgressReset reset(progress);
-  if (records.empty()) {
-    auto converted = convertWeatherText(source, sink, progress);
+  if (kind == WeatherSourceKind::WyecTry) {
+    const auto converted = convertWeatherText(source, sink, progress);
     if (!converted) return ConversionOutcome::Refused;
-    records = std::move(*converted);
+    bytes = encodeClyFile(*converted);
   } else {
-    progress.hourDone(static_cast<int16_t>(records.size()));
+    progress.hourDone(static_cast<int16_t>(bytes.size() / kRecordSize));
   }
   source.close();
-  writeClyFile(targetFile, records);
+  writeClyFile(targetFile, std::string_view(bytes));
   sink.show(completed);
   return ConversionOutcome::Converted;
 }

@@ -53,31 +53,30 @@ AtomicFile::AtomicFile(std::string targetPath) : target_(std::move(targetPath)) 
   const std::string temp = temporaryPathOf(target_);
   // Left by a write of this target that was interrupted.
   ::unlink(temp.c_str());
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-  if (fd < 0) throwFileError(errno, target_);
+  fd_ = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (fd_ < 0) throwFileError(errno, target_);
   temp_ = temp;
-  file_ = ::fdopen(fd, "wb");
-  if (file_ == nullptr) {
-    const int error = errno;
-    ::close(fd);
-    ::unlink(temp_.c_str());
-    throwFileError(error, target_);
-  }
 }
 
 AtomicFile::~AtomicFile() { discard(); }
 
 void AtomicFile::write(std::string_view bytes) {
-  if (file_ == nullptr) throwFileError(EBADF, target_);
-  if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
-    throwFileError(errno, target_);
+  if (fd_ < 0) throwFileError(EBADF, target_);
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      throwFileError(errno, target_);
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
 }
 
 void AtomicFile::commit() {
-  if (file_ == nullptr) throwFileError(EBADF, target_);
-  if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) throwFileError(errno, target_);
-  const int closed = std::fclose(file_);
-  file_ = nullptr;
+  if (fd_ < 0) throwFileError(EBADF, target_);
+  if (::fsync(fd_) != 0) throwFileError(errno, target_);
+  const int closed = ::close(fd_);
+  fd_ = -1;
   if (closed != 0) throwFileError(errno, target_);
   // The temporary file is created 0600; the finished one keeps the replaced
   // file's permissions.
@@ -92,9 +91,9 @@ void AtomicFile::commit() {
 }
 
 void AtomicFile::discard() noexcept {
-  if (file_ != nullptr) {
-    std::fclose(file_);
-    file_ = nullptr;
+  if (fd_ >= 0) {
+    ::close(fd_);
+    fd_ = -1;
   }
   if (!temp_.empty()) {
     ::unlink(temp_.c_str());

@@ -4,7 +4,6 @@
 // an AtomicFile destroyed without commit() removes its temporary file.
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -20,9 +19,10 @@ class AtomicFile {
   AtomicFile(const AtomicFile&) = delete;
   AtomicFile& operator=(const AtomicFile&) = delete;
 
-  // Appends bytes; throws FileError on a write failure.
+  // Appends bytes, straight to the file (unbuffered: a caller hands over
+  // whole contents, not pieces); throws FileError on a write failure.
   void write(std::string_view bytes);
-  // Flushes, syncs and renames over the target; throws FileError on failure.
+  // Syncs and renames over the target; throws FileError on failure.
   void commit();
   // Drops the temporary file; the target stays as it was.
   void discard() noexcept;
@@ -38,7 +38,7 @@ class AtomicFile {
  private:
   std::string target_;
   std::string temp_;
-  std::FILE* file_ = nullptr;
+  int fd_ = -1;  // of the temporary file, while it is being written
 };
 
 // Writes the whole content atomically.

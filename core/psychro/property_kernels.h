@@ -169,6 +169,25 @@ float enthWT(float t, Ops& ops) {
   return ops.store(kCpIce * t - kHeatOfFusion, "GetEnthW_T");
 }
 
+// Enthalpy of moist air.
+template <typename Ops>
+float enthDBTAH(float t, float w, Ops& ops) {
+  return ops.store(kCpAir * t + static_cast<double>(w) * (kLatentHeat + kCpVapour * t),
+                   "GetEnth_DBTAH");
+}
+
+// The wet-bulb equation at x for air of enthalpy h and humidity w, given the
+// saturation pressure at x: the enthalpy of air saturated at x less h and
+// less that of the water that saturating it evaporates. Zero at the wet bulb.
+template <typename Ops>
+float wetBulbResidual(float patm, float h, float w, float x, float psatX, Ops& ops) {
+  const float ws = ahVP(patm, psatX, ops);
+  const float hs = enthDBTAH(x, ws, ops);
+  const float hw = enthWT(x, ops);
+  return ops.store(static_cast<double>(hs) - h - (static_cast<double>(ws) - w) * hw,
+                   "GetWBT_DBTAH");
+}
+
 // The thermodynamic wet-bulb equation solved for W, given the enthalpy of the
 // water and the saturation pressure at the wet bulb.
 template <typename Ops>

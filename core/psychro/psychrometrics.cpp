@@ -121,8 +121,8 @@ float Psychrometrics::GetDBT_RHVP(float rh, float pv) const {
 float Psychrometrics::GetDBT_AHRH(float w, float rh) const { return GetDBT_RHVP(rh, GetVP_AH(w)); }
 
 float Psychrometrics::GetEnth_DBTAH(float t, float w) const {
-  return single(kCpAir * t + static_cast<double>(w) * (kLatentHeat + kCpVapour * t),
-                "GetEnth_DBTAH");
+  const CheckedOps ops;
+  return enthDBTAH(t, w, ops);
 }
 
 float Psychrometrics::GetDBT_AHEnth(float w, float h) const {
@@ -160,16 +160,44 @@ float Psychrometrics::checkedSV_DBTAH(float t, float w) const {
 }
 
 // Wet bulb: the temperature at which saturated air has the enthalpy of the
-// given air plus that of the water evaporated into it.
+// given air plus that of the water evaporated into it, by Newton's method
+// from the dry bulb; `psat` gives the saturation pressure at an estimate.
+namespace {
+template <typename Ops, typename Saturation>
+float solveWetBulb(float patm, float t, float w, Ops& ops, Saturation&& psat) {
+  const float h = enthDBTAH(t, w, ops);
+  const auto residual = [&](float x) { return wetBulbResidual(patm, h, w, x, psat(x), ops); };
+  return SolveNewton(t, residual, "GetWBT_DBTAH", ops);
+}
+}  // namespace
+
+// The whole Newton solve is one kernel evaluation, faults tested once at its end.
 float Psychrometrics::GetWBT_DBTAH(float t, float w) const {
-  const float h = GetEnth_DBTAH(t, w);
-  const auto residual = [&](float x) {
-    const float ws = GetAH_VP(GetPsat_DBT(x));
-    const float hs = GetEnth_DBTAH(x, ws);
-    const float hw = GetEnthW_T(x);
-    return single(static_cast<double>(hs) - h - (static_cast<double>(ws) - w) * hw, "GetWBT_DBTAH");
+  const auto newtonSolve = [this](auto& ops, float t, float w) {
+    return solveWetBulb(Patm, t, w, ops, [&ops](float x) { return psatDBT(x, ops); });
   };
-  const float newton = solveNewton(t, residual, "GetWBT_DBTAH");
+  return settledWetBulb(t, w, evaluate(newtonSolve, t, w));
+}
+
+float Psychrometrics::GetPsat_DBT(float t, SaturationMemo& memo) const {
+  FlaggedOps ops;
+  const float psat = memo.psat(t, ops);
+  if (ops.fault) [[unlikely]]
+    return GetPsat_DBT(t);
+  return psat;
+}
+
+// A fault is named by the guarded solve, which remembers nothing.
+float Psychrometrics::GetWBT_DBTAH(float t, float w, SaturationMemo& memo) const {
+  FlaggedOps ops;
+  const float newton = solveWetBulb(Patm, t, w, ops, [&](float x) { return memo.psat(x, ops); });
+  if (ops.fault) [[unlikely]]
+    return GetWBT_DBTAH(t, w);
+  return settledWetBulb(t, w, newton);
+}
+
+// The Newton estimate when it gives back w (within 0.1 %), else the bracket's.
+float Psychrometrics::settledWetBulb(float t, float w, float newton) const {
   if (reproducesHumidity(GetAH_DBTWBT(t, newton), w)) return newton;
   return bisectWetBulb(t, w, newton);
 }

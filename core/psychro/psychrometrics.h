@@ -10,6 +10,7 @@
 #pragma once
 
 #include "core/psychro/property_kernels.h"
+#include "core/psychro/saturation_memo.h"
 
 namespace vlm {
 
@@ -53,6 +54,10 @@ class Psychrometrics {
   // Newton from the dry bulb; an estimate that does not give back w (within
   // 0.1 %) is replaced by halving the bracket between dew point and dry bulb.
   [[nodiscard]] float GetWBT_DBTAH(float t, float w) const;
+  // The same two, taking saturation pressures computed before from `memo`
+  // and leaving the new ones there: the same results, for a run of hours.
+  [[nodiscard]] float GetPsat_DBT(float t, SaturationMemo& memo) const;
+  [[nodiscard]] float GetWBT_DBTAH(float t, float w, SaturationMemo& memo) const;
   [[nodiscard]] float GetDBT_AHWBT(float w, float twb) const;
   [[nodiscard]] float GetDBT_AHEnth(float w, float h) const;
   [[nodiscard]] float GetDBT_AHRH(float w, float rh) const;
@@ -67,6 +72,7 @@ class Psychrometrics {
  private:
   [[nodiscard]] float checkedVP_AH(float w) const;
   [[nodiscard]] float checkedSV_DBTAH(float t, float w) const;
+  [[nodiscard]] float settledWetBulb(float t, float w, float newton) const;
   [[nodiscard]] float bisectWetBulb(float t, float w, float estimate) const;
 };
 

@@ -2,6 +2,10 @@
 // markers and the fields that do not convert.
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
+#include <cstdint>
+#include <random>
 #include <sstream>
 
 #include "core/climate/field_number.h"
@@ -154,6 +158,32 @@ TEST(FieldNumber, ReadsLikeTheOldNumericConversion) {
     if (c.fault == FieldFault::None) {
       EXPECT_EQ(value, c.value) << c.text;
     }
+  }
+}
+
+// Plain decimals take a short way; it must give the bits of the correctly
+// rounded conversion, also at the bounds of the short way (2^24 as digits, ten
+// places after the point) and for −0.
+TEST(FieldNumber, PlainDecimalsGiveTheBitsOfTheFullConversion) {
+  std::vector<std::string> texts = {"16777215",  "16777216",    "16777217",     "16777219",
+                                    "1677721.7", "-16777217.0", "0.0000000001", "0.00000000001",
+                                    "-0",        "-0.0",        "99.9",         "101782"};
+  std::mt19937 random(17);
+  for (int i = 0; i < 100000; ++i) {
+    std::string text = random() % 2 != 0 ? "-" : "";
+    const unsigned whole = 1 + random() % 9;
+    const unsigned places = random() % 12;
+    for (unsigned d = 0; d < whole; ++d) text += static_cast<char>('0' + random() % 10);
+    if (places > 0) text += '.';
+    for (unsigned d = 0; d < places; ++d) text += static_cast<char>('0' + random() % 10);
+    texts.push_back(text);
+  }
+  for (const std::string& text : texts) {
+    float expected = 0.0f;
+    ASSERT_EQ(std::from_chars(text.data(), text.data() + text.size(), expected).ec, std::errc());
+    float value = 0.0f;
+    ASSERT_EQ(parseSingleField(text, value), FieldFault::None) << text;
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(value), std::bit_cast<std::uint32_t>(expected)) << text;
   }
 }
 

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <string>
 
 #include "core/common/compute_error.h"
 #include "core/psychro/newton_solver.h"
@@ -137,6 +140,38 @@ TEST(IterativeSolvers, WetBulbNearFreezingReproducesItsHumidity) {
   }
 }
 
+// A memo of saturation pressures changes no result, not even the fault named:
+// each case is asked twice, so that the second asks the memo.
+TEST(SaturationMemo, GivesTheResultsComputedWithoutIt) {
+  const auto outcome = [](auto call) -> std::string {
+    try {
+      return std::to_string(std::bit_cast<std::uint32_t>(call()));
+    } catch (const ComputeError& e) {
+      return e.what();
+    }
+  };
+  struct Case {
+    float patm, t, w;
+  };
+  const Case cases[] = {{101.325f, 25.0f, 0.01f},   {101.325f, 0.1f, 0.003f},
+                        {100.2f, -12.3f, 0.001f},   {101.325f, 0.0f, 0.0038f},
+                        {101.325f, -300.0f, 0.01f}, {2.3388f, 20.0f, 0.01f},
+                        {101.325f, 1e30f, 0.01f}};
+  SaturationMemo memo;
+  for (int round = 0; round < 2; ++round) {
+    for (const Case& c : cases) {
+      Psychrometrics p;
+      p.Patm = c.patm;
+      EXPECT_EQ(outcome([&] { return p.GetPsat_DBT(c.t, memo); }),
+                outcome([&] { return p.GetPsat_DBT(c.t); }))
+          << c.t;
+      EXPECT_EQ(outcome([&] { return p.GetWBT_DBTAH(c.t, c.w, memo); }),
+                outcome([&] { return p.GetWBT_DBTAH(c.t, c.w); }))
+          << c.t << ' ' << c.w;
+    }
+  }
+}
+
 TEST(Newton, StopsAtTheHundredthEstimateWithoutRoot) {
   int evaluations = 0;
   // x² + 1 has no real root: the estimates wander and never settle.
@@ -225,9 +260,9 @@ TEST(Faults, NameTheFunctionInTheDescription) {
   }
 }
 
-// The four functions the year's load applies to every hour, each fault named
-// after the formula where it first arises, whether the call is evaluated once
-// or again after a fault.
+// The functions the year's load and a conversion apply to every hour, each
+// fault named after the formula where it first arises, whether the call is
+// evaluated once or again after a fault.
 TEST(Faults, OfTheHourlyPropertiesNameTheFirstFaultingFormula) {
   constexpr float nan = std::numeric_limits<float>::quiet_NaN();
   const float psat20 = atSeaLevel().GetPsat_DBT(20.0f);
@@ -257,6 +292,13 @@ TEST(Faults, OfTheHourlyPropertiesNameTheFirstFaultingFormula) {
        "0으로 나누었습니다. (GetSV_DBTAH)"},
       {101.325f, [](const Psychrometrics& p) { return p.GetSV_DBTAH(3e38f, 3e38f); },
        "오버플로입니다. (GetSV_DBTAH)"},
+      // The wet bulb of a converted hour: faults inside its Newton solve.
+      {101.325f, [](const Psychrometrics& p) { return p.GetWBT_DBTAH(nan, 0.01f); },
+       "잘못된 프로시저 호출 또는 인수입니다. (GetEnth_DBTAH)"},
+      {101.325f, [](const Psychrometrics& p) { return p.GetWBT_DBTAH(-300.0f, 0.001f); },
+       "잘못된 프로시저 호출 또는 인수입니다. (GetPsat_DBT)"},
+      {psat20, [](const Psychrometrics& p) { return p.GetWBT_DBTAH(20.0f, 0.01f); },
+       "0으로 나누었습니다. (GetAH_VP)"},
   };
   for (const Case& c : cases) {
     Psychrometrics p;
