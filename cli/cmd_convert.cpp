@@ -10,6 +10,7 @@
 
 #include "cli/cli_context.h"
 #include "cli/commands.h"
+#include "cli/year_memory.h"
 #include "core/climate/weather_conversion.h"
 
 namespace vlm::cli {
@@ -38,8 +39,9 @@ void registerConvert(CLI::App& app, Context& ctx) {
     guarded(ctx, [&] {
       const auto policy = args->yes ? OverwritePolicy::Replace : OverwritePolicy::Ask;
       const AsosChoice asos{args->station, args->year};
-      if (ConvertWeatherFile(args->source, args->target, ctx.sink, policy, {}, asos) !=
-          ConversionOutcome::Converted)
+      YearMemory memory;
+      if (ConvertWeatherFile(args->source, args->target, ctx.sink, policy, {}, asos,
+                             memory.resource()) != ConversionOutcome::Converted)
         ctx.exitCode = kExitRefused;
     });
   });

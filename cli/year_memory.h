@@ -1,9 +1,10 @@
-// The memory a command line's loaded year lives in: the year's hours and the
-// bytes of the file they were read from, in one mapping advised to be a huge
-// page. A process that loads one year and exits otherwise first-touches some
-// 160 ordinary pages, and on a virtual machine that costs more than the load's
-// arithmetic. Where the system gives no huge pages this is ordinary memory;
-// what does not fit comes from the heap.
+// The memory a command line's year lives in: a loaded year's hours and the
+// bytes of the file they were read from, or a converted year's bytes before
+// they are written, in one mapping advised to be a huge page. A process that
+// handles one year and exits otherwise first-touches some 60 to 160 ordinary
+// pages, and on a virtual machine that costs more than the load's arithmetic.
+// Where the system gives no huge pages this is ordinary memory; what does not
+// fit comes from the heap.
 #pragma once
 
 #include <cstddef>

@@ -70,15 +70,13 @@ std::vector<ClimateFileRecord> readClyFile(const std::string& path) {
   return records;
 }
 
-void appendClyRecord(std::string& bytes, const ClimateFileRecord& record) {
-  const auto encoded = encodeRecord(record);
-  bytes.append(encoded.data(), encoded.size());
-}
-
 std::string encodeClyFile(std::span<const ClimateFileRecord> records) {
   std::string bytes;
   bytes.reserve(records.size() * kRecordSize);
-  for (const auto& record : records) appendClyRecord(bytes, record);
+  for (const auto& record : records) {
+    const auto encoded = encodeRecord(record);
+    bytes.append(encoded.data(), encoded.size());
+  }
   return bytes;
 }
 

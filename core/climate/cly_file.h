@@ -61,9 +61,6 @@ class ClyFileReader {
 // The 8760 records of a year; a shorter file throws FileError.
 [[nodiscard]] std::vector<ClimateFileRecord> readClyFile(const std::string& path);
 
-// Appends the record's 26 bytes.
-void appendClyRecord(std::string& bytes, const ClimateFileRecord& record);
-
 // The bytes of the records in the given order, 26 each.
 [[nodiscard]] std::string encodeClyFile(std::span<const ClimateFileRecord> records);
 

@@ -116,7 +116,8 @@ std::optional<std::vector<AsosStationYear>> asosStationYears(const std::string& 
 
 ConversionOutcome ConvertWeatherFile(const std::string& sourcePath, const std::string& targetPath,
                                      MessageSink& sink, OverwritePolicy policy,
-                                     const ConversionProgress& progress, const AsosChoice& asos) {
+                                     const ConversionProgress& progress, const AsosChoice& asos,
+                                     std::pmr::memory_resource* memory) {
   if (auto error = nameError(sourcePath, targetPath)) {
     sink.show(*error);
     return ConversionOutcome::Refused;
@@ -132,7 +133,7 @@ ConversionOutcome ConvertWeatherFile(const std::string& sourcePath, const std::s
 
   std::ifstream source;
   openForReading(source, climateFilePathOf(sourcePath));
-  std::string bytes;  // of the .cly file
+  std::pmr::string bytes(memory);  // of the .cly file
   Message completed = conversionCompleted();
   // The source passes its checks before the page says it is saving: a file
   // refused at its last line never shows "저장중..." behind the refusal.
@@ -141,7 +142,8 @@ ConversionOutcome ConvertWeatherFile(const std::string& sourcePath, const std::s
     // Encoded hour by hour: the year is held once, as the bytes to write.
     bytes.reserve(kClimateFileSize);
     const auto encode = [&bytes](const ClimateFileRecord& record) {
-      appendClyRecord(bytes, record);
+      const auto encoded = encodeRecord(record);
+      bytes.append(encoded.data(), encoded.size());
     };
     const auto year = ImportEpwRecords(source, sink, encode);
     if (!year) return ConversionOutcome::Refused;
@@ -150,7 +152,7 @@ ConversionOutcome ConvertWeatherFile(const std::string& sourcePath, const std::s
     const auto year = ImportAsos(source, asos, sink);
     if (!year) return ConversionOutcome::Refused;
     completed = asosConversionCompleted(*year);
-    bytes = encodeClyFile(year->records);
+    bytes.assign(encodeClyFile(year->records));
   } else {
     if (!CheckWeatherText(source, sink)) return ConversionOutcome::Refused;
     source.clear();
@@ -160,7 +162,7 @@ ConversionOutcome ConvertWeatherFile(const std::string& sourcePath, const std::s
   if (kind == WeatherSourceKind::WyecTry) {
     const auto converted = convertWeatherText(source, sink, progress);
     if (!converted) return ConversionOutcome::Refused;
-    bytes = encodeClyFile(*converted);
+    bytes.assign(encodeClyFile(*converted));
   } else {
     progress.hourDone(static_cast<int16_t>(bytes.size() / kRecordSize));
   }

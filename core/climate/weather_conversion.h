@@ -19,6 +19,7 @@
 // throws FileError, whose text the caller shows in an "에러" box.
 #pragma once
 
+#include <memory_resource>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -70,11 +71,13 @@ enum class ConversionOutcome {
 [[nodiscard]] std::optional<std::vector<AsosStationYear>> asosStationYears(
     const std::string& sourcePath, MessageSink& sink);
 
-// Runs the command (see above). Throws FileError for a platform failure.
-[[nodiscard]] ConversionOutcome ConvertWeatherFile(const std::string& sourcePath,
-                                                   const std::string& targetPath, MessageSink& sink,
-                                                   OverwritePolicy policy = OverwritePolicy::Ask,
-                                                   const ConversionProgress& progress = {},
-                                                   const AsosChoice& asos = {});
+// Runs the command (see above), the converted year's bytes held in memory from
+// the given resource until they are written. Throws FileError for a platform
+// failure.
+[[nodiscard]] ConversionOutcome ConvertWeatherFile(
+    const std::string& sourcePath, const std::string& targetPath, MessageSink& sink,
+    OverwritePolicy policy = OverwritePolicy::Ask, const ConversionProgress& progress = {},
+    const AsosChoice& asos = {},
+    std::pmr::memory_resource* memory = std::pmr::get_default_resource());
 
 }  // namespace vlm
