@@ -22,6 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+#ifdef VLM_HAVE_RENDER
 // The standard output of a shell command, or nullopt when it could not run.
 std::optional<std::string> capture(const std::string& command) {
   std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen((command + " 2>/dev/null").c_str(), "r"),
@@ -43,6 +44,7 @@ std::string escaped(const std::string& text) {
   static const std::regex special(R"([.^$|()\[\]{}*+?\\])");
   return std::regex_replace(text, special, R"(\$&)");
 }
+#endif
 
 class ReportCommand : public ::testing::Test {
  protected:
