@@ -58,6 +58,13 @@ struct SeasonalPage {
     page.setRegion("서울", QString::fromStdString(state.climate().sourcePath()));
   }
   ResultGrid* table(const QString& name) const { return find<ResultGrid>(name); }
+  // The page's export commands, which save to `file` instead of asking.
+  ExportCommands* exportsTo(const QString& file) const {
+    ExportCommands* commands = ExportCommands::of(&page);
+    if (commands == nullptr) qFatal("no export commands");
+    commands->setSaveFileDialog([file](QWidget*, const FileDialogRequest&) { return file; });
+    return commands;
+  }
   PictureBox* picture(const QString& name) const { return find<PictureBox>(name); }
   QString lastText() const { return QString::fromStdString(sink.last().text()); }
 
@@ -65,6 +72,13 @@ struct SeasonalPage {
   AppState state;
   Frm14 page;
 };
+
+// The widget's context-menu command of that name, nullptr if it has none.
+QAction* actionOf(const QWidget* widget, const char* name) {
+  for (QAction* a : widget->actions())
+    if (a->objectName() == name) return a;
+  return nullptr;
+}
 
 std::size_t rects(const Drawing& d) {
   std::size_t n = 0;
@@ -251,18 +265,10 @@ class Frm14Test : public QObject {
     SeasonalPage p;
     p.loadSeoul();
     p.find<QComboBox>("cbo14dRegion")->setCurrentText("제주");
-    ExportCommands* commands = ExportCommands::of(&p.page);
-    QVERIFY(commands != nullptr);
     QTemporaryDir dir;
-    commands->setSaveFileDialog(
-        [&dir](QWidget*, const FileDialogRequest&) { return dir.filePath("figure.png"); });
-    const auto action = [&](const char* name) {
-      for (QAction* a : p.picture(picture)->actions())
-        if (a->objectName() == name) return a;
-      return static_cast<QAction*>(nullptr);
-    };
-    QAction* save = action("mnuFigureSave");
-    QAction* copy = action("mnuFigureCopy");
+    ExportCommands* commands = p.exportsTo(dir.filePath("figure.png"));
+    QAction* save = actionOf(p.picture(picture), "mnuFigureSave");
+    QAction* copy = actionOf(p.picture(picture), "mnuFigureCopy");
     QVERIFY(save != nullptr && copy != nullptr);
     QCOMPARE(p.picture(picture)->contextMenuPolicy(), Qt::ActionsContextMenu);
     p.find<QTabWidget>("tab14")->setCurrentIndex(tab);
@@ -316,17 +322,11 @@ class Frm14Test : public QObject {
     SeasonalPage p;
     p.loadSeoul();
     p.find<QComboBox>("cbo14dRegion")->setCurrentText("제주");
-    ExportCommands* commands = ExportCommands::of(&p.page);
     QTemporaryDir dir;
-    commands->setSaveFileDialog(
-        [&dir](QWidget*, const FileDialogRequest&) { return dir.filePath("table"); });
+    ExportCommands* commands = p.exportsTo(dir.filePath("table"));
     ResultGrid* t = p.table(grid);
-    QAction* copy = nullptr;
-    QAction* save = nullptr;
-    for (QAction* a : t->actions()) {
-      if (a->objectName() == "mnuTableCopy") copy = a;
-      if (a->objectName() == "mnuTableSave") save = a;
-    }
+    QAction* copy = actionOf(t, "mnuTableCopy");
+    QAction* save = actionOf(t, "mnuTableSave");
     QVERIFY(copy != nullptr && save != nullptr);
     commands->refresh();
     QVERIFY(!copy->isEnabled() && !save->isEnabled());
