@@ -19,8 +19,9 @@ constexpr std::size_t kBlockBytes = std::size_t{64} * 1024;
 
 }  // namespace
 
-TextLineReader::TextLineReader(std::istream& in, std::size_t maxLength)
-    : in_(in), maxLength_(maxLength) {}
+TextLineReader::TextLineReader(std::istream& in, std::size_t maxLength,
+                               std::pmr::memory_resource* memory)
+    : in_(in), maxLength_(maxLength), buffer_(memory) {}
 
 TextLineReader::Status TextLineReader::next(std::string& line) {
   std::string_view view;

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
+#include <memory_resource>
 #include <string>
 #include <string_view>
 
@@ -24,8 +25,9 @@ class TextLineReader {
 
   // `maxLength` is the longest line accepted. The reader takes the text from
   // `in` in blocks, so it reads ahead of the line it returns: a caller that
-  // rewinds the stream starts a new reader.
-  TextLineReader(std::istream& in, std::size_t maxLength);
+  // rewinds the stream starts a new reader. Its block lives in `memory`.
+  TextLineReader(std::istream& in, std::size_t maxLength,
+                 std::pmr::memory_resource* memory = std::pmr::get_default_resource());
 
   // Reads the next line into `line`. A last line without terminator is a line;
   // an empty remainder after the last terminator is not. After TooLong the
@@ -44,7 +46,7 @@ class TextLineReader {
   std::int64_t lineNumber_ = 0;
   bool stopped_ = false;
   bool drained_ = false;  // the stream has given all it holds
-  std::string buffer_;    // read ahead: the bytes from begin_ to end_ are not yet returned
+  std::pmr::string buffer_;  // read ahead: the bytes from begin_ to end_ are not yet returned
   std::size_t begin_ = 0;
   std::size_t end_ = 0;
   std::size_t readSize_ = 0;  // bytes asked of the stream by the next read
