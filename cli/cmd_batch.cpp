@@ -101,12 +101,13 @@ bool isEpw(const std::string& path) {
 }
 
 // An EPW year imported in memory with the conversion's checks, then loaded
-// as a file of its own ("기타").
+// as a file of its own ("기타"). The batch keeps every core busy with files,
+// so a year's hours are converted on the thread that reads them.
 bool loadEpw(ClimateData& data, const std::string& path, Psychrometrics& psychro,
              MessageSink& sink) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throwFileError(errno, path);
-  const auto year = ImportEpw(in, sink);
+  const auto year = ImportEpw(in, sink, {}, EpwCores::One);
   if (!year) return false;
   data.RegionName = std::string(kOtherRegionName);
   data.ClimateFilePath = data.OtherFilePath = path;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/climate/epw_year_conversion.h"
 #include "core/climate/field_number.h"
 #include "core/climate/text_line_reader.h"
 #include "core/common/compute_error.h"
@@ -292,24 +293,29 @@ Message epwRefusal(std::string rule) {
 }
 
 std::optional<EpwYear> ImportEpw(std::istream& in, MessageSink& sink,
-                                 const ConversionProgress& progress) {
-  std::vector<ClimateFileRecord> records;
-  records.reserve(kHoursPerYear);
-  const auto keep = [&records](const ClimateFileRecord& record) { records.push_back(record); };
-  auto year = ImportEpwRecords(in, sink, keep, progress);
+                                 const ConversionProgress& progress, EpwCores cores) {
+  std::vector<ClimateFileRecord> records(kHoursPerYear);
+  const auto keep = [&records](int16_t k, const ClimateFileRecord& record) {
+    records[static_cast<std::size_t>(k - 1)] = record;
+  };
+  auto year = ImportEpwRecords(in, sink, keep, progress, cores);
   if (year) year->records = std::move(records);
   return year;
 }
 
 std::optional<EpwYear> ImportEpwRecords(std::istream& in, MessageSink& sink,
                                         const EpwRecordHandler& handle,
-                                        const ConversionProgress& progress) {
-  const auto refuse = [&sink](std::string rule) -> std::optional<EpwYear> {
+                                        const ConversionProgress& progress, EpwCores cores,
+                                        std::pmr::memory_resource* memory) {
+  // Started before the header is read: a second core takes a while to wake.
+  EpwYearConversion conversion(handle, cores, memory);
+  const auto refuse = [&sink, &conversion](std::string rule) -> std::optional<EpwYear> {
+    conversion.stop();  // nothing works on behind the message box
     sink.show(epwRefusal(std::move(rule)));
     return std::nullopt;
   };
   using Status = TextLineReader::Status;
-  TextLineReader reader(in, kEpwMaxLineLength);
+  TextLineReader reader(in, kEpwMaxLineLength, memory);
   std::string_view line;
 
   EpwYear year;
@@ -325,8 +331,6 @@ std::optional<EpwYear> ImportEpwRecords(std::istream& in, MessageSink& sink,
     }
   }
 
-  Psychrometrics psychro;
-  SaturationMemo memo;
   int16_t kept = 0;
   int16_t leapHours = 0;
   std::int64_t firstBlankLine = 0;  // blank lines are allowed only at the end
@@ -353,10 +357,11 @@ std::optional<EpwYear> ImportEpwRecords(std::istream& in, MessageSink& sink,
     }
     if (!stampIs(hour, expected)) return refuse(stampRule(n, expected));
     ++kept;
-    handle(convertEpwHour(hour, kept, psychro, &memo));
+    conversion.add(hour);
     progress.hourDone(kept);
   }
   if (kept != kHoursPerYear) return refuse(lineCountRule());
+  conversion.finish();
   year.leapDayDropped = leapHours == 24;
   return year;
 }

@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <memory_resource>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -108,19 +109,29 @@ struct EpwYear {
 // the first line is not a readable LOCATION line. Reports nothing.
 [[nodiscard]] std::optional<EpwStation> ReadEpwStation(std::istream& in);
 
+// Whether the wet bulbs of a year may be solved on a second core while its
+// text is still being read. A caller that already keeps every core busy (a
+// batch over many files) asks for one.
+enum class EpwCores { One, Two };
+
 // Reads an EPW text line by line. The first broken rule is reported to `sink`
 // and gives nothing.
 [[nodiscard]] std::optional<EpwYear> ImportEpw(std::istream& in, MessageSink& sink,
-                                               const ConversionProgress& progress = {});
+                                               const ConversionProgress& progress = {},
+                                               EpwCores cores = EpwCores::Two);
 
-// Receives the records of the year in order, each as soon as it is converted.
-using EpwRecordHandler = std::function<void(const ClimateFileRecord& record)>;
+// Receives record k (1 … 8760) of the year as soon as it is converted. On two
+// cores the records come in no set order, two at a time from two threads; a
+// handler must not throw.
+using EpwRecordHandler = std::function<void(int16_t k, const ClimateFileRecord& record)>;
 
 // ImportEpw, handing each record to `handle` instead of keeping it (the year
 // given back holds no records), so that a conversion encodes the year straight
 // into the bytes it writes. A refused text may have handed some records over.
-[[nodiscard]] std::optional<EpwYear> ImportEpwRecords(std::istream& in, MessageSink& sink,
-                                                      const EpwRecordHandler& handle,
-                                                      const ConversionProgress& progress = {});
+// The hours read wait for their conversion in `memory`.
+[[nodiscard]] std::optional<EpwYear> ImportEpwRecords(
+    std::istream& in, MessageSink& sink, const EpwRecordHandler& handle,
+    const ConversionProgress& progress = {}, EpwCores cores = EpwCores::Two,
+    std::pmr::memory_resource* memory = std::pmr::get_default_resource());
 
 }  // namespace vlm

@@ -1,5 +1,6 @@
 #include "core/climate/weather_conversion.h"
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
@@ -140,12 +141,13 @@ ConversionOutcome ConvertWeatherFile(const std::string& sourcePath, const std::s
   const WeatherSourceKind kind = weatherSourceKindOf(sourcePath);
   if (kind == WeatherSourceKind::Epw) {
     // Encoded hour by hour: the year is held once, as the bytes to write.
-    bytes.reserve(kClimateFileSize);
-    const auto encode = [&bytes](const ClimateFileRecord& record) {
+    bytes.resize(kClimateFileSize);
+    const auto encode = [&bytes](int16_t k, const ClimateFileRecord& record) {
       const auto encoded = encodeRecord(record);
-      bytes.append(encoded.data(), encoded.size());
+      std::copy(encoded.begin(), encoded.end(),
+                bytes.begin() + static_cast<std::ptrdiff_t>(k - 1) * kRecordSize);
     };
-    const auto year = ImportEpwRecords(source, sink, encode);
+    const auto year = ImportEpwRecords(source, sink, encode, {}, EpwCores::Two, memory);
     if (!year) return ConversionOutcome::Refused;
     completed = epwConversionCompleted(*year);
   } else if (kind == WeatherSourceKind::Asos) {

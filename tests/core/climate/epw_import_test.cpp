@@ -19,15 +19,21 @@ namespace {
 using namespace weathertest;
 
 std::optional<EpwYear> import(const std::string& text, RecordingSink& sink,
-                              const ConversionProgress& progress = {}) {
+                              const ConversionProgress& progress = {},
+                              EpwCores cores = EpwCores::Two) {
   std::istringstream in(text);
-  return ImportEpw(in, sink, progress);
+  return ImportEpw(in, sink, progress, cores);
 }
 
-// The bracketed rule of a refused text ("" when it is imported).
+// The bracketed rule of a refused text ("" when it is imported), the same
+// whether the wet bulbs are solved on one core or two.
 std::string ruleOf(const std::string& text) {
   RecordingSink sink;
   const auto year = import(text, sink);
+  RecordingSink oneCoreSink;
+  const auto oneCoreYear = import(text, oneCoreSink, {}, EpwCores::One);
+  EXPECT_EQ(year.has_value(), oneCoreYear.has_value());
+  EXPECT_EQ(sink.messages(), oneCoreSink.messages());
   if (year) return "";
   EXPECT_EQ(sink.size(), 1u);
   if (sink.empty()) return "?";
@@ -344,6 +350,32 @@ TEST(EpwImport, RefusalsNameTheBrokenRule) {
     auto lines = epwLines();
     c.edit(lines);
     EXPECT_EQ(ruleOf(joinLines(lines)), c.rule) << c.what;
+  }
+}
+
+// The second core changes no record, also where a wet bulb cannot be solved
+// (vapour above the station pressure, a dew point below absolute zero).
+TEST(EpwImport, TwoCoresGiveTheRecordsOfOne) {
+  std::vector<std::pair<std::string, std::string>> texts = {
+      {"leap year", joinLines(epwLines(true))},
+      {"unsolvable wet bulbs", joinLines(epwLines(false, [](int i, EpwFields& f) {
+         f.dryBulb = std::to_string(i % 35) + ".3";
+         if (i % 7 == 0) f.dewPoint = i % 2 == 0 ? "99" : "-300";
+         if (i % 7 == 0) f.pressure = "1000";
+       }))}};
+  const std::filesystem::path seoul = std::filesystem::path(VLM_SHARED_CLIMATE_DIR) / "epw" /
+                                      "KOR_SO_Seoul.WS.471080_TMYx.2011-2025.epw";
+  if (std::ifstream in{seoul, std::ios::binary}) {
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    texts.emplace_back("Seoul", bytes.str());
+  }
+  for (const auto& [what, text] : texts) {
+    RecordingSink sink;
+    const auto one = import(text, sink, {}, EpwCores::One);
+    const auto two = import(text, sink, {}, EpwCores::Two);
+    ASSERT_TRUE(one.has_value() && two.has_value()) << what;
+    EXPECT_EQ(two->records, one->records) << what;
   }
 }
 

@@ -1,0 +1,123 @@
+#include "core/climate/epw_year_conversion.h"
+
+#include <sched.h>
+
+#include <algorithm>
+#include <thread>
+
+namespace vlm {
+namespace {
+
+// Every core this thread may run on but the one it runs on; false when there
+// is none. The second thread is put there: otherwise it is queued behind its
+// creator, busy reading, until the scheduler moves it (up to 3 ms measured on
+// a virtual machine).
+bool otherCores(cpu_set_t& set) {
+  CPU_ZERO(&set);
+  const int own = ::sched_getcpu();
+  if (own < 0 || ::sched_getaffinity(0, sizeof set, &set) != 0) return false;
+  CPU_CLR(own, &set);
+  return CPU_COUNT(&set) > 0;
+}
+
+}  // namespace
+
+EpwYearConversion::EpwYearConversion(const EpwRecordHandler& handle, EpwCores cores,
+                                     std::pmr::memory_resource* memory)
+    : handle_(handle), hours_(memory) {
+  cpu_set_t others;
+  if (cores == EpwCores::One || !otherCores(others)) return;
+  hours_.resize(kHoursPerYear);
+  startSecond(others);
+}
+
+void EpwYearConversion::stop() {
+  read_.store(kStopped, std::memory_order_relaxed);
+  read_.notify_all();
+  waitForSecond();
+}
+
+// Detached, and waited for by spinning on a flag: a thread waiting in the
+// kernel lets its core sleep, and a virtual machine takes a tenth of a
+// millisecond or more to wake it. Without a second thread the reader converts
+// every hour in finish().
+void EpwYearConversion::startSecond(const cpu_set_t& cores) {
+  pthread_attr_t attr;
+  if (::pthread_attr_init(&attr) != 0) return;
+  ::pthread_attr_setdetachstate(&attr, PTHREAD_CREATE_DETACHED);
+  ::pthread_attr_setaffinity_np(&attr, sizeof cores, &cores);
+  secondDone_.store(false, std::memory_order_relaxed);
+  pthread_t thread;
+  if (::pthread_create(&thread, &attr, &EpwYearConversion::runSecond, this) != 0)
+    secondDone_.store(true, std::memory_order_relaxed);
+  ::pthread_attr_destroy(&attr);
+}
+
+void* EpwYearConversion::runSecond(void* self) {
+  auto& conversion = *static_cast<EpwYearConversion*>(self);
+  conversion.convertFromFront();
+  // The last touch of the conversion: it may be gone right after.
+  conversion.secondDone_.store(true, std::memory_order_release);
+  return nullptr;
+}
+
+void EpwYearConversion::waitForSecond() const {
+  while (!secondDone_.load(std::memory_order_acquire)) std::this_thread::yield();
+}
+
+void EpwYearConversion::add(const EpwHour& hour) {
+  ++added_;
+  if (hours_.empty()) {
+    handle_(added_, convertEpwHour(hour, added_, psychro_, &memo_));
+    return;
+  }
+  hours_[static_cast<std::size_t>(added_ - 1)] = hour;
+  // Published a chunk at a time: a store per hour would pull the line the
+  // other thread polls back and forth at every hour.
+  if (added_ % kChunk == 0 || added_ == kHoursPerYear) {
+    read_.store(added_, std::memory_order_release);
+    read_.notify_all();
+  }
+}
+
+void EpwYearConversion::finish() {
+  if (hours_.empty()) return;
+  convertFromFront();
+  waitForSecond();
+}
+
+// Takes the next chunk of hours not yet taken, waits until the reader has read
+// them, converts them; until no chunk is left or the text is refused.
+void EpwYearConversion::convertFromFront() {
+  Psychrometrics psychro;
+  SaturationMemo memo;
+  for (;;) {
+    const int first = nextChunk_.fetch_add(kChunk, std::memory_order_relaxed);
+    if (first >= kHoursPerYear) return;
+    const int end = std::min(first + kChunk, kHoursPerYear);
+    if (!waitUntilRead(end)) return;
+    for (int i = first; i < end; ++i) {
+      const auto k = static_cast<int16_t>(i + 1);
+      handle_(k, convertEpwHour(hours_[static_cast<std::size_t>(i)], k, psychro, &memo));
+    }
+  }
+}
+
+// False when the text was refused first. The reader is awaited awake, as the
+// start of a year is, for as long as reading usually keeps ahead; a reader
+// held up longer (a slow disk) is awaited asleep.
+bool EpwYearConversion::waitUntilRead(int end) {
+  constexpr int kAwakeTries = 4096;
+  for (int tries = 0;; ++tries) {
+    const int read = read_.load(std::memory_order_acquire);
+    if (read == kStopped) return false;
+    if (read >= end) return true;
+    if (tries < kAwakeTries) {
+      std::this_thread::yield();
+    } else {
+      read_.wait(read, std::memory_order_acquire);
+    }
+  }
+}
+
+}  // namespace vlm
