@@ -9,15 +9,15 @@ namespace vlm {
 namespace {
 
 // Every core this thread may run on but the one it runs on; false when there
-// is none. The second thread is put there: otherwise it is queued behind its
+// is none. The second thread starts there: otherwise it is queued behind its
 // creator, busy reading, until the scheduler moves it (up to 3 ms measured on
 // a virtual machine).
-bool otherCores(cpu_set_t& set) {
-  CPU_ZERO(&set);
+bool otherCores(const cpu_set_t& allowed, cpu_set_t& others) {
   const int own = ::sched_getcpu();
-  if (own < 0 || ::sched_getaffinity(0, sizeof set, &set) != 0) return false;
-  CPU_CLR(own, &set);
-  return CPU_COUNT(&set) > 0;
+  if (own < 0) return false;
+  others = allowed;
+  CPU_CLR(own, &others);
+  return CPU_COUNT(&others) > 0;
 }
 
 }  // namespace
@@ -26,7 +26,9 @@ EpwYearConversion::EpwYearConversion(const EpwRecordHandler& handle, EpwCores co
                                      std::pmr::memory_resource* memory)
     : handle_(handle), hours_(memory) {
   cpu_set_t others;
-  if (cores == EpwCores::One || !otherCores(others)) return;
+  if (cores == EpwCores::One || ::sched_getaffinity(0, sizeof allowed_, &allowed_) != 0 ||
+      !otherCores(allowed_, others))
+    return;
   hours_.resize(kHoursPerYear);
   startSecond(others);
 }
@@ -55,6 +57,9 @@ void EpwYearConversion::startSecond(const cpu_set_t& cores) {
 
 void* EpwYearConversion::runSecond(void* self) {
   auto& conversion = *static_cast<EpwYearConversion*>(self);
+  // Started where it should, it may go where it must: a core taken by other
+  // work would otherwise hold back the hours it has taken.
+  ::sched_setaffinity(0, sizeof conversion.allowed_, &conversion.allowed_);
   conversion.convertFromFront();
   // The last touch of the conversion: it may be gone right after.
   conversion.secondDone_.store(true, std::memory_order_release);

@@ -58,6 +58,7 @@ class EpwYearConversion {
   SaturationMemo memo_;
   int16_t added_ = 0;
   std::pmr::vector<EpwHour> hours_;  // empty when converted as they come
+  cpu_set_t allowed_{};              // the cores this process may run on
   std::atomic<int> read_{0};         // hours_[0, read_) may be converted; -1: stopped
   std::atomic<int> nextChunk_{0};
   std::atomic<bool> secondDone_{true};  // the second thread touches nothing more
