@@ -3,6 +3,7 @@
 #include <sched.h>
 
 #include <algorithm>
+#include <chrono>
 #include <thread>
 
 namespace vlm {
@@ -108,16 +109,17 @@ void EpwYearConversion::convertFromFront() {
   }
 }
 
-// False when the text was refused first. The reader is awaited awake, as the
-// start of a year is, for as long as reading usually keeps ahead; a reader
-// held up longer (a slow disk) is awaited asleep.
+// False when the text was refused first. The reader is awaited awake for as
+// long as the start of a year takes it, since a core left to sleep takes long
+// to wake; a reader held up longer (a slow disk) is awaited asleep.
 bool EpwYearConversion::waitUntilRead(int end) {
-  constexpr int kAwakeTries = 4096;
-  for (int tries = 0;; ++tries) {
+  constexpr auto kAwake = std::chrono::milliseconds(2);
+  const auto since = std::chrono::steady_clock::now();
+  for (;;) {
     const int read = read_.load(std::memory_order_acquire);
     if (read == kStopped) return false;
     if (read >= end) return true;
-    if (tries < kAwakeTries) {
+    if (std::chrono::steady_clock::now() - since < kAwake) {
       std::this_thread::yield();
     } else {
       read_.wait(read, std::memory_order_acquire);

@@ -5,10 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <streambuf>
+#include <thread>
 
 #include "core/psychro/psychrometrics.h"
 #include "tests/core/climate/weather_test_files.h"
@@ -376,6 +380,57 @@ TEST(EpwImport, TwoCoresGiveTheRecordsOfOne) {
     const auto two = import(text, sink, {}, EpwCores::Two);
     ASSERT_TRUE(one.has_value() && two.has_value()) << what;
     EXPECT_EQ(two->records, one->records) << what;
+  }
+}
+
+// A text that stops for a while half-way, as a slow disk does: long enough
+// that the thread converting behind the reader goes to sleep.
+class PausingText : public std::streambuf {
+ public:
+  explicit PausingText(std::string text) : text_(std::move(text)) {}
+
+ protected:
+  int_type underflow() override {
+    if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+    if (given_ == text_.size()) return traits_type::eof();
+    if (given_ >= text_.size() / 2 && !paused_) {
+      paused_ = true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    const std::size_t size = std::min<std::size_t>(4096, text_.size() - given_);
+    char* begin = text_.data() + given_;
+    setg(begin, begin, begin + size);
+    given_ += size;
+    return traits_type::to_int_type(*gptr());
+  }
+
+ private:
+  std::string text_;
+  std::size_t given_ = 0;
+  bool paused_ = false;
+};
+
+// The thread asleep behind a paused reader wakes for the rest of the year,
+// and for a refusal after the pause.
+TEST(EpwImport, TwoCoresOutwaitAReaderThatPauses) {
+  auto refused = epwLines();
+  refused[8 + 8000].clear();
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {joinLines(epwLines()), ""}, {joinLines(refused), "[8009행의 필드 수(35개) 위반]"}};
+  for (const auto& [text, rule] : cases) {
+    RecordingSink oneCoreSink;
+    const auto oneCore = import(text, oneCoreSink, {}, EpwCores::One);
+    PausingText pausing(text);
+    std::istream in(&pausing);
+    RecordingSink sink;
+    const auto year = ImportEpw(in, sink, {}, EpwCores::Two);
+    ASSERT_EQ(year.has_value(), rule.empty()) << rule;
+    EXPECT_EQ(sink.messages(), oneCoreSink.messages()) << rule;
+    if (year) {
+      EXPECT_EQ(year->records, oneCore->records);
+    } else {
+      EXPECT_EQ(sink.last().lines.back(), rule);
+    }
   }
 }
 
