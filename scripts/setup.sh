@@ -9,7 +9,7 @@ set -euo pipefail
 
 packages=(
   # toolchain
-  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+  cmake ninja-build g++ clang libclang-rt-14-dev lld pkg-config
   # Qt 6: Qt Charts needs the OpenGL module, which qt6-charts-dev does not pull in
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
   libgl1-mesa-dev libxkbcommon-dev qt6-translations-l10n
