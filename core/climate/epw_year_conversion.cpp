@@ -61,7 +61,8 @@ void* EpwYearConversion::runSecond(void* self) {
   // Started where it should, it may go where it must: a core taken by other
   // work would otherwise hold back the hours it has taken.
   ::sched_setaffinity(0, sizeof conversion.allowed_, &conversion.allowed_);
-  conversion.convertFromFront();
+  SaturationMemo memo;
+  conversion.convertFromFront(memo);
   // The last touch of the conversion: it may be gone right after.
   conversion.secondDone_.store(true, std::memory_order_release);
   return nullptr;
@@ -88,15 +89,14 @@ void EpwYearConversion::add(const EpwHour& hour) {
 
 void EpwYearConversion::finish() {
   if (hours_.empty()) return;
-  convertFromFront();
+  convertFromFront(memo_);
   waitForSecond();
 }
 
 // Takes the next chunk of hours not yet taken, waits until the reader has read
 // them, converts them; until no chunk is left or the text is refused.
-void EpwYearConversion::convertFromFront() {
+void EpwYearConversion::convertFromFront(SaturationMemo& memo) {
   Psychrometrics psychro;
-  SaturationMemo memo;
   for (;;) {
     const int first = nextChunk_.fetch_add(kChunk, std::memory_order_relaxed);
     if (first >= kHoursPerYear) return;

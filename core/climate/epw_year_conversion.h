@@ -50,12 +50,12 @@ class EpwYearConversion {
   void startSecond(const cpu_set_t& cores);
   static void* runSecond(void* self);
   void waitForSecond() const;
-  void convertFromFront();
+  void convertFromFront(SaturationMemo& memo);
   bool waitUntilRead(int end);
 
   const EpwRecordHandler& handle_;
   Psychrometrics psychro_;  // for hours converted as they come
-  SaturationMemo memo_;
+  SaturationMemo memo_;     // the reader's
   int16_t added_ = 0;
   std::pmr::vector<EpwHour> hours_;  // empty when converted as they come
   cpu_set_t allowed_{};              // the cores this process may run on
