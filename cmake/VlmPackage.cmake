@@ -66,7 +66,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-nanum, qt6-qpa-plugins, qt6-translations-l10n")
 # vlm-cli carries its own copy of the C library, which opens the system's
 # character-set modules (CP949) and works only with those of its own version.
-if(VLM_CLI_LINKED_STATICALLY)
+if(VLM_STATIC_CLI)
   execute_process(COMMAND dpkg-query -W -f=\${Version} libc6 OUTPUT_VARIABLE VLM_LIBC_VERSION
                   RESULT_VARIABLE VLM_LIBC_QUERY ERROR_QUIET)
   if(VLM_LIBC_QUERY EQUAL 0 AND VLM_LIBC_VERSION MATCHES "^([0-9]+)\\.([0-9]+)")
