@@ -11,6 +11,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,8 +46,16 @@ bool run(std::vector<std::string> args) {
          WEXITSTATUS(status) == 0;
 }
 
-void runEach(benchmark::State& state, const std::vector<std::string>& args) {
+// Runs the command line once per iteration; `beforeEach`, if given, runs
+// untimed before each run.
+void runEach(benchmark::State& state, const std::vector<std::string>& args,
+             const std::function<void()>& beforeEach = {}) {
   for (auto _ : state) {
+    if (beforeEach) {
+      state.PauseTiming();
+      beforeEach();
+      state.ResumeTiming();
+    }
     if (!run(args)) {
       state.SkipWithError("the command failed");
       return;
@@ -66,16 +75,7 @@ std::vector<std::string> convertSeoulEpwTo(const fs::path& target) {
 // removed between runs, untimed.
 void BM_ConvertSeoulEpw(benchmark::State& state) {
   const fs::path target = fs::temp_directory_path() / "vlm_bench_process_start_new.cly";
-  const auto args = convertSeoulEpwTo(target);
-  for (auto _ : state) {
-    state.PauseTiming();
-    fs::remove(target);
-    state.ResumeTiming();
-    if (!run(args)) {
-      state.SkipWithError("the command failed");
-      break;
-    }
-  }
+  runEach(state, convertSeoulEpwTo(target), [&target] { fs::remove(target); });
   fs::remove(target);
 }
 
