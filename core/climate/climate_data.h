@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/climate/climate_record.h"
+#include "core/climate/site.h"
 
 namespace vlm {
 
@@ -41,6 +42,9 @@ struct ClimateData {
   std::string OtherFilePath;
   MonthStatTable MonthStatDBT, MonthStatRH, MonthStatRad, MonthStatWS;
   WindDirTable WindDirCount{};
+  // The station of the loaded year, or none when its file does not say and the
+  // user has not given one; computations that place the sun need it.
+  std::optional<Site> site;
 
   [[nodiscard]] bool loaded() const { return !RegionName.empty(); }
   // The file that screens show as the source of the loaded year. For "기타" the
