@@ -1,0 +1,41 @@
+#include "core/solar/radiation_figures.h"
+
+#include <gtest/gtest.h>
+
+namespace vlm {
+namespace {
+
+TEST(RadiationRose, OrientationsAreNamedByTheirBearing) {
+  for (const auto& [azimuth, name] :
+       {std::pair{0, "남"}, std::pair{20, "남20°서"}, std::pair{-40, "남40°동"},
+        std::pair{90, "서"}, std::pair{-90, "동"}, std::pair{-100, "북80°동"},
+        std::pair{170, "북10°서"}, std::pair{180, "북"}}) {
+    EXPECT_EQ(OrientationName(azimuth), name);
+  }
+}
+
+TEST(RadiationRose, PointerReadsTheOrientationDrawnUnderIt) {
+  RadiationYear r;
+  for (int i = 0; i < kRadiationOrientations; ++i) {
+    r.orientations[i] = {100.0f + static_cast<float>(i), static_cast<float>(i), 2.0f, {}};
+  }
+  const RadiationRoseScale s = RoseScaleFor(r);
+  EXPECT_GE(s.outer(), 135.0f);
+  // South is drawn downwards and east to the right.
+  EXPECT_LT(RoseValuePoint(s, 0, 100).y, -0.5f);
+  EXPECT_GT(RoseValuePoint(s, -90, 100).x, 0.5f);
+  for (int i = 0; i < kRadiationOrientations; ++i) {
+    const auto p = RoseValuePoint(s, OrientationAzimuth(i) + 3, s.outer() * 0.7f);
+    const auto reading = RadiationRoseReadingAt(r, p.x, p.y);
+    ASSERT_TRUE(reading) << i;
+    EXPECT_EQ(reading->azimuth, OrientationAzimuth(i));
+    EXPECT_EQ(reading->year, r.orientations[i].year);
+  }
+  EXPECT_FALSE(RadiationRoseReadingAt(r, 1.2f, 0));
+  const auto p = RoseValuePoint(s, 20, 50);
+  EXPECT_EQ(RadiationRoseReadout(r, p.x, p.y),
+            "남20°서: 연간 119.0, 태양열획득 19.0, 태양열차단 2.0 kWh/m²");
+}
+
+}  // namespace
+}  // namespace vlm
