@@ -19,12 +19,10 @@ double sunsetHourAngle(double latitude, double declination) {
 }
 
 // ∫ cos Z dt over hour angles w1 … w2 (degrees), in seconds.
-double cosZenithIntegral(double latitude, double declination, double w1, double w2) {
-  const double phi = latitude * kDegToRad;
-  const double delta = declination * kDegToRad;
+double cosZenithIntegral(const SunDay& day, double w1, double w2) {
   return kSecondsPerRadian *
-         (std::cos(phi) * std::cos(delta) * (std::sin(w2 * kDegToRad) - std::sin(w1 * kDegToRad)) +
-          (w2 - w1) * kDegToRad * std::sin(phi) * std::sin(delta));
+         (day.cosLatCosDecl * (std::sin(w2 * kDegToRad) - std::sin(w1 * kDegToRad)) +
+          (w2 - w1) * kDegToRad * day.sinLatSinDecl);
 }
 
 struct UpPart {
@@ -36,8 +34,8 @@ struct UpPart {
 // The part of hour angles w1 … w2 with the sun up. The sun is up within
 // ±ws around each noon, so the interval is cut by the windows of the day
 // before, the day and the day after; a midnight sun can leave two pieces.
-UpPart upPart(double latitude, double declination, double w1, double w2) {
-  const double ws = sunsetHourAngle(latitude, declination);
+UpPart upPart(const SunDay& day, double w1, double w2) {
+  const double ws = day.sunsetHourAngle;
   UpPart part;
   double longest = 0;
   for (int k = -1; k <= 1; ++k) {
@@ -45,7 +43,7 @@ UpPart upPart(double latitude, double declination, double w1, double w2) {
     const double hi = std::min(w2, ws + 360.0 * k);
     if (hi <= lo) continue;
     part.degrees += hi - lo;
-    part.integral += cosZenithIntegral(latitude, declination, lo, hi);
+    part.integral += cosZenithIntegral(day, lo, hi);
     if (hi - lo > longest) {
       longest = hi - lo;
       part.middle = 0.5 * (lo + hi) - 360.0 * k;
@@ -64,26 +62,46 @@ double SolarTimeShift(int16_t dayOfYear, double longitude, double utcOffset) {
   return (4.0 * (longitude - 15.0 * utcOffset) + GetEoT_DOY(dayOfYear)) / 60.0;
 }
 
-HourSun SunOfHour(int16_t hourOfYear, double latitude, double longitude, double utcOffset,
-                  double radiationLag) {
-  HourSun sun;
-  sun.dayOfYear = static_cast<int16_t>((hourOfYear - 1) / 24 + 1);
-  const int hourOfDay = (hourOfYear - 1) % 24;
-  sun.declination = GetDecl_DOY(sun.dayOfYear);
-  const double start =
-      hourOfDay + radiationLag + SolarTimeShift(sun.dayOfYear, longitude, utcOffset);
-  const auto lat = static_cast<float>(latitude);
-  sun.solarTime = static_cast<float>(start + 0.5);
-  sun.altitude = GetAlt_TDL(sun.solarTime, sun.declination, lat);
-  sun.azimuth = GetAzi_TDL(sun.solarTime, sun.declination, lat);
+SunDay SunOfDay(int16_t dayOfYear, double latitude, double longitude, double utcOffset,
+                double radiationLag) {
+  SunDay day;
+  day.dayOfYear = dayOfYear;
+  day.latitude = static_cast<float>(latitude);
+  day.declination = GetDecl_DOY(dayOfYear);
+  day.start = radiationLag + SolarTimeShift(dayOfYear, longitude, utcOffset);
+  day.sunsetHourAngle = sunsetHourAngle(latitude, day.declination);
+  day.normal = ExtraterrestrialNormal(dayOfYear);
+  const double phi = latitude * kDegToRad;
+  const double delta = day.declination * kDegToRad;
+  day.sinLatSinDecl = std::sin(phi) * std::sin(delta);
+  day.cosLatCosDecl = std::cos(phi) * std::cos(delta);
+  return day;
+}
 
-  const UpPart up = upPart(latitude, sun.declination, 15.0 * (start - 12.0), 15.0 * (start - 11.0));
+HourSun SunUpOfHour(const SunDay& day, int hourOfDay) {
+  HourSun sun;
+  sun.dayOfYear = day.dayOfYear;
+  sun.declination = day.declination;
+  const double start = hourOfDay + day.start;
+  sun.solarTime = static_cast<float>(start + 0.5);
+  const UpPart up = upPart(day, 15.0 * (start - 12.0), 15.0 * (start - 11.0));
   if (up.degrees <= 0) return sun;
   sun.upHours = up.degrees / 15.0;
   sun.upSolarTime = static_cast<float>(12.0 + up.middle / 15.0);
-  sun.upAltitude = GetAlt_TDL(sun.upSolarTime, sun.declination, lat);
-  sun.upAzimuth = GetAzi_TDL(sun.upSolarTime, sun.declination, lat);
-  sun.extraterrestrial = ExtraterrestrialNormal(sun.dayOfYear) * std::max(0.0, up.integral);
+  sun.upAltitude = GetAlt_TDL(sun.upSolarTime, sun.declination, day.latitude);
+  sun.upAzimuth = GetAzi_TDL(sun.upSolarTime, sun.declination, day.latitude);
+  sun.extraterrestrial = day.normal * std::max(0.0, up.integral);
+  return sun;
+}
+
+HourSun SunOfHour(int16_t hourOfYear, double latitude, double longitude, double utcOffset,
+                  double radiationLag) {
+  const auto n = static_cast<int16_t>((hourOfYear - 1) / 24 + 1);
+  HourSun sun =
+      SunUpOfHour(SunOfDay(n, latitude, longitude, utcOffset, radiationLag), (hourOfYear - 1) % 24);
+  const auto lat = static_cast<float>(latitude);
+  sun.altitude = GetAlt_TDL(sun.solarTime, sun.declination, lat);
+  sun.azimuth = GetAzi_TDL(sun.solarTime, sun.declination, lat);
   return sun;
 }
 

@@ -50,6 +50,27 @@ struct HourSun {
 // equation of time.
 [[nodiscard]] double SolarTimeShift(int16_t dayOfYear, double longitude, double utcOffset);
 
+// What every hour of a day shares: the declination, where the day's stored
+// hours start in solar time, the sunset hour angle (0 … 180°, clamped where
+// the sun does not rise or set) and the orbit's correction.
+struct SunDay {
+  int16_t dayOfYear = 0;
+  float latitude = 0;
+  float declination = 0;
+  double start = 0;  // solar time at 0:00 standard time plus the radiation's lag, hours
+  double sunsetHourAngle = 0;
+  double normal = 0;  // ExtraterrestrialNormal
+  double sinLatSinDecl = 0, cosLatCosDecl = 0;
+};
+
+[[nodiscard]] SunDay SunOfDay(int16_t dayOfYear, double latitude, double longitude,
+                              double utcOffset, double radiationLag = 0);
+
+// The hour's sun-up part and its extraterrestrial irradiation, and its solar
+// time; without the sun at the interval's middle (altitude and azimuth 0), which
+// transposition does not need.
+[[nodiscard]] HourSun SunUpOfHour(const SunDay& day, int hourOfDay);
+
 // The sun of hour of the year 1 … 8760 at latitude, longitude and UTC offset.
 [[nodiscard]] HourSun SunOfHour(int16_t hourOfYear, double latitude, double longitude,
                                 double utcOffset, double radiationLag = 0);

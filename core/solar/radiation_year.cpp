@@ -63,10 +63,15 @@ PreparedYear PrepareYear(const ClimateData& climate, const std::vector<SunWish>&
   PreparedYear year;
   year.hours.reserve(kHoursPerYear / 2);
   int8_t month = 0;
+  SunDay day;
   for (int h = 1; h <= kHoursPerYear; ++h) {
     if (h > lastHourOfMonth(static_cast<int16_t>(month + 1))) ++month;
-    const HourSun sun = SunOfHour(static_cast<int16_t>(h), site.latitude, site.longitude,
-                                  site.utcOffset, site.radiationLag);
+    const int hourOfDay = (h - 1) % 24;
+    if (hourOfDay == 0) {
+      day = SunOfDay(static_cast<int16_t>((h - 1) / 24 + 1), site.latitude, site.longitude,
+                     site.utcOffset, site.radiationLag);
+    }
+    const HourSun sun = SunUpOfHour(day, hourOfDay);
     const HourSplit split = SplitHour(climate.year[static_cast<std::size_t>(h)].Radiation, sun);
     countHour(year.counts, sun, split);
     if (split.global <= 0) continue;
