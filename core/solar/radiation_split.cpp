@@ -36,4 +36,13 @@ HourSplit SplitHour(float radiation, const HourSun& sun) {
   return split;
 }
 
+std::optional<HourIrradiance> HourMeans(const HourSplit& split) {
+  if (split.kind == HourSplitKind::Missing || split.kind == HourSplitKind::Night) {
+    return std::nullopt;
+  }
+  return HourIrradiance{static_cast<float>(split.global / 3600.0),
+                        static_cast<float>(split.beamNormal / 3600.0),
+                        static_cast<float>(split.diffuse / 3600.0)};
+}
+
 }  // namespace vlm

@@ -5,6 +5,8 @@
 // horizontal during the part of the hour with the sun up.
 #pragma once
 
+#include <optional>
+
 #include "core/solar/hour_sun.h"
 
 namespace vlm {
@@ -39,5 +41,13 @@ struct HourSplit {
 
 // The parts of an hour whose Radiation field reads `radiation`.
 [[nodiscard]] HourSplit SplitHour(float radiation, const HourSun& sun);
+
+// The hour's global horizontal, beam normal and diffuse horizontal irradiance
+// as means over the hour, W/m², as the hourly listing gives them; nothing at
+// night or where radiation is missing.
+struct HourIrradiance {
+  float ghi = 0, dni = 0, dhi = 0;
+};
+[[nodiscard]] std::optional<HourIrradiance> HourMeans(const HourSplit& split);
 
 }  // namespace vlm

@@ -78,6 +78,13 @@ TEST(Erbs, HoursThatCannotBeSplitAreCountedAndTakenAsDiffuse) {
         Case{static_cast<float>(limit * 0.5), &noon, HourSplitKind::Split}}) {
     const HourSplit s = SplitHour(c.radiation, *c.sun);
     EXPECT_EQ(s.kind, c.kind) << c.radiation;
+    const auto means = HourMeans(s);
+    EXPECT_EQ(means.has_value(),
+              c.kind != HourSplitKind::Missing && c.kind != HourSplitKind::Night);
+    if (means) {
+      EXPECT_FLOAT_EQ(means->ghi, static_cast<float>(c.radiation * 4184.0 / 3600.0));
+      EXPECT_FLOAT_EQ(means->dni, static_cast<float>(s.beamNormal / 3600.0));
+    }
     if (c.kind == HourSplitKind::Missing) continue;
     EXPECT_DOUBLE_EQ(s.global, c.radiation * 4184.0);
     EXPECT_NEAR(s.beam + s.diffuse, s.global, 1e-6 * s.global);
