@@ -24,6 +24,16 @@ constexpr std::array<std::string_view, kEpwHeaderLines> kHeaderKeywords = {
     "COMMENTS 2",
     "DATA PERIODS"};
 
+// Other spellings of a header keyword that generators of typical years write
+// (line number, keyword). Nothing is read from these lines.
+struct KeywordSpelling {
+  std::int64_t line;
+  std::string_view keyword;
+};
+constexpr std::array<KeywordSpelling, 1> kOtherKeywordSpellings = {{
+    {5, "HOLIDAYS/DAYLIGHT SAVING"},
+}};
+
 constexpr std::array<int16_t, 17> kDirectionCodes = {360, 23,  45,  68,  90,  113, 135, 158, 180,
                                                      203, 225, 248, 270, 293, 315, 338, 360};
 constexpr std::array<int16_t, 12> kDaysInMonth = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -111,6 +121,13 @@ bool keywordMatches(std::string_view line, std::string_view keyword) {
   for (std::size_t i = 0; i < head.size(); ++i)
     if (std::toupper(static_cast<unsigned char>(head[i])) != keyword[i]) return false;
   return true;
+}
+
+bool headerKeywordMatches(std::string_view line, std::int64_t lineNumber) {
+  if (keywordMatches(line, kHeaderKeywords[static_cast<std::size_t>(lineNumber - 1)])) return true;
+  for (const KeywordSpelling& other : kOtherKeywordSpellings)
+    if (other.line == lineNumber && keywordMatches(line, other.keyword)) return true;
+  return false;
 }
 
 bool isBlankLine(std::string_view line) {
@@ -324,8 +341,7 @@ std::optional<EpwYear> ImportEpwRecords(std::istream& in, MessageSink& sink,
     if (status == Status::TooLong) return refuse(lengthRule(n));
     if (status == Status::End) return refuse(headerRule(n));
     const std::string_view text = n == 1 ? withoutByteOrderMark(line) : line;
-    if (!keywordMatches(text, kHeaderKeywords[static_cast<std::size_t>(n - 1)]))
-      return refuse(headerRule(n));
+    if (!headerKeywordMatches(text, n)) return refuse(headerRule(n));
     if (n == 1) {
       if (auto rule = parseEpwLocation(text, year.station)) return refuse(std::move(*rule));
     }

@@ -242,7 +242,7 @@ TEST(EpwImport, AcceptsCrLfLowerCaseKeywordsAByteOrderMarkAndBlankLinesAtTheEnd)
 
 // Files as other converters write them: a climate-zone code after the
 // elevation, an empty leap-year field on the HOLIDAYS line, a leap year that
-// says so.
+// says so, the HOLIDAYS keyword without its final S.
 TEST(EpwImport, HeaderLinesWithMoreOrEmptyFieldsAreRead) {
   struct Case {
     const char* what;
@@ -258,6 +258,7 @@ TEST(EpwImport, HeaderLinesWithMoreOrEmptyFieldsAreRead) {
       {"empty leap-year field", 4, "HOLIDAYS/DAYLIGHT SAVINGS,,0,0,0", false},
       {"leap year announced", 4, "HOLIDAYS/DAYLIGHT SAVINGS,Yes,0,0,0", true},
       {"empty leap-year field in a leap year", 4, "HOLIDAYS/DAYLIGHT SAVINGS,,0,0,0", true},
+      {"HOLIDAYS without the final S", 4, "HOLIDAYS/DAYLIGHT SAVING,No,0,0,0", false},
   };
   for (const auto& c : cases) {
     auto lines = epwLines(c.leap);
@@ -297,6 +298,10 @@ TEST(EpwImport, RefusalsNameTheBrokenRule) {
       {"empty file", [](auto& l) { l.clear(); }, "[1행 머리글(LOCATION) 위반]"},
       {"header out of order", [](auto& l) { std::swap(l[2], l[3]); },
        "[3행 머리글(TYPICAL/EXTREME PERIODS) 위반]"},
+      {"HOLIDAYS misspelt otherwise", [](auto& l) { l[4] = "HOLIDAY/DAYLIGHT SAVINGS,No,0,0,0"; },
+       "[5행 머리글(HOLIDAYS/DAYLIGHT SAVINGS) 위반]"},
+      {"the other spelling on another line", [](auto& l) { l[3] = "HOLIDAYS/DAYLIGHT SAVING,No"; },
+       "[4행 머리글(GROUND TEMPERATURES) 위반]"},
       {"no header", [](auto& l) { l.erase(l.begin(), l.begin() + 8); },
        "[1행 머리글(LOCATION) 위반]"},
       {"short LOCATION", [](auto& l) { l[0] = "LOCATION,X,SO,KOR,SRC,1,37.5,127.0,9.0"; },
