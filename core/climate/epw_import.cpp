@@ -140,31 +140,59 @@ std::string_view withoutByteOrderMark(std::string_view line) {
   return line;
 }
 
-// The (month, day, EPW hour) that the next data line must carry, given the
-// hours kept so far and the 29 February hours met so far.
+// The (month, day, EPW hour) of a data line.
 struct Stamp {
   int16_t month, day, hour;
 };
 
-Stamp expectedStamp(int16_t kept, int16_t leapHours) {
-  if (kept == kHoursBeforeLeapDay && leapHours > 0 && leapHours < 24)
+// The stamp of hour `position` (0 … 8759) of the non-leap year, or, while a
+// 29 February is being read in its place, of its next hour.
+Stamp expectedStamp(int16_t position, int16_t leapHours) {
+  if (position == kHoursBeforeLeapDay && leapHours > 0 && leapHours < 24)
     return {2, 29, static_cast<int16_t>(leapHours + 1)};
-  int16_t dayOfYear = static_cast<int16_t>(kept / 24);  // 0-based
+  int16_t dayOfYear = static_cast<int16_t>(position / 24);  // 0-based
   int16_t month = 1;
   while (dayOfYear >= kDaysInMonth[static_cast<std::size_t>(month - 1)]) {
     dayOfYear = static_cast<int16_t>(dayOfYear - kDaysInMonth[static_cast<std::size_t>(month - 1)]);
     ++month;
   }
-  return {month, static_cast<int16_t>(dayOfYear + 1), static_cast<int16_t>(kept % 24 + 1)};
+  return {month, static_cast<int16_t>(dayOfYear + 1), static_cast<int16_t>(position % 24 + 1)};
 }
 
 bool stampIs(const EpwHour& hour, const Stamp& stamp) {
   return hour.month == stamp.month && hour.day == stamp.day && hour.hour == stamp.hour;
 }
 
-std::string stampRule(std::int64_t lineNumber, const Stamp& s) {
-  return "[" + lineText(lineNumber) + "의 월(" + std::to_string(s.month) + "), 일(" +
-         std::to_string(s.day) + "), 시각(" + std::to_string(s.hour) + ") 데이터위반]";
+// The hour of the non-leap year (0 … 8759) at which a year whose first line
+// carries `hour` starts: the first hour of any day but 29 February. Nothing
+// for another first line.
+std::optional<int16_t> startOfYear(const EpwHour& hour) {
+  for (int16_t month = 1, first = 0; month <= 12; ++month) {
+    const int16_t days = kDaysInMonth[static_cast<std::size_t>(month - 1)];
+    if (hour.month == month) {
+      for (int16_t day = 1; day <= days; ++day)
+        if (hour.day == day && hour.hour == 1) return static_cast<int16_t>(first + (day - 1) * 24);
+      return std::nullopt;
+    }
+    first = static_cast<int16_t>(first + days * 24);
+  }
+  return std::nullopt;
+}
+
+// What a first line that starts no year should have carried: the first hour
+// of its own day when that is a day of the year, else of 1 January.
+Stamp expectedFirstStamp(const EpwHour& hour) {
+  EpwHour dayStart = hour;
+  dayStart.hour = 1;
+  if (const auto start = startOfYear(dayStart)) return expectedStamp(*start, 0);
+  return {1, 1, 1};
+}
+
+std::string stampRule(std::int64_t lineNumber, const EpwHour& held, const Stamp& s) {
+  return "[" + lineText(lineNumber) + "의 월(" + ShortestText(held.month) + "), 일(" +
+         ShortestText(held.day) + "), 시각(" + ShortestText(held.hour) + ") 데이터위반, 월(" +
+         std::to_string(s.month) + "), 일(" + std::to_string(s.day) + "), 시각(" +
+         std::to_string(s.hour) + ")이어야 함]";
 }
 
 }  // namespace
@@ -349,6 +377,7 @@ std::optional<EpwYear> ImportEpwRecords(std::istream& in, MessageSink& sink,
 
   int16_t kept = 0;
   int16_t leapHours = 0;
+  int16_t firstHour = 0;            // of the year, 0 … 8759, that the first line holds
   std::int64_t firstBlankLine = 0;  // blank lines are allowed only at the end
   EpwHour hour;
   for (;;) {
@@ -363,15 +392,23 @@ std::optional<EpwYear> ImportEpwRecords(std::istream& in, MessageSink& sink,
     if (firstBlankLine != 0) return refuse(fieldCountRule(firstBlankLine, kEpwFieldCount));
     if (kept == kHoursPerYear) return refuse(lineCountRule());
     if (auto rule = parseEpwDataLine(line, n, hour)) return refuse(std::move(*rule));
-    const Stamp expected = expectedStamp(kept, leapHours);
+    if (kept == 0 && leapHours == 0) {
+      // A year may start on any day and run on across 31 December.
+      const auto start = startOfYear(hour);
+      if (!start) return refuse(stampRule(n, hour, expectedFirstStamp(hour)));
+      firstHour = *start;
+      conversion.startAt(firstHour);
+    }
+    const auto position = static_cast<int16_t>((firstHour + kept) % kHoursPerYear);
+    const Stamp expected = expectedStamp(position, leapHours);
     if (hour.month == 2 && hour.day == 29) {
       // Only a whole 29 February in its place, hour by hour, is dropped.
-      if (kept != kHoursBeforeLeapDay || leapHours == 24 || hour.hour != leapHours + 1)
-        return refuse(stampRule(n, expected));
+      if (position != kHoursBeforeLeapDay || leapHours == 24 || hour.hour != leapHours + 1)
+        return refuse(stampRule(n, hour, expected));
       ++leapHours;
       continue;
     }
-    if (!stampIs(hour, expected)) return refuse(stampRule(n, expected));
+    if (!stampIs(hour, expected)) return refuse(stampRule(n, hour, expected));
     ++kept;
     conversion.add(hour);
     progress.hourDone(kept);

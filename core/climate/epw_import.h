@@ -2,7 +2,9 @@
 // comma-separated line of 35 fields per hour) into the 8760 records of a .cly
 // file. Hour h (1 … 24) of an EPW day is the interval ending at h:00, which
 // the climate year holds as hour of day h − 1. A leap year's 29 February is
-// dropped, because the climate year is always a non-leap year.
+// dropped, because the climate year is always a non-leap year. A year may start
+// on the first hour of any day and run on across 31 December (an actual year
+// cut from a longer record): its hours are put in calendar order.
 //
 // Per hour:
 //   DBT       dry bulb, °C

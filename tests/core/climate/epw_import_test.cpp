@@ -169,6 +169,66 @@ TEST(EpwImport, ALeapYearDropsTheWholeOf29February) {
   EXPECT_EQ(year->records[8759].DBT, static_cast<float>(8784 % 30));
 }
 
+// An actual year cut from a longer record starts on another day and runs on
+// across 31 December, a 29 February in its place or not; its hours are put in
+// calendar order, by one core or two, and an hour out of order is named with
+// what its line holds and what it should.
+TEST(EpwImport, AYearThatStartsOnAnotherDayIsPutInCalendarOrder) {
+  struct Case {
+    const char* what;
+    int firstHour;   // of the year, 0-based: the first line's
+    bool leapDay;    // a 29 February after the first 28 February
+    int brokenLine;  // a data line that repeats the hour before it, or 0
+    std::string rule;
+  };
+  const int april10 = (31 + 28 + 31 + 9) * 24;
+  const std::vector<Case> cases = {
+      {"10 April to 9 April", april10, false, 0, ""},
+      {"with 29 February", april10, true, 0, ""},
+      {"31 December to 30 December", 8760 - 24, false, 0, ""},
+      {"an hour repeated", april10, false, 30,
+       "[38행의 월(4), 일(11), 시각(5) 데이터위반, 월(4), 일(11), 시각(6)이어야 함]"},
+      {"an hour repeated after the new year", april10, false, 6400,
+       "[6408행의 월(1), 일(1), 시각(15) 데이터위반, 월(1), 일(1), 시각(16)이어야 함]"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> lines = epwHeader();
+    for (int i = 1; i <= 8760; ++i) {
+      const int k = (c.firstHour + i - 1) % 8760 + 1;  // the hour's record
+      const Stamp s = stampOf(k);
+      EpwFields f;
+      f.month = std::to_string(s.month);
+      f.day = std::to_string(s.day);
+      f.hour = std::to_string(s.hour + 1 - (i == c.brokenLine ? 1 : 0));
+      f.dryBulb = std::to_string(k % 40) + ".5";
+      lines.push_back(epwDataLine(f));
+      if (c.leapDay && k == 1416) {
+        for (int h = 1; h <= 24; ++h) {
+          f.month = "2";
+          f.day = "29";
+          f.hour = std::to_string(h);
+          f.dryBulb = "-77.0";
+          lines.push_back(epwDataLine(f));
+        }
+      }
+    }
+    const std::string text = joinLines(lines);
+    EXPECT_EQ(ruleOf(text), c.rule) << c.what;
+    if (!c.rule.empty()) continue;
+    for (const EpwCores cores : {EpwCores::One, EpwCores::Two}) {
+      RecordingSink sink;
+      const auto year = import(text, sink, {}, cores);
+      ASSERT_TRUE(year.has_value()) << c.what;
+      EXPECT_EQ(year->leapDayDropped, c.leapDay) << c.what;
+      for (int k = 1; k <= 8760; ++k) {
+        const ClimateFileRecord& r = year->records[static_cast<std::size_t>(k - 1)];
+        ASSERT_EQ(r.RecIndex, k + 123) << c.what;
+        ASSERT_EQ(r.DBT, static_cast<float>(k % 40) + 0.5f) << c.what << ", hour " << k;
+      }
+    }
+  }
+}
+
 TEST(EpwImport, MissingValuesBecomeTheClimateFileMarkers) {
   // Hours 1–8 each carry one missing value; hour 9 is calm.
   const auto lines = epwLines(false, [](int i, EpwFields& f) {
@@ -333,9 +393,26 @@ TEST(EpwImport, RefusalsNameTheBrokenRule) {
       {"month", fieldOf(5, [](EpwFields& f) { f.month = "Jan"; }),
        "[13행 2번째 필드(월)의 숫자 위반]"},
       {"hour out of order", fieldOf(2, [](EpwFields& f) { f.hour = "3"; }),
-       "[10행의 월(1), 일(1), 시각(2) 데이터위반]"},
+       "[10행의 월(1), 일(1), 시각(3) 데이터위반, 월(1), 일(1), 시각(2)이어야 함]"},
       {"hour 0 instead of 1", fieldOf(1, [](EpwFields& f) { f.hour = "0"; }),
-       "[9행의 월(1), 일(1), 시각(1) 데이터위반]"},
+       "[9행의 월(1), 일(1), 시각(0) 데이터위반, 월(1), 일(1), 시각(1)이어야 함]"},
+      {"a first line that starts no day",
+       fieldOf(1,
+               [](EpwFields& f) {
+                 f.month = "4";
+                 f.day = "10";
+                 f.hour = "5";
+               }),
+       "[9행의 월(4), 일(10), 시각(5) 데이터위반, 월(4), 일(10), 시각(1)이어야 함]"},
+      {"a first line that is no day", fieldOf(1, [](EpwFields& f) { f.month = "13"; }),
+       "[9행의 월(13), 일(1), 시각(1) 데이터위반, 월(1), 일(1), 시각(1)이어야 함]"},
+      {"a year that starts on 29 February",
+       fieldOf(1,
+               [](EpwFields& f) {
+                 f.month = "2";
+                 f.day = "29";
+               }),
+       "[9행의 월(2), 일(29), 시각(1) 데이터위반, 월(1), 일(1), 시각(1)이어야 함]"},
       {"29 February in its place in a year of 8760",
        fieldOf(1417,
                [](EpwFields& f) {
@@ -343,7 +420,7 @@ TEST(EpwImport, RefusalsNameTheBrokenRule) {
                  f.day = "29";
                  f.hour = "1";
                }),
-       "[1426행의 월(2), 일(29), 시각(2) 데이터위반]"},
+       "[1426행의 월(3), 일(1), 시각(2) 데이터위반, 월(2), 일(29), 시각(2)이어야 함]"},
       {"29 February out of its place",
        fieldOf(100,
                [](EpwFields& f) {
@@ -351,7 +428,7 @@ TEST(EpwImport, RefusalsNameTheBrokenRule) {
                  f.day = "29";
                  f.hour = "4";
                }),
-       "[108행의 월(1), 일(5), 시각(4) 데이터위반]"},
+       "[108행의 월(2), 일(29), 시각(4) 데이터위반, 월(1), 일(5), 시각(4)이어야 함]"},
       {"line too long", [&](auto& l) { l[dataLine(3)] += std::string(5000, ' '); },
        "[11행의 길이(4096자 이하) 위반]"},
   };
@@ -443,7 +520,8 @@ TEST(EpwImport, APartial29FebruaryIsRefusedWhereItBreaksOff) {
   auto lines = epwLines(true);
   // Drop hours 13–24 of 29 February (data lines 1429–1440).
   lines.erase(lines.begin() + 8 + 1428, lines.begin() + 8 + 1440);
-  EXPECT_EQ(ruleOf(joinLines(lines)), "[1437행의 월(2), 일(29), 시각(13) 데이터위반]");
+  EXPECT_EQ(ruleOf(joinLines(lines)),
+            "[1437행의 월(3), 일(1), 시각(1) 데이터위반, 월(2), 일(29), 시각(13)이어야 함]");
 }
 
 TEST(EpwImport, AFileWithoutLineBreaksIsRefusedOnItsFirstLine) {
