@@ -140,6 +140,13 @@ std::string_view withoutByteOrderMark(std::string_view line) {
   return line;
 }
 
+// Counted on the reader's thread, as the hour's conversion will decide.
+void countDewPointFault(const EpwHour& hour, EpwDewPointFaults& faults) {
+  if (hour.dryBulb == kEpwMissingTemperature || !dewPointAboveDryBulb(hour.dryBulb, hour.dewPoint))
+    return;
+  ++(epwHumidityValid(hour.relativeHumidity) ? faults.fromHumidity : faults.missing);
+}
+
 // The (month, day, EPW hour) of a data line.
 struct Stamp {
   int16_t month, day, hour;
@@ -220,10 +227,23 @@ int16_t cloudOf(float totalSkyCover) {
   return static_cast<int16_t>(tenths);
 }
 
+bool dewPointAboveDryBulb(float dryBulb, float dewPoint) {
+  return dewPoint != kEpwMissingTemperature &&
+         static_cast<double>(dewPoint) - dryBulb > kDewPointExcess;
+}
+
+bool epwHumidityValid(float relativeHumidity) {
+  return relativeHumidity >= 0.0f && relativeHumidity <= kEpwHighestHumidity;
+}
+
 float wetBulbOf(float dryBulb, float dewPoint, float relativeHumidity, float pressure,
                 Psychrometrics& psychro, SaturationMemo* memo) {
   psychro.Patm = pressure;
   if (dryBulb == kMissing || pressure == kMissingPressure) return kMissing;
+  if (dewPointAboveDryBulb(dryBulb, dewPoint)) {
+    if (!epwHumidityValid(relativeHumidity)) return kMissing;
+    dewPoint = kEpwMissingTemperature;
+  }
   if (dewPoint == kEpwMissingTemperature && relativeHumidity == kEpwMissingHumidity)
     return kMissing;
   try {
@@ -409,6 +429,7 @@ std::optional<EpwYear> ImportEpwRecords(std::istream& in, MessageSink& sink,
       continue;
     }
     if (!stampIs(hour, expected)) return refuse(stampRule(n, hour, expected));
+    countDewPointFault(hour, year.dewPointAboveDryBulb);
     ++kept;
     conversion.add(hour);
     progress.hourDone(kept);

@@ -116,6 +116,40 @@ TEST(EpwWetBulb, IsMissingWhenItCannotBeComputed) {
   EXPECT_EQ(wetBulbOf(20, -300, kEpwMissingHumidity, 101.3f, p), kMissing);
 }
 
+// A dew point more than 0.5 K above the dry bulb is a fault of the source:
+// the relative humidity stands in for it when valid, else the wet bulb is
+// missing. Up to 0.5 K it is taken as supersaturated air.
+TEST(EpwWetBulb, ADewPointAboveTheDryBulbGivesWayToTheHumidity) {
+  struct Case {
+    float dewPoint, rh;
+    bool fromHumidity;  // else from the dew point; missing when neither
+    bool missing;
+  };
+  const std::vector<Case> cases = {
+      {30.0f, 60.0f, true, false},
+      {20.6f, 60.0f, true, false},
+      {20.6f, 0.0f, true, false},
+      {20.6f, 110.0f, true, false},
+      {30.0f, kEpwMissingHumidity, false, true},
+      {30.0f, 110.5f, false, true},
+      {30.0f, -1.0f, false, true},
+      {20.5f, 60.0f, false, false},
+      {19.0f, 60.0f, false, false},
+  };
+  for (const auto& c : cases) {
+    Psychrometrics p;
+    const float wetBulb = wetBulbOf(20.0f, c.dewPoint, c.rh, 95.0f, p);
+    SCOPED_TRACE(testing::Message() << "dew point " << c.dewPoint << ", RH " << c.rh);
+    if (c.missing) {
+      EXPECT_EQ(wetBulb, kMissing);
+    } else if (c.fromHumidity) {
+      EXPECT_EQ(wetBulb, wetBulbOf(20.0f, kEpwMissingTemperature, c.rh, 95.0f, p));
+    } else {
+      EXPECT_EQ(wetBulb, wetBulbOf(20.0f, c.dewPoint, kEpwMissingHumidity, 95.0f, p));
+    }
+  }
+}
+
 TEST(EpwImport, HoursInCalendarOrderWithEpwHourOneAsHourZero) {
   // Each hour's dry bulb encodes its line, so the record order is visible.
   const auto lines = epwLines(false, [](int i, EpwFields& f) {
