@@ -24,6 +24,16 @@ constexpr std::array<std::string_view, kEpwHeaderLines> kHeaderKeywords = {
     "COMMENTS 2",
     "DATA PERIODS"};
 
+// Other spellings of a header keyword that generators of typical years write
+// (line number, keyword). Nothing is read from these lines.
+struct KeywordSpelling {
+  std::int64_t line;
+  std::string_view keyword;
+};
+constexpr std::array<KeywordSpelling, 1> kOtherKeywordSpellings = {{
+    {5, "HOLIDAYS/DAYLIGHT SAVING"},
+}};
+
 constexpr std::array<int16_t, 17> kDirectionCodes = {360, 23,  45,  68,  90,  113, 135, 158, 180,
                                                      203, 225, 248, 270, 293, 315, 338, 360};
 constexpr std::array<int16_t, 12> kDaysInMonth = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -113,6 +123,13 @@ bool keywordMatches(std::string_view line, std::string_view keyword) {
   return true;
 }
 
+bool headerKeywordMatches(std::string_view line, std::int64_t lineNumber) {
+  if (keywordMatches(line, kHeaderKeywords[static_cast<std::size_t>(lineNumber - 1)])) return true;
+  for (const KeywordSpelling& other : kOtherKeywordSpellings)
+    if (other.line == lineNumber && keywordMatches(line, other.keyword)) return true;
+  return false;
+}
+
 bool isBlankLine(std::string_view line) {
   return line.find_first_not_of(" \t") == std::string_view::npos;
 }
@@ -123,31 +140,66 @@ std::string_view withoutByteOrderMark(std::string_view line) {
   return line;
 }
 
-// The (month, day, EPW hour) that the next data line must carry, given the
-// hours kept so far and the 29 February hours met so far.
+// Counted on the reader's thread, as the hour's conversion will decide.
+void countDewPointFault(const EpwHour& hour, EpwDewPointFaults& faults) {
+  if (hour.dryBulb == kEpwMissingTemperature || !dewPointAboveDryBulb(hour.dryBulb, hour.dewPoint))
+    return;
+  ++(epwHumidityValid(hour.relativeHumidity) ? faults.fromHumidity : faults.missing);
+}
+
+// The (month, day, EPW hour) of a data line.
 struct Stamp {
   int16_t month, day, hour;
 };
 
-Stamp expectedStamp(int16_t kept, int16_t leapHours) {
-  if (kept == kHoursBeforeLeapDay && leapHours > 0 && leapHours < 24)
+// The stamp of hour `position` (0 … 8759) of the non-leap year, or, while a
+// 29 February is being read in its place, of its next hour.
+Stamp expectedStamp(int16_t position, int16_t leapHours) {
+  if (position == kHoursBeforeLeapDay && leapHours > 0 && leapHours < 24)
     return {2, 29, static_cast<int16_t>(leapHours + 1)};
-  int16_t dayOfYear = static_cast<int16_t>(kept / 24);  // 0-based
+  int16_t dayOfYear = static_cast<int16_t>(position / 24);  // 0-based
   int16_t month = 1;
   while (dayOfYear >= kDaysInMonth[static_cast<std::size_t>(month - 1)]) {
     dayOfYear = static_cast<int16_t>(dayOfYear - kDaysInMonth[static_cast<std::size_t>(month - 1)]);
     ++month;
   }
-  return {month, static_cast<int16_t>(dayOfYear + 1), static_cast<int16_t>(kept % 24 + 1)};
+  return {month, static_cast<int16_t>(dayOfYear + 1), static_cast<int16_t>(position % 24 + 1)};
 }
 
 bool stampIs(const EpwHour& hour, const Stamp& stamp) {
   return hour.month == stamp.month && hour.day == stamp.day && hour.hour == stamp.hour;
 }
 
-std::string stampRule(std::int64_t lineNumber, const Stamp& s) {
-  return "[" + lineText(lineNumber) + "의 월(" + std::to_string(s.month) + "), 일(" +
-         std::to_string(s.day) + "), 시각(" + std::to_string(s.hour) + ") 데이터위반]";
+// The hour of the non-leap year (0 … 8759) at which a year whose first line
+// carries `hour` starts: the first hour of any day but 29 February. Nothing
+// for another first line.
+std::optional<int16_t> startOfYear(const EpwHour& hour) {
+  for (int16_t month = 1, first = 0; month <= 12; ++month) {
+    const int16_t days = kDaysInMonth[static_cast<std::size_t>(month - 1)];
+    if (hour.month == month) {
+      for (int16_t day = 1; day <= days; ++day)
+        if (hour.day == day && hour.hour == 1) return static_cast<int16_t>(first + (day - 1) * 24);
+      return std::nullopt;
+    }
+    first = static_cast<int16_t>(first + days * 24);
+  }
+  return std::nullopt;
+}
+
+// What a first line that starts no year should have carried: the first hour
+// of its own day when that is a day of the year, else of 1 January.
+Stamp expectedFirstStamp(const EpwHour& hour) {
+  EpwHour dayStart = hour;
+  dayStart.hour = 1;
+  if (const auto start = startOfYear(dayStart)) return expectedStamp(*start, 0);
+  return {1, 1, 1};
+}
+
+std::string stampRule(std::int64_t lineNumber, const EpwHour& held, const Stamp& s) {
+  return "[" + lineText(lineNumber) + "의 월(" + ShortestText(held.month) + "), 일(" +
+         ShortestText(held.day) + "), 시각(" + ShortestText(held.hour) + ") 데이터위반, 월(" +
+         std::to_string(s.month) + "), 일(" + std::to_string(s.day) + "), 시각(" +
+         std::to_string(s.hour) + ")이어야 함]";
 }
 
 }  // namespace
@@ -175,10 +227,23 @@ int16_t cloudOf(float totalSkyCover) {
   return static_cast<int16_t>(tenths);
 }
 
+bool dewPointAboveDryBulb(float dryBulb, float dewPoint) {
+  return dewPoint != kEpwMissingTemperature &&
+         static_cast<double>(dewPoint) - dryBulb > kDewPointExcess;
+}
+
+bool epwHumidityValid(float relativeHumidity) {
+  return relativeHumidity >= 0.0f && relativeHumidity <= kEpwHighestHumidity;
+}
+
 float wetBulbOf(float dryBulb, float dewPoint, float relativeHumidity, float pressure,
                 Psychrometrics& psychro, SaturationMemo* memo) {
   psychro.Patm = pressure;
   if (dryBulb == kMissing || pressure == kMissingPressure) return kMissing;
+  if (dewPointAboveDryBulb(dryBulb, dewPoint)) {
+    if (!epwHumidityValid(relativeHumidity)) return kMissing;
+    dewPoint = kEpwMissingTemperature;
+  }
   if (dewPoint == kEpwMissingTemperature && relativeHumidity == kEpwMissingHumidity)
     return kMissing;
   try {
@@ -324,8 +389,7 @@ std::optional<EpwYear> ImportEpwRecords(std::istream& in, MessageSink& sink,
     if (status == Status::TooLong) return refuse(lengthRule(n));
     if (status == Status::End) return refuse(headerRule(n));
     const std::string_view text = n == 1 ? withoutByteOrderMark(line) : line;
-    if (!keywordMatches(text, kHeaderKeywords[static_cast<std::size_t>(n - 1)]))
-      return refuse(headerRule(n));
+    if (!headerKeywordMatches(text, n)) return refuse(headerRule(n));
     if (n == 1) {
       if (auto rule = parseEpwLocation(text, year.station)) return refuse(std::move(*rule));
     }
@@ -333,6 +397,7 @@ std::optional<EpwYear> ImportEpwRecords(std::istream& in, MessageSink& sink,
 
   int16_t kept = 0;
   int16_t leapHours = 0;
+  int16_t firstHour = 0;            // of the year, 0 … 8759, that the first line holds
   std::int64_t firstBlankLine = 0;  // blank lines are allowed only at the end
   EpwHour hour;
   for (;;) {
@@ -347,15 +412,24 @@ std::optional<EpwYear> ImportEpwRecords(std::istream& in, MessageSink& sink,
     if (firstBlankLine != 0) return refuse(fieldCountRule(firstBlankLine, kEpwFieldCount));
     if (kept == kHoursPerYear) return refuse(lineCountRule());
     if (auto rule = parseEpwDataLine(line, n, hour)) return refuse(std::move(*rule));
-    const Stamp expected = expectedStamp(kept, leapHours);
+    if (kept == 0 && leapHours == 0) {
+      // A year may start on any day and run on across 31 December.
+      const auto start = startOfYear(hour);
+      if (!start) return refuse(stampRule(n, hour, expectedFirstStamp(hour)));
+      firstHour = *start;
+      conversion.startAt(firstHour);
+    }
+    const auto position = static_cast<int16_t>((firstHour + kept) % kHoursPerYear);
+    const Stamp expected = expectedStamp(position, leapHours);
     if (hour.month == 2 && hour.day == 29) {
       // Only a whole 29 February in its place, hour by hour, is dropped.
-      if (kept != kHoursBeforeLeapDay || leapHours == 24 || hour.hour != leapHours + 1)
-        return refuse(stampRule(n, expected));
+      if (position != kHoursBeforeLeapDay || leapHours == 24 || hour.hour != leapHours + 1)
+        return refuse(stampRule(n, hour, expected));
       ++leapHours;
       continue;
     }
-    if (!stampIs(hour, expected)) return refuse(stampRule(n, expected));
+    if (!stampIs(hour, expected)) return refuse(stampRule(n, hour, expected));
+    countDewPointFault(hour, year.dewPointAboveDryBulb);
     ++kept;
     conversion.add(hour);
     progress.hourDone(kept);

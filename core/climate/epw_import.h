@@ -2,7 +2,9 @@
 // comma-separated line of 35 fields per hour) into the 8760 records of a .cly
 // file. Hour h (1 … 24) of an EPW day is the interval ending at h:00, which
 // the climate year holds as hour of day h − 1. A leap year's 29 February is
-// dropped, because the climate year is always a non-leap year.
+// dropped, because the climate year is always a non-leap year. A year may start
+// on the first hour of any day and run on across 31 December (an actual year
+// cut from a longer record): its hours are put in calendar order.
 //
 // Per hour:
 //   DBT       dry bulb, °C
@@ -74,6 +76,19 @@ struct EpwHour {
 [[nodiscard]] float radiationTenthsOf(float globalHorizontal);
 // Tenths of sky cover, 99 when missing.
 [[nodiscard]] int16_t cloudOf(float totalSkyCover);
+// A dew point above the dry bulb by more than this is a fault of the source
+// (columns merged from different records), not supersaturated air: the hour's
+// humidity comes from its relative humidity when that is valid, and is
+// missing otherwise.
+inline constexpr double kDewPointExcess = 0.5;  // K
+// The relative humidities the format allows.
+inline constexpr float kEpwHighestHumidity = 110.0f;  // %
+
+// True when a dew point (the EPW value, 99.9 when missing) lies more than
+// kDewPointExcess above a valid dry bulb.
+[[nodiscard]] bool dewPointAboveDryBulb(float dryBulb, float dewPoint);
+// True when a relative humidity (the EPW value) is one the format allows.
+[[nodiscard]] bool epwHumidityValid(float relativeHumidity);
 // The wet bulb at the given pressure (kPa); 999 when it cannot be computed.
 // Sets psychro.Patm to the pressure. A run of hours passes a memo of the
 // saturation pressures, which changes no result.
@@ -96,9 +111,17 @@ struct EpwHour {
 // The refusal box: "원본 파일이 EPW 형식의 파일이 아닙니다." and the bracketed rule.
 [[nodiscard]] Message epwRefusal(std::string rule);
 
+// The hours of a year whose dew point lay above the dry bulb.
+struct EpwDewPointFaults {
+  int16_t fromHumidity = 0;  // the humidity taken from the relative humidity
+  int16_t missing = 0;       // no valid relative humidity: the wet bulb is missing
+  bool operator==(const EpwDewPointFaults&) const = default;
+};
+
 struct EpwYear {
   EpwStation station;
   bool leapDayDropped = false;             // the source held 29 February
+  EpwDewPointFaults dewPointAboveDryBulb;  // hours of the 8760 kept
   std::vector<ClimateFileRecord> records;  // 8760, record k at index k − 1
 };
 

@@ -75,7 +75,8 @@ void EpwYearConversion::waitForSecond() const {
 void EpwYearConversion::add(const EpwHour& hour) {
   ++added_;
   if (hours_.empty()) {
-    handle_(added_, convertEpwHour(hour, added_, psychro_, &memo_));
+    const int16_t k = recordOf(added_ - 1);
+    handle_(k, convertEpwHour(hour, k, psychro_, &memo_));
     return;
   }
   hours_[static_cast<std::size_t>(added_ - 1)] = hour;
@@ -103,7 +104,7 @@ void EpwYearConversion::convertFromFront(SaturationMemo& memo) {
     const int end = std::min(first + kChunk, kHoursPerYear);
     if (!waitUntilRead(end)) return;
     for (int i = first; i < end; ++i) {
-      const auto k = static_cast<int16_t>(i + 1);
+      const int16_t k = recordOf(i);
       handle_(k, convertEpwHour(hours_[static_cast<std::size_t>(i)], k, psychro, &memo));
     }
   }

@@ -31,6 +31,9 @@ class EpwYearConversion {
   EpwYearConversion(const EpwYearConversion&) = delete;
   EpwYearConversion& operator=(const EpwYearConversion&) = delete;
 
+  // The first hour added is hour `firstHour` (0 … 8759) of the year, and the
+  // hours after it run on across 31 December; called before the first add.
+  void startAt(int16_t firstHour) { firstHour_ = firstHour; }
   // The next hour of the year (at most 8760 of them).
   void add(const EpwHour& hour);
   // All 8760 hours are added: returns when each has been handed over.
@@ -51,12 +54,18 @@ class EpwYearConversion {
   static void* runSecond(void* self);
   void waitForSecond() const;
   void convertFromFront(SaturationMemo& memo);
+  // The record number (1 … 8760) of the hour added `index`-th (0-based).
+  [[nodiscard]] int16_t recordOf(int index) const {
+    const int k = firstHour_ + index + 1;
+    return static_cast<int16_t>(k > kHoursPerYear ? k - kHoursPerYear : k);
+  }
   bool waitUntilRead(int end);
 
   const EpwRecordHandler& handle_;
   Psychrometrics psychro_;  // for hours converted as they come
   SaturationMemo memo_;     // the reader's
   int16_t added_ = 0;
+  int16_t firstHour_ = 0;
   std::pmr::vector<EpwHour> hours_;  // empty when converted as they come
   cpu_set_t allowed_{};              // the cores this process may run on
   std::atomic<int> read_{0};         // hours_[0, read_) may be converted; -1: stopped

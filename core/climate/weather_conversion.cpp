@@ -89,6 +89,12 @@ Message epwConversionCompleted(const EpwYear& year) {
                           ShortestText(year.station.latitude) + "°, 표고 " +
                           ShortestText(year.station.elevation) + " m)");
   if (year.leapDayDropped) message.lines.push_back("윤년의 2월 29일 24시간은 제외되었습니다.");
+  const EpwDewPointFaults& dew = year.dewPointAboveDryBulb;
+  if (dew.fromHumidity + dew.missing > 0)
+    message.lines.push_back("이슬점온도가 건구온도보다 0.5℃ 넘게 높은 시간: " +
+                            std::to_string(dew.fromHumidity + dew.missing) +
+                            "시간 (상대습도로 계산 " + std::to_string(dew.fromHumidity) +
+                            "시간, 습구온도 결측 " + std::to_string(dew.missing) + "시간)");
   return message;
 }
 

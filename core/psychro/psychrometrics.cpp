@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -169,14 +170,19 @@ float solveWetBulb(float patm, float t, float w, Ops& ops, Saturation&& psat) {
   const auto residual = [&](float x) { return wetBulbResidual(patm, h, w, x, psat(x), ops); };
   return SolveNewton(t, residual, "GetWBT_DBTAH", ops);
 }
+
+// The whole Newton solve as one kernel evaluation, faults tested once at its end.
+constexpr auto kWetBulbNewton = [](const Psychrometrics& p, auto& ops, float t, float w) {
+  return solveWetBulb(p.Patm, t, w, ops, [&ops](float x) { return psatDBT(x, ops); });
+};
 }  // namespace
 
-// The whole Newton solve is one kernel evaluation, faults tested once at its end.
 float Psychrometrics::GetWBT_DBTAH(float t, float w) const {
-  const auto newtonSolve = [this](auto& ops, float t, float w) {
-    return solveWetBulb(Patm, t, w, ops, [&ops](float x) { return psatDBT(x, ops); });
-  };
-  return settledWetBulb(t, w, evaluate(newtonSolve, t, w));
+  FlaggedOps ops;
+  const float newton = kWetBulbNewton(*this, ops, t, w);
+  if (ops.fault) [[unlikely]]
+    return faultedWetBulb(t, w);
+  return settledWetBulb(t, w, newton);
 }
 
 float Psychrometrics::GetPsat_DBT(float t, SaturationMemo& memo) const {
@@ -187,7 +193,7 @@ float Psychrometrics::GetPsat_DBT(float t, SaturationMemo& memo) const {
   return psat;
 }
 
-// A fault is named by the guarded solve, which remembers nothing.
+// A fault is dealt with as without the memo, which remembers nothing of it.
 float Psychrometrics::GetWBT_DBTAH(float t, float w, SaturationMemo& memo) const {
   FlaggedOps ops;
   const float newton = solveWetBulb(Patm, t, w, ops, [&](float x) { return memo.psat(x, ops); });
@@ -199,19 +205,34 @@ float Psychrometrics::GetWBT_DBTAH(float t, float w, SaturationMemo& memo) const
 // The Newton estimate when it gives back w (within 0.1 %), else the bracket's.
 float Psychrometrics::settledWetBulb(float t, float w, float newton) const {
   if (reproducesHumidity(GetAH_DBTWBT(t, newton), w)) return newton;
-  return bisectWetBulb(t, w, newton);
+  return bisectWetBulb(t, w, newton).value_or(newton);
+}
+
+// Just below 0 °C a Newton step across the switch from the ice to the water
+// formulas meets a residual that jumps by the heat of fusion, and the next
+// step can leap below absolute zero. Air with a bracket still has its wet bulb
+// in it; without one, the guarded solve throws naming the first fault.
+float Psychrometrics::faultedWetBulb(float t, float w) const {
+  try {
+    if (const auto bracketed = bisectWetBulb(t, w, t)) return *bracketed;
+  } catch (const ComputeError&) {
+    // No bracket to be had either: the Newton fault is the one to name.
+  }
+  const CheckedOps ops;
+  return kWetBulbNewton(*this, ops, t, w);
 }
 
 // Near 0 °C the residual jumps where the water formulas give way to the ice
 // formulas, and the Newton steps can settle far from the root. The wet bulb
 // lies between the dew point and the dry bulb, and the humidity of the wet-bulb
-// equation rises with it there, so halving that bracket finds it. Air without
-// such a bracket (supersaturated, or without vapour) keeps the Newton estimate.
-float Psychrometrics::bisectWetBulb(float t, float w, float estimate) const {
-  if (!(w > 0.0f) || GetAH_VP(GetPsat_DBT(t)) < w) return estimate;
+// equation rises with it there, so halving that bracket finds it; `estimate`
+// stands until a point of the bracket does better. Air without such a bracket
+// (supersaturated, or without vapour) has nothing to halve.
+std::optional<float> Psychrometrics::bisectWetBulb(float t, float w, float estimate) const {
+  if (!(w > 0.0f) || GetAH_VP(GetPsat_DBT(t)) < w) return std::nullopt;
   float low = GetDPT_VP(GetVP_AH(w));
   float high = t;
-  if (!(low <= high)) return estimate;
+  if (!(low <= high)) return std::nullopt;
   float best = estimate;
   float bestError = std::fabs(GetAH_DBTWBT(t, estimate) - w);
   for (int step = 0; step < kBisectionSteps; ++step) {

@@ -9,6 +9,8 @@
 // No function knows the climate file's missing-value markers: callers test first.
 #pragma once
 
+#include <optional>
+
 #include "core/psychro/property_kernels.h"
 #include "core/psychro/saturation_memo.h"
 
@@ -52,7 +54,8 @@ class Psychrometrics {
     return sv;
   }
   // Newton from the dry bulb; an estimate that does not give back w (within
-  // 0.1 %) is replaced by halving the bracket between dew point and dry bulb.
+  // 0.1 %), or a solve that faults, is replaced by halving the bracket between
+  // dew point and dry bulb. Only air without that bracket throws.
   [[nodiscard]] float GetWBT_DBTAH(float t, float w) const;
   // The same two, taking saturation pressures computed before from `memo`
   // and leaving the new ones there: the same results, for a run of hours.
@@ -73,7 +76,8 @@ class Psychrometrics {
   [[nodiscard]] float checkedVP_AH(float w) const;
   [[nodiscard]] float checkedSV_DBTAH(float t, float w) const;
   [[nodiscard]] float settledWetBulb(float t, float w, float newton) const;
-  [[nodiscard]] float bisectWetBulb(float t, float w, float estimate) const;
+  [[nodiscard]] float faultedWetBulb(float t, float w) const;
+  [[nodiscard]] std::optional<float> bisectWetBulb(float t, float w, float estimate) const;
 };
 
 }  // namespace vlm

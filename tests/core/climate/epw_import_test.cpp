@@ -116,6 +116,40 @@ TEST(EpwWetBulb, IsMissingWhenItCannotBeComputed) {
   EXPECT_EQ(wetBulbOf(20, -300, kEpwMissingHumidity, 101.3f, p), kMissing);
 }
 
+// A dew point more than 0.5 K above the dry bulb is a fault of the source:
+// the relative humidity stands in for it when valid, else the wet bulb is
+// missing. Up to 0.5 K it is taken as supersaturated air.
+TEST(EpwWetBulb, ADewPointAboveTheDryBulbGivesWayToTheHumidity) {
+  struct Case {
+    float dewPoint, rh;
+    bool fromHumidity;  // else from the dew point; missing when neither
+    bool missing;
+  };
+  const std::vector<Case> cases = {
+      {30.0f, 60.0f, true, false},
+      {20.6f, 60.0f, true, false},
+      {20.6f, 0.0f, true, false},
+      {20.6f, 110.0f, true, false},
+      {30.0f, kEpwMissingHumidity, false, true},
+      {30.0f, 110.5f, false, true},
+      {30.0f, -1.0f, false, true},
+      {20.5f, 60.0f, false, false},
+      {19.0f, 60.0f, false, false},
+  };
+  for (const auto& c : cases) {
+    Psychrometrics p;
+    const float wetBulb = wetBulbOf(20.0f, c.dewPoint, c.rh, 95.0f, p);
+    SCOPED_TRACE(testing::Message() << "dew point " << c.dewPoint << ", RH " << c.rh);
+    if (c.missing) {
+      EXPECT_EQ(wetBulb, kMissing);
+    } else if (c.fromHumidity) {
+      EXPECT_EQ(wetBulb, wetBulbOf(20.0f, kEpwMissingTemperature, c.rh, 95.0f, p));
+    } else {
+      EXPECT_EQ(wetBulb, wetBulbOf(20.0f, c.dewPoint, kEpwMissingHumidity, 95.0f, p));
+    }
+  }
+}
+
 TEST(EpwImport, HoursInCalendarOrderWithEpwHourOneAsHourZero) {
   // Each hour's dry bulb encodes its line, so the record order is visible.
   const auto lines = epwLines(false, [](int i, EpwFields& f) {
@@ -167,6 +201,66 @@ TEST(EpwImport, ALeapYearDropsTheWholeOf29February) {
   EXPECT_EQ(year->records[1415].DBT, static_cast<float>(1416 % 30));
   EXPECT_EQ(year->records[1416].DBT, static_cast<float>(1441 % 30));
   EXPECT_EQ(year->records[8759].DBT, static_cast<float>(8784 % 30));
+}
+
+// An actual year cut from a longer record starts on another day and runs on
+// across 31 December, a 29 February in its place or not; its hours are put in
+// calendar order, by one core or two, and an hour out of order is named with
+// what its line holds and what it should.
+TEST(EpwImport, AYearThatStartsOnAnotherDayIsPutInCalendarOrder) {
+  struct Case {
+    const char* what;
+    int firstHour;   // of the year, 0-based: the first line's
+    bool leapDay;    // a 29 February after the first 28 February
+    int brokenLine;  // a data line that repeats the hour before it, or 0
+    std::string rule;
+  };
+  const int april10 = (31 + 28 + 31 + 9) * 24;
+  const std::vector<Case> cases = {
+      {"10 April to 9 April", april10, false, 0, ""},
+      {"with 29 February", april10, true, 0, ""},
+      {"31 December to 30 December", 8760 - 24, false, 0, ""},
+      {"an hour repeated", april10, false, 30,
+       "[38행의 월(4), 일(11), 시각(5) 데이터위반, 월(4), 일(11), 시각(6)이어야 함]"},
+      {"an hour repeated after the new year", april10, false, 6400,
+       "[6408행의 월(1), 일(1), 시각(15) 데이터위반, 월(1), 일(1), 시각(16)이어야 함]"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> lines = epwHeader();
+    for (int i = 1; i <= 8760; ++i) {
+      const int k = (c.firstHour + i - 1) % 8760 + 1;  // the hour's record
+      const Stamp s = stampOf(k);
+      EpwFields f;
+      f.month = std::to_string(s.month);
+      f.day = std::to_string(s.day);
+      f.hour = std::to_string(s.hour + 1 - (i == c.brokenLine ? 1 : 0));
+      f.dryBulb = std::to_string(k % 40) + ".5";
+      lines.push_back(epwDataLine(f));
+      if (c.leapDay && k == 1416) {
+        for (int h = 1; h <= 24; ++h) {
+          f.month = "2";
+          f.day = "29";
+          f.hour = std::to_string(h);
+          f.dryBulb = "-77.0";
+          lines.push_back(epwDataLine(f));
+        }
+      }
+    }
+    const std::string text = joinLines(lines);
+    EXPECT_EQ(ruleOf(text), c.rule) << c.what;
+    if (!c.rule.empty()) continue;
+    for (const EpwCores cores : {EpwCores::One, EpwCores::Two}) {
+      RecordingSink sink;
+      const auto year = import(text, sink, {}, cores);
+      ASSERT_TRUE(year.has_value()) << c.what;
+      EXPECT_EQ(year->leapDayDropped, c.leapDay) << c.what;
+      for (int k = 1; k <= 8760; ++k) {
+        const ClimateFileRecord& r = year->records[static_cast<std::size_t>(k - 1)];
+        ASSERT_EQ(r.RecIndex, k + 123) << c.what;
+        ASSERT_EQ(r.DBT, static_cast<float>(k % 40) + 0.5f) << c.what << ", hour " << k;
+      }
+    }
+  }
 }
 
 TEST(EpwImport, MissingValuesBecomeTheClimateFileMarkers) {
@@ -242,7 +336,7 @@ TEST(EpwImport, AcceptsCrLfLowerCaseKeywordsAByteOrderMarkAndBlankLinesAtTheEnd)
 
 // Files as other converters write them: a climate-zone code after the
 // elevation, an empty leap-year field on the HOLIDAYS line, a leap year that
-// says so.
+// says so, the HOLIDAYS keyword without its final S.
 TEST(EpwImport, HeaderLinesWithMoreOrEmptyFieldsAreRead) {
   struct Case {
     const char* what;
@@ -258,6 +352,7 @@ TEST(EpwImport, HeaderLinesWithMoreOrEmptyFieldsAreRead) {
       {"empty leap-year field", 4, "HOLIDAYS/DAYLIGHT SAVINGS,,0,0,0", false},
       {"leap year announced", 4, "HOLIDAYS/DAYLIGHT SAVINGS,Yes,0,0,0", true},
       {"empty leap-year field in a leap year", 4, "HOLIDAYS/DAYLIGHT SAVINGS,,0,0,0", true},
+      {"HOLIDAYS without the final S", 4, "HOLIDAYS/DAYLIGHT SAVING,No,0,0,0", false},
   };
   for (const auto& c : cases) {
     auto lines = epwLines(c.leap);
@@ -297,6 +392,10 @@ TEST(EpwImport, RefusalsNameTheBrokenRule) {
       {"empty file", [](auto& l) { l.clear(); }, "[1행 머리글(LOCATION) 위반]"},
       {"header out of order", [](auto& l) { std::swap(l[2], l[3]); },
        "[3행 머리글(TYPICAL/EXTREME PERIODS) 위반]"},
+      {"HOLIDAYS misspelt otherwise", [](auto& l) { l[4] = "HOLIDAY/DAYLIGHT SAVINGS,No,0,0,0"; },
+       "[5행 머리글(HOLIDAYS/DAYLIGHT SAVINGS) 위반]"},
+      {"the other spelling on another line", [](auto& l) { l[3] = "HOLIDAYS/DAYLIGHT SAVING,No"; },
+       "[4행 머리글(GROUND TEMPERATURES) 위반]"},
       {"no header", [](auto& l) { l.erase(l.begin(), l.begin() + 8); },
        "[1행 머리글(LOCATION) 위반]"},
       {"short LOCATION", [](auto& l) { l[0] = "LOCATION,X,SO,KOR,SRC,1,37.5,127.0,9.0"; },
@@ -328,9 +427,26 @@ TEST(EpwImport, RefusalsNameTheBrokenRule) {
       {"month", fieldOf(5, [](EpwFields& f) { f.month = "Jan"; }),
        "[13행 2번째 필드(월)의 숫자 위반]"},
       {"hour out of order", fieldOf(2, [](EpwFields& f) { f.hour = "3"; }),
-       "[10행의 월(1), 일(1), 시각(2) 데이터위반]"},
+       "[10행의 월(1), 일(1), 시각(3) 데이터위반, 월(1), 일(1), 시각(2)이어야 함]"},
       {"hour 0 instead of 1", fieldOf(1, [](EpwFields& f) { f.hour = "0"; }),
-       "[9행의 월(1), 일(1), 시각(1) 데이터위반]"},
+       "[9행의 월(1), 일(1), 시각(0) 데이터위반, 월(1), 일(1), 시각(1)이어야 함]"},
+      {"a first line that starts no day",
+       fieldOf(1,
+               [](EpwFields& f) {
+                 f.month = "4";
+                 f.day = "10";
+                 f.hour = "5";
+               }),
+       "[9행의 월(4), 일(10), 시각(5) 데이터위반, 월(4), 일(10), 시각(1)이어야 함]"},
+      {"a first line that is no day", fieldOf(1, [](EpwFields& f) { f.month = "13"; }),
+       "[9행의 월(13), 일(1), 시각(1) 데이터위반, 월(1), 일(1), 시각(1)이어야 함]"},
+      {"a year that starts on 29 February",
+       fieldOf(1,
+               [](EpwFields& f) {
+                 f.month = "2";
+                 f.day = "29";
+               }),
+       "[9행의 월(2), 일(29), 시각(1) 데이터위반, 월(1), 일(1), 시각(1)이어야 함]"},
       {"29 February in its place in a year of 8760",
        fieldOf(1417,
                [](EpwFields& f) {
@@ -338,7 +454,7 @@ TEST(EpwImport, RefusalsNameTheBrokenRule) {
                  f.day = "29";
                  f.hour = "1";
                }),
-       "[1426행의 월(2), 일(29), 시각(2) 데이터위반]"},
+       "[1426행의 월(3), 일(1), 시각(2) 데이터위반, 월(2), 일(29), 시각(2)이어야 함]"},
       {"29 February out of its place",
        fieldOf(100,
                [](EpwFields& f) {
@@ -346,7 +462,7 @@ TEST(EpwImport, RefusalsNameTheBrokenRule) {
                  f.day = "29";
                  f.hour = "4";
                }),
-       "[108행의 월(1), 일(5), 시각(4) 데이터위반]"},
+       "[108행의 월(2), 일(29), 시각(4) 데이터위반, 월(1), 일(5), 시각(4)이어야 함]"},
       {"line too long", [&](auto& l) { l[dataLine(3)] += std::string(5000, ' '); },
        "[11행의 길이(4096자 이하) 위반]"},
   };
@@ -438,7 +554,8 @@ TEST(EpwImport, APartial29FebruaryIsRefusedWhereItBreaksOff) {
   auto lines = epwLines(true);
   // Drop hours 13–24 of 29 February (data lines 1429–1440).
   lines.erase(lines.begin() + 8 + 1428, lines.begin() + 8 + 1440);
-  EXPECT_EQ(ruleOf(joinLines(lines)), "[1437행의 월(2), 일(29), 시각(13) 데이터위반]");
+  EXPECT_EQ(ruleOf(joinLines(lines)),
+            "[1437행의 월(3), 일(1), 시각(1) 데이터위반, 월(2), 일(29), 시각(13)이어야 함]");
 }
 
 TEST(EpwImport, AFileWithoutLineBreaksIsRefusedOnItsFirstLine) {

@@ -248,6 +248,26 @@ TEST_F(WeatherConversion, AnEpwSourceIsImportedWhateverTheCaseOfItsExtension) {
   EXPECT_TRUE(CheckClimateFile(path("station.cly"), checkSink));
 }
 
+// Hours whose dew point lies more than 0.5 K above the dry bulb, with and
+// without a relative humidity to stand in; 0.5 K above and a missing dry bulb
+// are no such hours.
+TEST_F(WeatherConversion, TheEpwCompletionBoxCountsDewPointsAboveTheDryBulb) {
+  write("station.epw", joinLines(epwLines(false, [](int i, EpwFields& f) {
+          if (i <= 5) f.dewPoint = "25.0";
+          if (i == 4 || i == 5) f.rh = "999";
+          if (i == 6) f.dewPoint = "20.5";
+          if (i == 7) f.dryBulb = "99.9";
+        })));
+  ASSERT_EQ(convert(path("station.epw"), path("station.cly"), OverwritePolicy::Replace),
+            ConversionOutcome::Converted);
+  ASSERT_EQ(sink_.size(), 1u);
+  EXPECT_EQ(sink_.last(),
+            infoMessage({"기후파일 변환후 저장이 완료되었습니다.",
+                         "관측소: Testville.WS (위도 37.5714°, 표고 87.1 m)",
+                         "이슬점온도가 건구온도보다 0.5℃ 넘게 높은 시간: 5시간 (상대습도로 계산 "
+                         "3시간, 습구온도 결측 2시간)"}));
+}
+
 TEST_F(WeatherConversion, ARefusedEpwLeavesTheTargetAsItWas) {
   write("station.epw", joinLines(epwLines(false, [](int i, EpwFields& f) {
           if (i == 4000) f.pressure = "n/a";
