@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,13 @@ inline const std::string& scratchClyPath() {
            std::to_string(::getpid()) + ".cly";
   }();
   return path;
+}
+
+// True for one input in `share`, chosen by a hash of the input: the share
+// stays the same however the corpus grows, and an input always takes the same
+// path. For work that passes over all 8760 hours whatever the input holds.
+inline bool inShare(std::string_view input, std::size_t share) {
+  return std::hash<std::string_view>{}(input) % share == 0;
 }
 
 inline void writeFile(const std::string& path, std::string_view bytes) {

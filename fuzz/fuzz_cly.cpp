@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -85,15 +84,9 @@ void analyse(const vlm::ClimateData& climate, int hours) {
                          : sink.size() == 1 && sink.last() == vlm::NoZonedHourMessage());
 }
 
-// One input in kStatisticsShare: the statistics and wind counts pass over all
-// 8760 hours whatever the input holds, and would otherwise cost more than
-// everything else together. The share is chosen by a hash of the input, so it
-// stays the same however the corpus grows.
+// The statistics and wind counts pass over all 8760 hours whatever the input
+// holds, and on every input would cost more than everything else together.
 constexpr std::size_t kStatisticsShare = 128;
-
-bool computesStatistics(std::string_view input) {
-  return std::hash<std::string_view>{}(input) % kStatisticsShare == 0;
-}
 
 }  // namespace
 
@@ -110,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   climate.RegionName = vlm::kOtherRegionName;
   vlm::Psychrometrics psychro;
   const int hours = vlm::fuzz::deriveInputHours(climate, input, psychro);
-  if (computesStatistics(input)) {
+  if (vlm::fuzz::inShare(input, kStatisticsShare)) {
     vlm::ComputeMonthStats(climate);
     vlm::CountWindDirs(climate);
     for (const auto* table :
