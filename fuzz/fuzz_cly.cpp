@@ -1,131 +1,116 @@
-// Fuzzes the climate-file reader and everything a loaded year feeds.
+// Fuzzes the climate-file reader, its checks, the load, the monthly statistics
+// and wind counts, and the zone analysis.
 //
-// The input is written as a file and checked with CheckClimateFile as the
-// region page would. Its bytes, taken 26 at a time and repeated to fill 8760
-// records (record numbers and the month, day and hour they stand for set
-// right), then make a whole year that loads whatever its fields hold — NaN,
-// infinities, extreme and negative values — so that the derivation, the
-// statistics and wind counts, the analysis, the chart plot, the monthly charts,
-// the wind rose and the report all see them.
+// The input is written as a file, checked with CheckClimateFile and confirmed
+// with LoadClimateYear as the region page would. Its whole 26-byte records
+// then become the first hours of a year, read and derived from memory
+// whatever their fields hold — NaN, infinities, extreme and negative values —
+// and the statistics, the wind counts and the analysis of those hours follow.
+// A few hours rather than a whole year per input keep the target at
+// thousands of inputs a second; fuzz_cly_figures draws and reports them.
 //
-// Besides the sanitizers, the target checks what a load promises: true with a
-// region name and only the completion box, or no region loaded.
-#include <unistd.h>
-
-#include <array>
+// Besides the sanitizers, the target checks what each step promises: the
+// load accepts exactly the files the check accepts, with only the completion
+// box, and a refused file leaves the loaded region as it was; a statistics
+// cell of finite values has its minimum ≤ mean ≤ maximum; every hour of the
+// analysed period is counted in exactly one slot of the tally.
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
-#include <cstdlib>
-#include <fstream>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/analysis/analysis_summary.h"
-#include "core/analysis/bio_chart.h"
-#include "core/analysis/climate_plot.h"
-#include "core/analysis/climate_report.h"
 #include "core/climate/check_climate_file.h"
 #include "core/climate/climate_load.h"
-#include "core/climate/climate_record.h"
-#include "core/climate/cly_file.h"
+#include "core/climate/climate_stats.h"
+#include "core/climate/region_catalog.h"
 #include "core/common/compute_error.h"
-#include "core/draw/drawing.h"
-#include "core/graphs/monthly_chart.h"
-#include "core/graphs/wind_rose.h"
 #include "core/psychro/psychro_chart.h"
+#include "fuzz/cly_fuzz_input.h"
 
 namespace {
 
-void require(bool condition) {
-  if (!condition) std::abort();
-}
+using vlm::fuzz::require;
 
-const std::string& scratchPath() {
-  static const std::string path = "/tmp/vlm_fuzz_cly_" + std::to_string(::getpid()) + ".cly";
-  return path;
-}
+constexpr const char* kEarlierRegion = "서울";
 
-void writeFile(const std::string& path, std::string_view bytes) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc)
-      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+void checkAndLoad(vlm::ClimateData& climate, std::string_view input) {
+  const std::string& path = vlm::fuzz::scratchClyPath();
+  vlm::fuzz::writeFile(path, input);
+  vlm::RecordingSink checkSink;
+  const bool valid = vlm::CheckClimateFile(path, checkSink);
+  require(valid == checkSink.empty());
 
-// 8760 records from the input's 26-byte pieces, numbered as a valid file.
-std::vector<vlm::ClimateFileRecord> yearOf(std::string_view input) {
-  std::vector<vlm::ClimateFileRecord> records;
-  records.reserve(vlm::kHoursPerYear);
-  const std::size_t pieces = input.size() / vlm::kRecordSize;
-  for (int k = 1; k <= vlm::kHoursPerYear; ++k) {
-    vlm::ClimateFileRecord r;
-    if (pieces > 0) {
-      const std::size_t at = static_cast<std::size_t>(k - 1) % pieces * vlm::kRecordSize;
-      r = vlm::decodeRecord(input.substr(at, vlm::kRecordSize));
+  climate.RegionName = kEarlierRegion;
+  vlm::Psychrometrics psychro;
+  vlm::RecordingSink loadSink;
+  try {
+    const bool loaded = vlm::LoadClimateYear(climate, vlm::otherChoice(path), psychro, loadSink);
+    require(loaded == valid);
+    if (loaded) {
+      require(loadSink.size() == 1 && loadSink.last().icon == vlm::MessageIcon::Information);
+    } else {
+      require(loadSink.size() == 2 && loadSink.messages()[0] == checkSink.last());
+      require(climate.RegionName == kEarlierRegion);
     }
-    r.RecIndex = static_cast<int16_t>(k + 123);
-    records.push_back(r);
+  } catch (const vlm::ComputeError&) {
+    // A fault while deriving stops the load and leaves no region loaded.
+    require(valid && !climate.loaded());
   }
-  return records;
 }
 
-void useLoadedYear(const vlm::ClimateData& data, vlm::Psychrometrics& psychro) {
-  vlm::RecordingSink sink;
-  vlm::PsychroChart chart;
-  vlm::Drawing drawing(chart.SetChartScale(600, 450));
-  try {
-    (void)vlm::ShowAnalysis(data, 1, vlm::kHoursPerYear, chart, sink);
-    vlm::BioChart bio{drawing, chart, psychro, sink};
-    vlm::PlotClimateData(bio, data, vlm::PeriodMode::Daily, 1, vlm::kHoursPerYear);
-    (void)vlm::FindExtremes(bio, data, 1, vlm::kHoursPerYear);
-  } catch (const vlm::ComputeError&) {
-    // A fault in the chart's arithmetic is reported by the page's guard.
-  }
-  for (const auto element : {vlm::MonthlyElement::DBT, vlm::MonthlyElement::RH,
-                             vlm::MonthlyElement::Rad, vlm::MonthlyElement::WS}) {
-    (void)vlm::PrepareMonthlyChart(data.RegionName, element, data, true, sink);
-  }
-  const auto geometry = vlm::RoseGeometry::ForPicture(600, 500);
-  (void)vlm::RoseDrawing(geometry,
-                         vlm::RoseCounts::Of(data.WindDirCount, vlm::RosePeriod::Month(1)));
-  vlm::ReportPeriod period;
-  period.typed = {1, 1, 0, 12, 31, 23};
-  period.start = 1;
-  period.end = vlm::kHoursPerYear;
-  try {
-    (void)vlm::ClimateReportBytes(data, period, sink);
-  } catch (const vlm::ComputeError&) {
+void requireOrdered(const vlm::MonthStatTable& table) {
+  for (std::size_t r = 1; r <= 13; ++r) {
+    const vlm::MonthStatRow& row = table.rows[r];
+    require(row.max.has_value() == row.mean.has_value() &&
+            row.mean.has_value() == row.min.has_value());
+    if (!row.max || !std::isfinite(*row.max) || !std::isfinite(*row.mean) ||
+        !std::isfinite(*row.min))
+      continue;
+    require(*row.min <= *row.mean && *row.mean <= *row.max);
   }
 }
+
+void analyse(const vlm::ClimateData& climate, int hours) {
+  vlm::PsychroChart chart;
+  (void)chart.SetChartScale(600, 450);
+  vlm::RecordingSink sink;
+  const auto texts = vlm::ShowAnalysis(climate, 1, static_cast<int16_t>(hours), chart, sink);
+  float counted = 0.0f;
+  for (const float n : texts.tally) counted += n;
+  require(counted == static_cast<float>(hours));
+  require(texts.complete ? sink.empty()
+                         : sink.size() == 1 && sink.last() == vlm::NoZonedHourMessage());
+}
+
+// The statistics and wind counts pass over all 8760 hours whatever the input
+// holds, and on every input would cost more than everything else together.
+constexpr std::size_t kStatisticsShare = 128;
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
-  const std::string& path = scratchPath();
+  // Years are 420 KB each: kept off the stack, and only the hours an input
+  // touched are cleared after it.
+  static vlm::ClimateData loadedYear;
+  checkAndLoad(loadedYear, input);
+  ::unlink(vlm::fuzz::scratchClyPath().c_str());
+  if (loadedYear.year[1].RecIndex != 0) loadedYear.year.fill(vlm::HourRecord{});
 
-  writeFile(path, input);
-  vlm::RecordingSink checkSink;
-  const bool valid = vlm::CheckClimateFile(path, checkSink);
-  require(valid == checkSink.empty());
-
-  writeFile(path, vlm::encodeClyFile(yearOf(input)));
   static vlm::ClimateData climate;
-  climate = vlm::ClimateData{};
+  climate.RegionName = vlm::kOtherRegionName;
   vlm::Psychrometrics psychro;
-  vlm::RecordingSink loadSink;
-  bool loaded = false;
-  try {
-    loaded = vlm::LoadClimateYear(climate, vlm::otherChoice(path), psychro, loadSink);
-  } catch (const vlm::ComputeError&) {
-    // A fault while deriving stops the load and leaves no region loaded.
-    require(!climate.loaded());
+  const int hours = vlm::fuzz::deriveInputHours(climate, input, psychro);
+  if (vlm::fuzz::inShare(input, kStatisticsShare)) {
+    vlm::ComputeMonthStats(climate);
+    vlm::CountWindDirs(climate);
+    for (const auto* table :
+         {&climate.MonthStatDBT, &climate.MonthStatRH, &climate.MonthStatRad, &climate.MonthStatWS})
+      requireOrdered(*table);
   }
-  if (loaded) {
-    require(loadSink.size() == 1 && loadSink.last().icon == vlm::MessageIcon::Information);
-    require(climate.loaded());
-    useLoadedYear(climate, psychro);
-  } else {
-    require(!climate.loaded());
-  }
-  ::unlink(path.c_str());
+  if (hours > 0) analyse(climate, hours);
+  std::fill_n(climate.year.begin() + 1, hours, vlm::HourRecord{});
   return 0;
 }
