@@ -102,6 +102,7 @@ BoxRange rangeOf(PmvBox box) {
     case PmvBox::AirSpeed: return {kAirSpeed, 0, 1, "m/s"};
     case PmvBox::Met: return {kMetabolicRate, 0.8, 4, "met"};
     case PmvBox::Clo: return {kClothing, 0, 2, "clo"};
+    case PmvBox::Humidity: return {kHumidity, 0, 100, "%"};
   }
   return {"", 0, 0, ""};
 }

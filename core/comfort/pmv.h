@@ -39,7 +39,7 @@ struct PmvResult {
 // 0–1 m/s, 0.8–4 met, 0–2 clo); outside one, its message and false.
 [[nodiscard]] bool CheckPmvInputs(const PmvInputs& in, MessageSink& sink);
 
-enum class PmvBox { AirTemperature, RadiantTemperature, AirSpeed, Met, Clo };
+enum class PmvBox { AirTemperature, RadiantTemperature, AirSpeed, Met, Clo, Humidity };
 
 // The refusal of a value outside its box's range.
 [[nodiscard]] Message PmvRangeMessage(PmvBox box);
