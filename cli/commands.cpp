@@ -23,6 +23,8 @@ constexpr std::array kTextCommands{
     TextCommand{"degree-days", registerDegreeDays},
     TextCommand{"compare", registerCompare},
     TextCommand{"batch", registerBatch},
+    TextCommand{"comfort", registerComfort},
+    TextCommand{"pmv", registerPmv},
 };
 
 }  // namespace

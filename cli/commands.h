@@ -55,5 +55,7 @@ void registerMonths(CLI::App& app, Context& ctx);
 void registerCarpet(CLI::App& app, Context& ctx);
 void registerDegreeDays(CLI::App& app, Context& ctx);
 void registerCompare(CLI::App& app, Context& ctx);
+void registerComfort(CLI::App& app, Context& ctx);
+void registerPmv(CLI::App& app, Context& ctx);
 
 }  // namespace vlm::cli

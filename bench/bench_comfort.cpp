@@ -1,0 +1,50 @@
+// The comfort models over Seoul's whole year: PMV for every hour (target
+// ≤ 10 ms) and the adaptive classification with its running mean (≤ 1 ms).
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "core/climate/climate_load.h"
+#include "core/climate/region_catalog.h"
+#include "core/comfort/comfort_year.h"
+#include "core/psychro/psychrometrics.h"
+
+namespace {
+
+const vlm::ClimateData& seoul() {
+  static const std::unique_ptr<vlm::ClimateData> data = [] {
+    auto d = std::make_unique<vlm::ClimateData>();
+    vlm::Psychrometrics psychro;
+    vlm::SilentSink sink;
+    const auto region = vlm::regionByStem("seoul");
+    if (!region ||
+        !vlm::LoadClimateYear(*d, vlm::builtInChoice(*region, VLM_PROGRAM_DIR), psychro, sink)) {
+      std::abort();
+    }
+    return d;
+  }();
+  return *data;
+}
+
+void classify(benchmark::State& state, vlm::ComfortModel model) {
+  const vlm::ClimateData& c = seoul();
+  vlm::ComfortSettings settings;
+  settings.model = model;
+  for (auto _ : state) benchmark::DoNotOptimize(vlm::ClassifyComfortYear(c, settings).year.below);
+}
+
+void BM_ComfortPmvYear(benchmark::State& state) { classify(state, vlm::ComfortModel::Pmv); }
+BENCHMARK(BM_ComfortPmvYear)->Unit(benchmark::kMillisecond);
+
+void BM_ComfortAshraeAdaptiveYear(benchmark::State& state) {
+  classify(state, vlm::ComfortModel::AshraeAdaptive);
+}
+BENCHMARK(BM_ComfortAshraeAdaptiveYear)->Unit(benchmark::kMicrosecond);
+
+void BM_ComfortEnAdaptiveYear(benchmark::State& state) {
+  classify(state, vlm::ComfortModel::EnAdaptive);
+}
+BENCHMARK(BM_ComfortEnAdaptiveYear)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
