@@ -12,31 +12,39 @@
 namespace vlm::cli {
 namespace {
 
-// analyse over the whole year: hours and shares of the need zones, the
-// guidelines' ranks and the most important guideline.
-BatchTable analyseTable() {
-  BatchTable table;
+// The columns of one analysed period: hours and shares of the need zones,
+// the guidelines' ranks and the most important guideline, each name after `prefix`.
+void addAnalysisHeader(std::vector<std::string>& header, const std::string& prefix) {
   for (const NeedZone& zone : kNeedZones) {
-    table.header.push_back("need_" + std::string(zone.key) + "_hours");
-    table.header.push_back("need_" + std::string(zone.key) + "_percent");
+    header.push_back(prefix + "need_" + std::string(zone.key) + "_hours");
+    header.push_back(prefix + "need_" + std::string(zone.key) + "_percent");
   }
-  table.header.push_back("need_total_hours");
-  for (const GuideZone& zone : kGuideZones) {
-    table.header.push_back("guide_" + std::string(zone.key) + "_rank");
+  header.push_back(prefix + "need_total_hours");
+  for (const GuideZone& zone : kGuideZones)
+    header.push_back(prefix + "guide_" + std::string(zone.key) + "_rank");
+  header.push_back(prefix + "mostImportant");
+}
+
+void addAnalysisCells(std::vector<std::string>& cells, const AnalysisTexts& texts) {
+  for (std::size_t i = 0; i < kNeedZones.size(); ++i) {
+    cells.push_back(texts.need[i].hours);
+    cells.push_back(texts.need[i].percent);
   }
-  table.header.push_back("mostImportant");
-  table.row = [](const ClimateData& data, Psychrometrics&,
-                 MessageSink& sink) -> std::optional<std::vector<std::string>> {
-    const AnalysisTexts texts = ShowAnalysis(data, 1, kHoursPerYear, analysisChart(), sink);
+  cells.push_back(texts.need[kNeedZones.size()].hours);
+  for (std::size_t i = 0; i < kGuideZones.size(); ++i) cells.push_back(texts.guide[i].rank);
+  cells.push_back(texts.mostImportant);
+}
+
+// analyse over the chosen hours (the whole year unless told).
+BatchTable analyseTable(const BatchOptions& options) {
+  BatchTable table;
+  addAnalysisHeader(table.header, "");
+  table.row = [options](const ClimateData& data, Psychrometrics&,
+                        MessageSink& sink) -> std::optional<std::vector<std::string>> {
+    const AnalysisTexts texts = ShowAnalysis(data, options.from, options.to, analysisChart(), sink);
     if (!texts.complete) return std::nullopt;
     std::vector<std::string> cells;
-    for (std::size_t i = 0; i < kNeedZones.size(); ++i) {
-      cells.push_back(texts.need[i].hours);
-      cells.push_back(texts.need[i].percent);
-    }
-    cells.push_back(texts.need[kNeedZones.size()].hours);
-    for (std::size_t i = 0; i < kGuideZones.size(); ++i) cells.push_back(texts.guide[i].rank);
-    cells.push_back(texts.mostImportant);
+    addAnalysisCells(cells, texts);
     return cells;
   };
   return table;
@@ -47,31 +55,18 @@ std::string monthPrefix(std::size_t month) {
   return "m" + std::string(number.size() < 2 ? "0" : "") + number + "_";
 }
 
-// months: for each month, the need zones' hours and shares and the month's
-// most important guideline; the year is the analyse table. An empty month
-// keeps empty cells, as on the page.
+// months: each month, then the year, with the columns of analyse. An empty
+// month keeps empty cells, as on the page.
 BatchTable monthsTable() {
   BatchTable table;
-  for (std::size_t m = 0; m < 12; ++m) {
-    for (const NeedZone& zone : kNeedZones) {
-      table.header.push_back(monthPrefix(m) + "need_" + std::string(zone.key) + "_hours");
-      table.header.push_back(monthPrefix(m) + "need_" + std::string(zone.key) + "_percent");
-    }
-    table.header.push_back(monthPrefix(m) + "mostImportant");
-  }
+  for (std::size_t m = 0; m < kYearColumn; ++m) addAnalysisHeader(table.header, monthPrefix(m));
+  addAnalysisHeader(table.header, "year_");
   table.row = [](const ClimateData& data, Psychrometrics&,
                  MessageSink& sink) -> std::optional<std::vector<std::string>> {
     const MonthlyZones zones = AnalyseMonths(data, analysisChart(), sink);
     if (!zones.columns[kYearColumn].complete) return std::nullopt;
     std::vector<std::string> cells;
-    for (std::size_t m = 0; m < 12; ++m) {
-      const AnalysisTexts& month = zones.columns[m];
-      for (std::size_t i = 0; i < kNeedZones.size(); ++i) {
-        cells.push_back(month.need[i].hours);
-        cells.push_back(month.need[i].percent);
-      }
-      cells.push_back(month.mostImportant);
-    }
+    for (const AnalysisTexts& column : zones.columns) addAnalysisCells(cells, column);
     return cells;
   };
   return table;
@@ -104,7 +99,7 @@ BatchTable degreeDaysTable(const BatchOptions& options) {
 }  // namespace
 
 std::optional<BatchTable> batchTableOf(std::string_view command, const BatchOptions& options) {
-  if (command == "analyse") return analyseTable();
+  if (command == "analyse") return analyseTable(options);
   if (command == "months") return monthsTable();
   if (command == "degree-days") return degreeDaysTable(options);
   return std::nullopt;

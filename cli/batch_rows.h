@@ -3,6 +3,7 @@
 // subcommand joins the batch with one entry in batchTableOf.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "core/climate/climate_data.h"
+#include "core/climate/climate_record.h"
 #include "core/common/message.h"
 #include "core/psychro/psychrometrics.h"
 
@@ -28,11 +30,13 @@ struct BatchTable {
 // The subcommands the batch knows, in the order the help lists them.
 inline constexpr std::string_view kBatchCommands[] = {"analyse", "months", "degree-days"};
 
-// What a batch subcommand takes besides the files: the degree-day bases,
-// already checked against their ranges.
+// What a batch subcommand takes besides the files, already checked: the
+// degree-day bases and the hours analyse counts (the whole year by default).
 struct BatchOptions {
   float heatingBase = 18.0f;
   float coolingBase = 24.0f;
+  int16_t from = 1;
+  int16_t to = kHoursPerYear;
 };
 
 // The table of a subcommand, or nullopt for a name the batch does not know.

@@ -2,7 +2,9 @@
 // one subcommand over many climate files (.cly paths, built-in region names,
 // .epw files imported in memory, shell-style patterns), on every core, one CSV
 // row per file in the order given. A file that cannot be read or is refused
-// gets its message in the error column and does not stop the others.
+// gets its message in the error column and does not stop the others. analyse
+// takes --from/--to, degree-days the two bases; either given to another
+// subcommand is a usage error, since it would silently change nothing.
 #include <glob.h>
 #include <unistd.h>
 
@@ -12,13 +14,19 @@
 #include <iostream>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <string_view>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "cli/batch_rows.h"
 #include "cli/cli_context.h"
 #include "cli/climate_arg.h"
 #include "cli/commands.h"
+#include "cli/json_output.h"
 #include "cli/output_file.h"
+#include "cli/period_arg.h"
 #include "core/climate/climate_stats.h"
 #include "core/climate/epw_import.h"
 #include "core/common/atomic_file.h"
@@ -37,6 +45,9 @@ struct BatchArgs {
   bool yes = false;
   std::string heatingBase = "18";
   std::string coolingBase = "24";
+  PeriodArgs period;
+  // The options only some subcommands read, and the subcommand that reads each.
+  std::vector<std::pair<const CLI::Option*, std::string_view>> readOnlyBy;
 };
 
 // Keeps the text of every box except information, for the error column.
@@ -101,20 +112,21 @@ bool isEpw(const std::string& path) {
 }
 
 // An EPW year imported in memory with the conversion's checks, then loaded
-// as a file of its own ("기타"). The batch keeps every core busy with files,
-// so a year's hours are converted on the thread that reads them.
-bool loadEpw(ClimateData& data, const std::string& path, Psychrometrics& psychro,
-             MessageSink& sink) {
+// as a file of its own ("기타"); its row is named after the station of its
+// LOCATION line. The batch keeps every core busy with files, so a year's
+// hours are converted on the thread that reads them.
+std::optional<std::string> loadEpw(ClimateData& data, const std::string& path,
+                                   Psychrometrics& psychro, MessageSink& sink) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throwFileError(errno, path);
   const auto year = ImportEpw(in, sink, {}, EpwCores::One);
-  if (!year) return false;
+  if (!year) return std::nullopt;
   data.RegionName = std::string(kOtherRegionName);
   data.ClimateFilePath = data.OtherFilePath = path;
   readClimateYear(data, ClyFileReader(path, encodeClyFile(year->records)), psychro);
   ComputeMonthStats(data);
   CountWindDirs(data);
-  return true;
+  return year->station.name.empty() ? data.RegionName : year->station.name;
 }
 
 Outcome processFile(const std::string& file, const BatchTable& table,
@@ -123,18 +135,18 @@ Outcome processFile(const std::string& file, const BatchTable& table,
   auto data = std::make_unique<ClimateData>();
   Psychrometrics psychro;
   try {
-    bool loaded = false;
+    std::optional<std::string> region;
     if (isEpw(file)) {
-      loaded = loadEpw(*data, file, psychro, sink);
+      region = loadEpw(*data, file, psychro, sink);
     } else {
       const ClimateChoice choice = resolveClimateChoice(ClimateArgs{file, {}}, programDir);
       if (choice.regionName == kOtherRegionName) data->OtherFilePath = choice.filePath;
-      loaded = LoadClimateYear(*data, choice, psychro, sink);
+      if (LoadClimateYear(*data, choice, psychro, sink)) region = data->RegionName;
     }
-    if (!loaded) return {{}, {}, sink.text()};
+    if (!region) return {{}, {}, sink.text()};
     auto cells = table.row(*data, psychro, sink);
-    if (!cells) return {data->RegionName, {}, sink.text()};
-    return {data->RegionName, std::move(*cells), {}};
+    if (!cells) return {*region, {}, sink.text()};
+    return {*region, std::move(*cells), {}};
   } catch (const std::exception& e) {
     return {{}, {}, e.what()};
   }
@@ -196,19 +208,34 @@ std::string csvOf(const std::vector<std::string>& files, const std::vector<Outco
       cells.insert(cells.end(), o.cells.begin(), o.cells.end());
     }
     cells.push_back(o.error);
+    // A name that is not UTF-8 (a file's, or one a message quotes) is written as JSON writes it.
+    for (std::string& cell : cells) cell = utf8Text(cell);
     csv += csvLine(cells);
   }
   return csv;
 }
 
-// The degree-day bases, read and checked as the single command reads them,
-// once for the whole batch.
+// An option the chosen subcommand does not read is a usage error.
+void refuseUnreadOptions(const BatchArgs& args) {
+  for (const auto& [option, reader] : args.readOnlyBy) {
+    if (option->count() > 0 && args.command != reader)
+      throw CLI::ValidationError(option->get_name(), "batch " + args.command +
+                                                         "에는 쓸 수 없습니다 (batch " +
+                                                         std::string(reader) + "만 읽습니다)");
+  }
+}
+
+// The degree-day bases and the period, read and checked as the single
+// commands read them, once for the whole batch; the period is checked as for
+// a loaded "기타" year, since each file's own name is known only when it loads.
 std::optional<BatchOptions> batchOptions(Context& ctx, const BatchArgs& args) {
   const auto heating = ReadDegreeDayBase(DegreeDayBase::Heating, args.heatingBase, ctx.sink);
   if (!heating) return std::nullopt;
   const auto cooling = ReadDegreeDayBase(DegreeDayBase::Cooling, args.coolingBase, ctx.sink);
   if (!cooling) return std::nullopt;
-  return BatchOptions{*heating, *cooling};
+  const auto period = checkedHourlyPeriod(ctx, kOtherRegionName, args.period);
+  if (!period) return std::nullopt;
+  return BatchOptions{*heating, *cooling, period->start, period->end};
 }
 
 void runBatch(Context& ctx, const BatchArgs& args, bool terminal) {
@@ -251,15 +278,21 @@ void registerBatch(CLI::App& app, Context& ctx) {
       ->check(CLI::Range(1u, 1024u));
   command->add_option("-o,--output", args->output, "결과 CSV 파일")->required();
   command->add_flag("--yes", args->yes, "같은 이름의 파일이 있으면 묻지 않고 대체합니다");
-  command
-      ->add_option("--heating-base", args->heatingBase,
-                   "degree-days: 난방도일의 기준온도(°C), 5 … 30")
-      ->capture_default_str();
-  command
-      ->add_option("--cooling-base", args->coolingBase,
-                   "degree-days: 냉방도일의 기준온도(°C), 10 … 40")
-      ->capture_default_str();
+  const CLI::Option* heating = command
+                                   ->add_option("--heating-base", args->heatingBase,
+                                                "degree-days: 난방도일의 기준온도(°C), 5 … 30")
+                                   ->capture_default_str();
+  const CLI::Option* cooling = command
+                                   ->add_option("--cooling-base", args->coolingBase,
+                                                "degree-days: 냉방도일의 기준온도(°C), 10 … 40")
+                                   ->capture_default_str();
+  addPeriodOptions(*command, args->period);
+  args->readOnlyBy = {{heating, "degree-days"},
+                      {cooling, "degree-days"},
+                      {command->get_option("--from"), "analyse"},
+                      {command->get_option("--to"), "analyse"}};
   command->callback([&ctx, args] {
+    refuseUnreadOptions(*args);
     const bool terminal = &ctx.err == &std::cerr && ::isatty(STDERR_FILENO) == 1;
     guarded(ctx, [&] { runBatch(ctx, *args, terminal); });
   });

@@ -2,7 +2,8 @@
 // conversion page's command. An existing target is replaced only with --yes;
 // without it the page's own replace question is printed and the command
 // refuses (exit status 1). --station and --year pick one station-year of an
-// ASOS file holding several; without them the one with the most hours.
+// ASOS file holding several; without them the one with the most hours. Given
+// with any other source they would pick nothing: a usage error.
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -33,9 +34,17 @@ void registerConvert(CLI::App& app, Context& ctx) {
       ->required();
   command->add_option("TARGET", args->target, "변환후 기후파일 (.cly)")->required();
   command->add_flag("--yes", args->yes, "같은 이름의 파일이 있으면 묻지 않고 대체합니다");
-  command->add_option("--station", args->station, "ASOS 시간자료에서 변환할 지점 번호");
-  command->add_option("--year", args->year, "ASOS 시간자료에서 변환할 연도");
-  command->callback([&ctx, args] {
+  const CLI::Option* station =
+      command->add_option("--station", args->station, "ASOS 시간자료에서 변환할 지점 번호");
+  const CLI::Option* year =
+      command->add_option("--year", args->year, "ASOS 시간자료에서 변환할 연도");
+  command->callback([&ctx, args, station, year] {
+    if (weatherSourceKindOf(args->source) != WeatherSourceKind::Asos) {
+      for (const CLI::Option* option : {station, year})
+        if (option->count() > 0)
+          throw CLI::ValidationError(option->get_name(),
+                                     "ASOS 시간자료(.csv)가 아닌 원본에는 쓸 수 없습니다");
+    }
     guarded(ctx, [&] {
       const auto policy = args->yes ? OverwritePolicy::Replace : OverwritePolicy::Ask;
       const AsosChoice asos{args->station, args->year};

@@ -17,4 +17,8 @@ nlohmann::json jsonFloat(float value) {
   return nearest;
 }
 
+std::string utf8Text(const std::string& text) {
+  return nlohmann::json::parse(jsonText(nlohmann::json(text))).get<std::string>();
+}
+
 }  // namespace vlm::cli

@@ -16,4 +16,7 @@ template <typename Json>
   return json.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
+// A text as jsonText writes it: every byte sequence that is not UTF-8 becomes U+FFFD.
+[[nodiscard]] std::string utf8Text(const std::string& text);
+
 }  // namespace vlm::cli

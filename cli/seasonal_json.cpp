@@ -23,22 +23,26 @@ ordered_json meansJson(const std::array<MeanPair, 12>& means) {
   return out;
 }
 
+// The rows of one column of the monthly zone analysis, as analyse prints a period.
+ordered_json zoneColumnJson(const AnalysisTexts& t) {
+  return {{"tally", tallyJson(t.tally)},
+          {"need", needRowsJson(t)},
+          {"guide", guideRowsJson(t)},
+          {"mostImportant", t.mostImportant}};
+}
+
 }  // namespace
 
 ordered_json monthsJson(const MonthlyZones& zones, std::string_view region) {
   ordered_json out;
   out["region"] = region;
   out["months"] = ordered_json::array();
-  for (std::size_t c = 0; c < kMonthColumns; ++c) {
-    const AnalysisTexts& t = zones.columns[c];
-    ordered_json column;
-    column["month"] = c == kYearColumn ? ordered_json("년간") : ordered_json(c + 1);
-    column["tally"] = tallyJson(t.tally);
-    column["need"] = needRowsJson(t);
-    column["guide"] = guideRowsJson(t);
-    column["mostImportant"] = t.mostImportant;
-    out["months"].push_back(column);
+  for (std::size_t m = 0; m < kYearColumn; ++m) {
+    ordered_json month = {{"month", m + 1}};
+    month.update(zoneColumnJson(zones.columns[m]));
+    out["months"].push_back(month);
   }
+  out["year"] = zoneColumnJson(zones.columns[kYearColumn]);
   return out;
 }
 

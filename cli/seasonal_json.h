@@ -11,8 +11,8 @@
 
 namespace vlm::cli {
 
-// {"region","months":[{"month","tally","need","guide","mostImportant"} … 13]}:
-// months 1 … 12, then the year with "month": "년간".
+// {"region","months":[{"month","tally","need","guide","mostImportant"} … 12],
+//  "year":{"tally","need","guide","mostImportant"}}
 [[nodiscard]] nlohmann::ordered_json monthsJson(const MonthlyZones& zones, std::string_view region);
 
 // {"heatingBase","coolingBase","months":[{"month","hdd","cdd","missingHours"} … 12],

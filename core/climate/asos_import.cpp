@@ -159,10 +159,12 @@ class AsosReader {
     return Next::Line;
   }
 
-  // Field `index` of the current line, "" when the line is shorter or the column absent.
+  // Field `index` of the current line without the blanks and double quotes
+  // around it (a spreadsheet may quote every value), "" when the line is
+  // shorter or the column absent.
   [[nodiscard]] std::string_view field(int index) const {
     if (index < 0 || static_cast<std::size_t>(index) >= fields_.size()) return {};
-    return fields_[static_cast<std::size_t>(index)];
+    return trimmed(fields_[static_cast<std::size_t>(index)]);
   }
 
   [[nodiscard]] const AsosColumns& columns() const { return *columns_; }
@@ -341,6 +343,15 @@ std::optional<AsosYear> build(AsosReader& reader, const AsosStationYear& source,
   return year;
 }
 
+// "[지점 108, 2016년의 시간 수(4380시간 이상) 위반: 100시간]": a station-year
+// with too few hours of something.
+std::string stationYearRule(const AsosStationYear& source, const std::string& counted,
+                            std::int32_t least, std::int32_t hours) {
+  return "[지점 " + std::to_string(source.station) + ", " + std::to_string(source.year) + "년의 " +
+         counted + "(" + std::to_string(least) + "시간 이상) 위반: " + std::to_string(hours) +
+         "시간]";
+}
+
 }  // namespace
 
 Message asosRefusal(std::string rule) {
@@ -375,17 +386,20 @@ std::optional<AsosYear> ImportAsos(std::istream& in, const AsosChoice& choice, M
   }
   constexpr std::int32_t kLeastHours = kHoursPerYear / 2;
   if (source->hours < kLeastHours) {
-    sink.show(asosRefusal("[지점 " + std::to_string(source->station) + ", " +
-                          std::to_string(source->year) + "년의 시간 수(" +
-                          std::to_string(kLeastHours) +
-                          "시간 이상) 위반: " + std::to_string(source->hours) + "시간]"));
+    sink.show(asosRefusal(stationYearRule(*source, "시간 수", kLeastHours, source->hours)));
     return std::nullopt;
   }
   in.clear();
   in.seekg(0, std::ios::beg);
   AsosReader reader(in, sink);
   if (!reader.start()) return std::nullopt;
-  return build(reader, *source, progress);
+  auto year = build(reader, *source, progress);
+  // Without a single dry bulb no hour can be placed on the chart: not a year to analyse.
+  if (year && year->missing.dryBulb == kHoursPerYear) {
+    sink.show(asosRefusal(stationYearRule(*source, "건구온도가 있는 시간 수", 1, 0)));
+    return std::nullopt;
+  }
+  return year;
 }
 
 }  // namespace vlm

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -13,6 +14,7 @@
 #include "cli/batch_rows.h"
 #include "tests/cli/run_cli.h"
 #include "tests/core/climate/cly_test_files.h"
+#include "tests/core/climate/weather_test_files.h"
 
 namespace vlm::cli {
 namespace {
@@ -111,6 +113,13 @@ TEST_F(BatchCommand, MonthsAndDegreeDaysRowsHoldWhatTheSingleCommandsPrint) {
   };
   const std::vector<Case> cases = {
       {{"months"}, {"months", "seoul"}, "m03_need_TH_hours", "/months/2/need/0/hours"_json_pointer},
+      {{"months"}, {"months", "seoul"}, "m08_guide_PV_rank", "/months/7/guide/4/rank"_json_pointer},
+      {{"months"}, {"months", "seoul"}, "year_guide_PSG_rank", "/year/guide/2/rank"_json_pointer},
+      {{"months"}, {"months", "seoul"}, "year_mostImportant", "/year/mostImportant"_json_pointer},
+      {{"analyse", "--from", "6/1/0", "--to", "6/30/23"},
+       {"analyse", "seoul", "--from", "6/1/0", "--to", "6/30/23"},
+       "need_total_hours",
+       "/need/5/hours"_json_pointer},
       {{"degree-days", "--heating-base", "16"},
        {"degree-days", "seoul", "--heating-base", "16"},
        "year_hdd",
@@ -147,6 +156,46 @@ TEST_F(BatchCommand, ABaseOutOfRangeIsRefusedBeforeAnythingIsWritten) {
   EXPECT_NE(err_.str().find("냉방도일의 기준온도 입력이 유효하지 않습니다."), std::string::npos)
       << err_.str();
   EXPECT_FALSE(std::filesystem::exists(path("d.csv")));
+}
+
+TEST_F(BatchCommand, AnEpwRowNamesItsStationAndANameThatIsNotUtf8IsReplaced) {
+  using namespace vlm::weathertest;
+  writeBytes("station.epw", joinLines(epwLines()));
+  writeYear("m\xff.cly", plainYear());
+  EXPECT_EQ(run({"batch", "analyse", path("station.epw"), path("m\xff.cly"), "-o", path("o.csv")}),
+            0)
+      << err_.str();
+  const auto rows = lines(path("o.csv"));
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[1].rfind(path("station.epw") + ",Testville.WS,", 0), 0u) << rows[1];
+  EXPECT_EQ(rows[2].rfind(path("m\xef\xbf\xbd.cly") + ",기타,", 0), 0u) << rows[2];
+}
+
+// Each subcommand reads only its own options: another's is refused, not ignored.
+TEST_F(BatchCommand, AnOptionOfAnotherSubcommandIsAUsageError) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string err;
+  };
+  const std::string hint = "\nRun with --help for more information.\n";
+  const std::vector<Case> cases = {
+      {{"analyse", "--heating-base", "16"},
+       "--heating-base: batch analyse에는 쓸 수 없습니다 (batch degree-days만 읽습니다)"},
+      {{"months", "--cooling-base", "26"},
+       "--cooling-base: batch months에는 쓸 수 없습니다 (batch degree-days만 읽습니다)"},
+      {{"degree-days", "--from", "6/1/0"},
+       "--from: batch degree-days에는 쓸 수 없습니다 (batch analyse만 읽습니다)"},
+      {{"months", "--to", "6/30/23"},
+       "--to: batch months에는 쓸 수 없습니다 (batch analyse만 읽습니다)"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"batch"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    args.insert(args.end(), {"seoul", "-o", path("u.csv")});
+    EXPECT_EQ(run(args), 2) << c.err;
+    EXPECT_EQ(err_.str(), c.err + hint);
+    EXPECT_FALSE(std::filesystem::exists(path("u.csv"))) << c.err;
+  }
 }
 
 TEST(BatchCsv, CellsWithSeparatorsQuotesOrLineBreaksAreQuoted) {

@@ -9,7 +9,9 @@
 
 #include "cli/cli_context.h"
 #include "tests/cli/run_cli.h"
+#include "tests/core/climate/asos_test_files.h"
 #include "tests/core/climate/cly_test_files.h"
+#include "tests/core/climate/weather_test_files.h"
 
 namespace vlm::cli {
 namespace {
@@ -94,6 +96,33 @@ TEST_F(ClimateCommands, CheckRefusalsAndPlatformFailures) {
   EXPECT_EQ(err_.str(), "파일을 찾을 수 없습니다. (" + path("none.cly") + ")\n");
   EXPECT_EQ(run({"check", "부산"}), 2);
   EXPECT_EQ(err_.str(), "파일을 찾을 수 없습니다. (" + path("weather/pusan.cly") + ")\n");
+}
+
+// An EPW file or an ASOS hourly CSV is checked by its import, not as a .cly file.
+TEST_F(ClimateCommands, CheckRunsTheImportChecksOfAnEpwOrAsosFile) {
+  using weathertest::joinLines;
+  struct Case {
+    std::string file, text;
+    int status;
+    std::string out, err;
+  };
+  const std::vector<Case> cases = {
+      {"station.epw", joinLines(weathertest::epwLines()), 0, "ok\n", ""},
+      {"STATION.EPW", joinLines(weathertest::epwLines()), 0, "ok\n", ""},
+      {"bad.epw", "LOCATION,only\n", 1, "",
+       "[에러]\n원본 파일이 EPW 형식의 파일이 아닙니다.\n[1행의 필드 수(10개 이상) 위반]\n"},
+      {"seoul.csv", joinLines(asostest::asosLines(2015, 8760)), 0, "ok\n", ""},
+      {"short.csv", joinLines(asostest::asosLines(2015, 10)), 1, "",
+       "[에러]\n원본 파일이 ASOS 시간자료 형식의 파일이 아닙니다.\n[지점 108, 2015년의 시간 "
+       "수(4380시간 이상) 위반: 10시간]\n"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(run({"check", writeBytes(c.file, c.text)}), c.status) << c.file;
+    EXPECT_EQ(out_.str(), c.out) << c.file;
+    EXPECT_EQ(err_.str(), c.err) << c.file;
+  }
+  EXPECT_EQ(run({"check", path("none.csv")}), 2);
+  EXPECT_EQ(err_.str(), "파일을 찾을 수 없습니다. (" + path("none.csv") + ")\n");
 }
 
 TEST_F(ClimateCommands, LoadPrintsTheRegionTheTablesAndTheWindCounts) {

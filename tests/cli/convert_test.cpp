@@ -78,6 +78,26 @@ TEST_F(ConvertCommand, PlatformFailuresAndUsageErrorsExitWithTwo) {
   EXPECT_NE(err_.str().find("TARGET"), std::string::npos);
 }
 
+// A station or year picks among the station-years of an ASOS file only.
+TEST_F(ConvertCommand, AStationOrYearForASourceThatIsNotAsosIsAUsageError) {
+  write("source.wye", joinLines(wyecLines()));
+  write("station.epw", joinLines(epwLines()));
+  const std::vector<std::vector<std::string>> cases = {
+      {path("source.wye"), "--station", "108"},
+      {path("station.epw"), "--year", "2015"},
+      {path("station.epw"), "--station", "108", "--year", "2015"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {"convert", c[0], path("out.cly")};
+    args.insert(args.end(), c.begin() + 1, c.end());
+    EXPECT_EQ(run(args), 2) << c[1];
+    EXPECT_EQ(err_.str(), c[1] +
+                              ": ASOS 시간자료(.csv)가 아닌 원본에는 쓸 수 없습니다\n"
+                              "Run with --help for more information.\n");
+  }
+  EXPECT_EQ(files(), (std::vector<std::string>{"source.wye", "station.epw"}));
+}
+
 TEST_F(ConvertCommand, ImportsAnEpwFile) {
   write("station.epw", joinLines(epwLines()));
   EXPECT_EQ(run({"--verbose", "convert", path("station.epw"), path("station.cly")}), 0);

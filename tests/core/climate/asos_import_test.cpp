@@ -224,6 +224,12 @@ TEST(AsosImport, EncodingsLineEndsAndColumnOrderGiveTheSameYear) {
                                               }))},
       {"another order, no last line break",
        joinLines(asosLines(2015, 8760, edit, reordered), "\n", false)},
+      {"every value in double quotes", joinLines(asosLines(2015, 8760,
+                                                           [&](int i, AsosRow& r) {
+                                                             edit(i, r);
+                                                             for (auto& [key, value] : r)
+                                                               value = '"' + value + '"';
+                                                           }))},
   };
   for (const auto& [what, text] : variants) {
     const AsosYear year = imported(text);
@@ -347,6 +353,9 @@ TEST(AsosImport, RefusalsNameTheBrokenRule) {
       {"fewer than half the hours",
        joinLines(asosLines(2015, 4379)),
        {kNotAsos, "[지점 108, 2015년의 시간 수(4380시간 이상) 위반: 4379시간]"}},
+      {"no readable dry bulb",
+       joinLines(year([](int, AsosRow& r) { r["기온"] = "\"-\""; })),
+       {kNotAsos, "[지점 108, 2015년의 건구온도가 있는 시간 수(1시간 이상) 위반: 0시간]"}},
       {"line too long",
        joinLines(year([](int i, AsosRow& r) {
          if (i == 2) r["지점명"] = std::string(5000, 'x');
@@ -363,8 +372,12 @@ TEST(AsosImport, RefusalsNameTheBrokenRule) {
        {{}, 2016}},
   };
   for (const auto& c : cases) EXPECT_EQ(refusalOf(c.text, c.choice), c.lines) << c.what;
-  // Exactly half the hours is enough.
+  // Exactly half the hours is enough, and so is one dry bulb.
   EXPECT_EQ(imported(joinLines(asosLines(2015, 4380))).missing.dryBulb, 4380);
+  EXPECT_EQ(imported(joinLines(year([](int i, AsosRow& r) {
+              if (i > 1) r["기온"] = "";
+            }))).missing.dryBulb,
+            8759);
 }
 
 }  // namespace
