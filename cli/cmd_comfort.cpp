@@ -35,7 +35,7 @@ const std::map<std::string, ComfortModel> kComfortModelNames = {
     {"pmv", ComfortModel::Pmv},
 };
 
-nlohmann::ordered_json withinJson(ComfortModel model, const ComfortTally& t) {
+nlohmann::ordered_json comfortWithinJson(ComfortModel model, const ComfortTally& t) {
   switch (model) {
     case ComfortModel::AshraeAdaptive: return {{"80", t.within[1]}, {"90", t.within[0]}};
     case ComfortModel::EnAdaptive:
@@ -45,13 +45,13 @@ nlohmann::ordered_json withinJson(ComfortModel model, const ComfortTally& t) {
   return t.within[0];
 }
 
-nlohmann::ordered_json tallyJson(ComfortModel model, const ComfortTally& t) {
-  return {{"below", t.below},     {"within", withinJson(model, t)},
+nlohmann::ordered_json comfortTallyJson(ComfortModel model, const ComfortTally& t) {
+  return {{"below", t.below},     {"within", comfortWithinJson(model, t)},
           {"above", t.above},     {"outside", t.outside},
           {"missing", t.missing}};
 }
 
-bool readSettings(Context& ctx, const ComfortCommandArgs& args, ComfortSettings& settings) {
+bool readComfortSettings(Context& ctx, const ComfortCommandArgs& args, ComfortSettings& settings) {
   settings.model = kComfortModelNames.at(args.model);
   if (settings.model != ComfortModel::Pmv) return true;
   const auto met = ReadPmvBox(PmvBox::Met, args.met, ctx.sink);
@@ -66,7 +66,7 @@ bool readSettings(Context& ctx, const ComfortCommandArgs& args, ComfortSettings&
 
 void runComfort(Context& ctx, const ComfortCommandArgs& args) {
   ComfortSettings settings;
-  if (!readSettings(ctx, args, settings)) {
+  if (!readComfortSettings(ctx, args, settings)) {
     ctx.exitCode = kExitRefused;
     return;
   }
@@ -79,10 +79,10 @@ void runComfort(Context& ctx, const ComfortCommandArgs& args) {
   out["months"] = nlohmann::ordered_json::array();
   for (int m = 0; m < 12; ++m) {
     nlohmann::ordered_json month = {{"month", m + 1}};
-    month.update(tallyJson(settings.model, year.months[static_cast<std::size_t>(m)]));
+    month.update(comfortTallyJson(settings.model, year.months[static_cast<std::size_t>(m)]));
     out["months"].push_back(month);
   }
-  out["year"] = tallyJson(settings.model, year.year);
+  out["year"] = comfortTallyJson(settings.model, year.year);
   ctx.out << jsonText(out) << '\n';
 }
 
