@@ -187,6 +187,34 @@ class Frm14Test : public QObject {
     QVERIFY(t->text(12, 0).toDouble() > 2000.0);  // Seoul's annual HDD18
     QCOMPARE(t->text(0, 1), QString("0.0"));      // no cooling in January
     QCOMPARE(t->text(12, 2), QString("0"));
+    QCOMPARE(p.find<QLabel>("lbl14cWarning")->text(), QString());
+    QCOMPARE(p.find<QLabel>("lbl14cMethod")->text(),
+             QString("[참조] 도일(°C·일) = 유효한 시간의 도시간(°C·시) 합 ÷ 24, 결측 시간은 합에서 "
+                     "제외"));
+  }
+
+  // A January without a dry bulb is an empty row, not "0.0"; bases out of
+  // their usual order are computed with a red line saying so.
+  void aMonthWithoutAValidHourIsEmptyAndCrossedBasesAreWarnedOf() {
+    SeasonalPage p;
+    p.loadSeoul();
+    for (int h = 1; h <= 744; ++h) p.state.climate().year[static_cast<std::size_t>(h)].DBT = 999.0f;
+    p.find<QLineEdit>("txt14cHeatBase")->setText("25");
+    p.find<QLineEdit>("txt14cCoolBase")->setText("20");
+    p.press("cmd14cCalc");
+    QVERIFY(p.sink.empty());
+    ResultGrid* t = p.table("grd14c");
+    QCOMPARE(t->text(0, 0), QString());
+    QCOMPARE(t->text(0, 1), QString());
+    QCOMPARE(t->text(0, 2), QString("744"));
+    QVERIFY(!t->text(1, 0).isEmpty());
+    QCOMPARE(t->text(12, 2), QString("744"));
+    const QLabel* warning = p.find<QLabel>("lbl14cWarning");
+    QCOMPARE(warning->text(), QString("난방 기준온도가 냉방 기준온도보다 높습니다. 두 기준온도 "
+                                      "사이의 시간은 난방도일과 냉방도일에 함께 더해집니다."));
+    QCOMPARE(warning->palette().color(QPalette::WindowText), QColor(Qt::red));
+    p.press("cmd14cErase");
+    QCOMPARE(warning->text(), QString());
   }
 
   void comparisonLeavesTheLoadedYearAlone() {
