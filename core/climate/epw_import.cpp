@@ -7,6 +7,7 @@
 
 #include "core/climate/epw_year_conversion.h"
 #include "core/climate/field_number.h"
+#include "core/climate/site_rules.h"
 #include "core/climate/text_line_reader.h"
 #include "core/common/compute_error.h"
 #include "core/common/format.h"
@@ -292,6 +293,7 @@ std::optional<std::string> parseEpwLocation(std::string_view line, EpwStation& s
     return numberRule(1, 7, "위도");
   if (parseSingleField(fields.text[9], read.elevation) != FieldFault::None)
     return numberRule(1, 10, "표고");
+  read.site = siteOfTexts(fields.text[1], fields.text[6], fields.text[7], fields.text[8]);
   station = std::move(read);
   return std::nullopt;
 }

@@ -84,6 +84,13 @@ void addSunPath(ReportContent& r) {
 
 ReportSource ReportSourceOf(const ClimateData& climate) {
   ReportSource source{climate.RegionName, climate.sourcePath(), std::nullopt, std::nullopt};
+  // The loaded year's site, whichever source gave it (a converted file's
+  // included); a year loaded without one may still be an EPW file's.
+  if (climate.site) {
+    if (!climate.site->name.empty()) source.station = climate.site->name;
+    source.latitude = static_cast<float>(climate.site->latitude);
+    return source;
+  }
   if (!endsWithEpw(source.file)) return source;
   std::ifstream in(source.file, std::ios::binary);
   std::string line;

@@ -31,7 +31,8 @@ struct ReportSource {
   std::optional<float> latitude;       // the latitude where the file records one
 };
 
-// The source of a loaded year: an EPW file gives its station and latitude.
+// The source of a loaded year: the station and latitude of its site, or, for
+// a year without one, those of its EPW file's LOCATION line.
 [[nodiscard]] ReportSource ReportSourceOf(const ClimateData& climate);
 
 // The latitude text of the sun-path page for the report: for a built-in region

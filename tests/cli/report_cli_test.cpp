@@ -127,6 +127,12 @@ TEST_F(ReportCommand, RefusalsTouchNoFile) {
             kExitRefused);
   EXPECT_NE(err_.str().find("[에러]"), std::string::npos) << err_.str();
   EXPECT_FALSE(fs::exists(pdf));
+  // A site given for a .cly file is checked before the file is read.
+  const std::string cly = (fs::path(VLM_PROGRAM_DIR) / "weather" / "seoul.cly").string();
+  EXPECT_EQ(run({"report", cly, "--site", "37.5,200", "-o", pdf}), kExitRefused);
+  EXPECT_EQ(err_.str(),
+            "[에러]\n위치가 유효하지 않습니다.\n[경도는 -180° 이상 180° 이하이어야 합니다.]\n");
+  EXPECT_FALSE(fs::exists(pdf));
   EXPECT_EQ(run({"report", "서울", "-o", path("seoul.png")}), kExitPlatform);
   EXPECT_FALSE(fs::exists(path("seoul.png")));
   { std::ofstream(pdf) << "old"; }

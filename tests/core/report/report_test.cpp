@@ -95,7 +95,7 @@ TEST(ReportLatitude, BuiltInCityOrRecordedLatitudeOrReason) {
   EXPECT_EQ(why, "태양궤적도: 기후파일에 위도가 기록되어 있지 않으므로 싣지 않았습니다.");
 }
 
-TEST(ReportSource, EpwFileGivesStationAndLatitude) {
+TEST(ReportSource, SiteOrEpwFileGivesStationAndLatitude) {
   const auto path = std::filesystem::temp_directory_path() / "vlm_report_source_test.epw";
   {
     std::ofstream out(path);
@@ -111,6 +111,12 @@ TEST(ReportSource, EpwFileGivesStationAndLatitude) {
   EXPECT_FLOAT_EQ(*source.latitude, 35.55f);
   climate.ClimateFilePath = "/weather/seoul.cly";
   EXPECT_EQ(ReportSourceOf(climate).station, std::nullopt);
+  // A converted file given a site on loading has its latitude, so its sun path.
+  climate.ClimateFilePath = "/data/ulsan.cly";
+  climate.site = Site{"울산", 35.5601, 129.3201, 9};
+  const ReportSource converted = ReportSourceOf(climate);
+  EXPECT_EQ(converted.station, "울산");
+  EXPECT_EQ(ReportLatitudeText(converted), "35.5601");
 }
 
 class ReportContentTest : public ::testing::Test {
