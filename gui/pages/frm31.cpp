@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "core/solar/sun_path_readout.h"
@@ -43,6 +44,10 @@ QPoint labelPosition(const PictureLabel& anchor, const QSize& labelSize, const S
   double top = py;
   if (anchor.vAlign == VAlign::Middle) top -= labelSize.height() / 2.0;
   if (anchor.vAlign == VAlign::Bottom) top -= labelSize.height();
+  // Beside the horizon a small picture leaves less room than the east and west
+  // labels need: they move in rather than lose their brackets at the edge.
+  left = std::clamp(left, 0.0, std::max(0.0, double(pictureSize.width() - labelSize.width())));
+  top = std::clamp(top, 0.0, std::max(0.0, double(pictureSize.height() - labelSize.height())));
   return QPoint(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)));
 }
 

@@ -17,27 +17,35 @@ using frm31::plainLabel;
 namespace {
 
 // One of the four drawings of tab 1 that show a shade type and how its angles
-// are measured, painted from its vector file so that it prints sharp.
+// are measured, painted from its vector file so that it prints sharp. It
+// shrinks, keeping its shape, where the page is narrow.
 class Illustration : public QWidget {
  public:
   Illustration(const QString& name, const QString& path, QWidget* parent)
       : QWidget(parent), renderer_(new QSvgRenderer(path, this)) {
     setObjectName(name);
-    setFixedSize(260, 200);
+    setMinimumSize(kSmallest);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
   }
   [[nodiscard]] bool valid() const { return renderer_->isValid(); }
+  [[nodiscard]] QSize sizeHint() const override { return kNatural; }
 
  protected:
   void paintEvent(QPaintEvent* /*event*/) override {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    QSize shown = kNatural.scaled(size(), Qt::KeepAspectRatio);
+    const QRect frame(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2),
+                      shown);
+    painter.fillRect(frame, Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (renderer_->isValid()) renderer_->render(&painter, QRectF(rect()));
+    if (renderer_->isValid()) renderer_->render(&painter, QRectF(frame));
     painter.setPen(Qt::gray);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.drawRect(frame.adjusted(0, 0, -1, -1));
   }
 
  private:
+  static constexpr QSize kNatural{260, 200};
+  static constexpr QSize kSmallest{169, 130};
   QSvgRenderer* renderer_;
 };
 
