@@ -25,6 +25,7 @@ class Illustration : public QWidget {
       : QWidget(parent), renderer_(new QSvgRenderer(path, this)) {
     setObjectName(name);
     setMinimumSize(kSmallest);
+    resize(kNatural);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
   }
   [[nodiscard]] bool valid() const { return renderer_->isValid(); }
