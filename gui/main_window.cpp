@@ -14,6 +14,7 @@
 #include <QUrl>
 #include <chrono>
 
+#include "core/report/figure_caption.h"
 #include "core/report/report_content.h"
 #include "gui/app_info.h"
 #include "gui/export_commands.h"
@@ -237,9 +238,16 @@ void MainWindow::munPrint_Click() {
 
 void MainWindow::printToPdf(Page& target) {
   state_.sink().show(noPrinterPdfNotice());
+  // Named after the figure on show, else after the page.
+  const auto* source = dynamic_cast<const FigureSource*>(&target);
+  const std::optional<render::Figure> figure =
+      source != nullptr ? source->currentFigure() : std::nullopt;
+  const std::string caption =
+      figure ? figure->caption : FormCaptionKind(target.windowTitle().toStdString());
   const std::optional<QString> path = saveFile_(
-      this, FileDialogRequest{"PDF 파일로 저장", QDir::homePath(),
-                              qtFileFilter("PDF 문서(*.pdf)|*.pdf"), "Report", QString(), "pdf"});
+      this,
+      FileDialogRequest{"PDF 파일로 저장", QDir::homePath(), qtFileFilter("PDF 문서(*.pdf)|*.pdf"),
+                        "Report", QString::fromStdString(CaptionFileName(caption, "pdf")), "pdf"});
   if (!path) return;
   target.keepDrawingsForPrint();
   guarded(state_.sink(), [&] { printPageToPdf(target, path->toStdString()); });
@@ -291,9 +299,12 @@ void MainWindow::mnuReport_Click() {
                }) ||
       !content)
     return;
-  std::optional<QString> path = saveFile_(
-      this, FileDialogRequest{"기후 분석 보고서 저장", QDir::homePath(),
-                              qtFileFilter("PDF 문서(*.pdf)|*.pdf"), "Report", QString(), "pdf"});
+  const std::string name = CaptionFileName(
+      ClimateReportCaption(state_.climate().RegionName, content->periodText), "pdf");
+  std::optional<QString> path =
+      saveFile_(this, FileDialogRequest{"기후 분석 보고서 저장", QDir::homePath(),
+                                        qtFileFilter("PDF 문서(*.pdf)|*.pdf"), "Report",
+                                        QString::fromStdString(name), "pdf"});
   if (!path) return;
   if (QFileInfo(*path).suffix().isEmpty()) *path += ".pdf";
   QProgressDialog progress("기후 분석 보고서 작성중...", QString(), 0,

@@ -70,7 +70,13 @@ Frm12::Frm12(AppState& state, QWidget* parent)
   layout->addWidget(tab_);
   auto* exporter = new ExportCommands(state.sink(), this);
   exporter->attachFigure(picture_, [this] { return currentFigure(); });
-  exporter->attachTable(tab_->widget(1), [this] { return analysisTable(); });
+  exporter->attachTable(
+      tab_->widget(1), [this] { return analysisTable(); },
+      [this] {
+        return shownAnalysis_
+                   ? AnalysisTableCaption(shownAnalysis_->summary[0], shownAnalysis_->summary[2])
+                   : std::string();
+      });
   formLoad();
 }
 

@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/report/figure_caption.h"
 #include "gui/export_commands.h"
 #include "gui/pages/carpet_tab.h"
 #include "gui/pages/compare_tab.h"
@@ -57,9 +58,19 @@ Frm14::Frm14(AppState& state, QWidget* parent)
   exporter->attachFigure(zones_->picture(), [this] { return zones_->figure(); });
   exporter->attachFigure(carpet_->picture(), [this] { return carpet_->figure(); });
   exporter->attachFigure(compare_->picture(), [this] { return compare_->figure(); });
-  exporter->attachTable(zones_->table(), [this] { return zones_->table()->textTable(); });
-  exporter->attachTable(degreeDays_->table(), [this] { return degreeDays_->table()->textTable(); });
-  exporter->attachTable(compare_->table(), [this] { return compare_->table()->textTable(); });
+  // A table is named as the figure beside it.
+  const auto captionOf = [](const std::optional<render::Figure>& figure) {
+    return figure ? figure->caption : std::string();
+  };
+  exporter->attachTable(
+      zones_->table(), [this] { return zones_->table()->textTable(); },
+      [this, captionOf] { return captionOf(zones_->figure()); });
+  exporter->attachTable(
+      degreeDays_->table(), [this] { return degreeDays_->table()->textTable(); },
+      [this] { return DegreeDayCaption(region_->text().toStdString()); });
+  exporter->attachTable(
+      compare_->table(), [this] { return compare_->table()->textTable(); },
+      [this, captionOf] { return captionOf(compare_->figure()); });
 }
 
 std::optional<render::Figure> Frm14::currentFigure() const {

@@ -47,6 +47,36 @@ TEST(FigureCaption, NamesWhereWhenAndWhat) {
   for (const Case& c : cases) EXPECT_EQ(c.caption, c.expected);
 }
 
+TEST(CaptionFileName, RegionPeriodAndKindInAName) {
+  constexpr const char* kYear = "1월 1일 0시~12월 31일 23시(총 8760시간)";
+  struct Case {
+    std::string caption;
+    const char* extension;
+    std::string expected;
+  };
+  const std::vector<Case> cases{
+      {ClimateReportCaption("서울", kYear), "pdf", "서울_1월1일-12월31일_보고서.pdf"},
+      {BioChartCaption("서울", ""), "png", "서울_건물생체기후도.png"},
+      {BioChartCaption("서울", kYear), "", "서울_1월1일-12월31일_건물생체기후도"},
+      // Hours stay where the period does not cover whole days.
+      {BioChartCaption("부산", "1월 1일 6시~1월 2일 18시(총 37시간)"), "png",
+       "부산_1월1일6시-1월2일18시_건물생체기후도.png"},
+      {BioChartCaption("부산", "1월 1일 0시~1월 31일 22시(총 743시간)"), "png",
+       "부산_1월1일0시-1월31일22시_건물생체기후도.png"},
+      {AnalysisTableCaption("서울", kYear), "csv", "서울_1월1일-12월31일_분석결과.csv"},
+      {DegreeDayCaption("강릉"), "csv", "강릉_1월-12월,년간_도일.csv"},
+      {SunPathCaption("37.34"), "pdf", "위도37.34°_하지-동지_태양궤적도.pdf"},
+      {ComparisonCaption("서울", "부산"), "csv",
+       "서울_부산_1월-12월_기후비교(월평균건구온도,상대습도).csv"},
+      // What a file name may not hold.
+      {JoinCaption("a:b*c?d", "\"<e>|", "f\\g"), "png", "a_b_c_d___e___f_g.png"},
+      {FormCaptionKind("32-습공기 상태계산"), "pdf", "습공기상태계산.pdf"},
+      {FormCaptionKind("기타-지역"), "pdf", "기타-지역.pdf"},
+      {JoinCaption(" ", "", ""), "pdf", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(CaptionFileName(c.caption, c.extension), c.expected);
+}
+
 TEST(TextTable, TabSeparatedKeepsEveryRowOnOneLine) {
   const TextTable table{{{"단열\n(Restrict Conduction)", "12"}, {"a\tb", "x\r\ny"}, {}}};
   EXPECT_EQ(TableTsv(table), "단열 (Restrict Conduction)\t12\r\na b\tx y\r\n\r\n");
