@@ -104,11 +104,14 @@ int CountInsidePmvComfort(const PlottedPoints& plotted, const ComfortSettings& s
       [&](const PlottedPoint& p) { return InsidePmvComfort(p.at, settings, psychro); }));
 }
 
-std::string PmvOutlineLegend(const ComfortSettings& settings, int inside, PeriodMode mode) {
+std::string PmvOutlineLegend(const ComfortSettings& settings, std::optional<int> inside,
+                             PeriodMode mode) {
   const auto value = [](double v) { return ShortestText(static_cast<float>(v)); };
-  return std::string(comfort_texts::kPmvOutlineCaption) + " (" + value(settings.met) + "met, " +
-         value(settings.clo) + "clo, " + value(settings.airSpeed) + "m/s): " +
-         std::to_string(inside) + (mode == PeriodMode::Hourly ? "시간" : "개");
+  std::string legend = std::string(comfort_texts::kPmvOutlineCaption) + " (" +
+                       value(settings.met) + "met, " + value(settings.clo) + "clo, " +
+                       value(settings.airSpeed) + "m/s)";
+  if (!inside) return legend;
+  return legend + ": " + std::to_string(*inside) + (mode == PeriodMode::Hourly ? "시간" : "개");
 }
 
 void DrawPmvOutline(BioChart& c, const std::vector<ChartPoint>& outline,

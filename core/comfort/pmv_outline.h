@@ -6,6 +6,7 @@
 // that of +0.5, cut by the saturation curve and by the standard's air range.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,9 +36,9 @@ class Psychrometrics;
                                         const Psychrometrics& psychro);
 
 // "PMV 쾌적범위 (1.1met, 0.5clo, 0.1m/s): 1234시간" (hourly points) or
-// "…: 56개" (daily or monthly points).
-[[nodiscard]] std::string PmvOutlineLegend(const ComfortSettings& settings, int inside,
-                                           PeriodMode mode);
+// "…: 56개" (daily or monthly points); without a count when nothing is plotted.
+[[nodiscard]] std::string PmvOutlineLegend(const ComfortSettings& settings,
+                                           std::optional<int> inside, PeriodMode mode);
 
 // Draws the outline with a doubled orange pen and its legend row in the
 // plot area's upper left, where the chart (above saturation) is empty.

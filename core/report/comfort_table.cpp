@@ -2,6 +2,7 @@
 
 #include "core/comfort/comfort_classes.h"
 #include "core/comfort/comfort_texts.h"
+#include "core/report/figure_caption.h"
 
 namespace vlm {
 namespace {
@@ -26,6 +27,10 @@ TextTable ComfortTable(const ComfortYear& year) {
                              year.months[static_cast<std::size_t>(m - 1)]));
   table.rows.push_back(row("년간", year.model, year.year));
   return table;
+}
+
+std::string ComfortCaption(std::string_view region, ComfortModel model, std::string_view kind) {
+  return JoinCaption(region, "1월~12월, 년간", ComfortModelName(model) + " " + std::string(kind));
 }
 
 }  // namespace vlm

@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "gui/export_commands.h"
+#include "gui/pages/frm32_comfort.h"
 
 namespace vlm {
 namespace {
@@ -99,6 +100,8 @@ Frm32::Frm32(AppState& state, QWidget* parent) : Page(state, "frm32", "32-습공
   auto* right = new QVBoxLayout;
   right->addWidget(output);
   right->addWidget(warning_);
+  comfort_ = new Frm32Comfort(state.sink(), this);
+  right->addWidget(comfort_);
   right->addStretch(1);
   // The frames keep their natural size; a larger pane only adds room around them.
   auto* layout = new QHBoxLayout(this);
@@ -218,6 +221,7 @@ void Frm32::cmd32Calc_Click() {
   stored_ = *solved;
   for (std::size_t i = 0; i < kCalcOutputCount; ++i) showOutput(i);
   warning_->setText(QString::fromStdString(ImpossibleStateWarning(stored_)));
+  comfort_->showFor(stored_);
 }
 
 void Frm32::cmd32Reset_Click() { restoreOpeningState(); }
@@ -232,6 +236,7 @@ void Frm32::restoreOpeningState() {
   stored_ = AirState{};
   for (QLabel* label : outputLabels_) label->clear();
   warning_->clear();
+  if (comfort_ != nullptr) comfort_->clear();
 }
 
 }  // namespace vlm

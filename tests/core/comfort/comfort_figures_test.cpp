@@ -9,6 +9,7 @@
 #include "core/comfort/comfort_share_chart.h"
 #include "core/comfort/pmv.h"
 #include "core/comfort/pmv_outline.h"
+#include "core/comfort/state_comfort.h"
 #include "core/psychro/psychro_chart.h"
 #include "core/psychro/psychrometrics.h"
 
@@ -104,7 +105,7 @@ TEST(PmvOutline, CountsThePlottedPointsInsideAndSaysSoInItsLegend) {
   EXPECT_EQ(inside, 3);
   struct Case {
     ComfortSettings settings;
-    int count;
+    std::optional<int> count;
     PeriodMode mode;
     const char* text;
   };
@@ -112,6 +113,7 @@ TEST(PmvOutline, CountsThePlottedPointsInsideAndSaysSoInItsLegend) {
       {s, inside, PeriodMode::Hourly, "PMV 쾌적범위 (1.1met, 0.5clo, 0.1m/s): 3시간"},
       {{ComfortModel::Pmv, 2, 0.75, 0}, 12, PeriodMode::Daily,
        "PMV 쾌적범위 (2met, 0.75clo, 0m/s): 12개"},
+      {s, std::nullopt, PeriodMode::Hourly, "PMV 쾌적범위 (1.1met, 0.5clo, 0.1m/s)"},
   };
   for (const Case& c : cases) EXPECT_EQ(PmvOutlineLegend(c.settings, c.count, c.mode), c.text);
 }
@@ -205,6 +207,41 @@ TEST(AdaptiveChart, DotsEveryHourGreyWhereTheModelDoesNotApply) {
     EXPECT_GT(grey, 170 * 24);
   }
   EXPECT_TRUE(BuildAdaptiveChart(*climate, ComfortModel::Pmv, "서울").empty());
+}
+
+}  // namespace
+}  // namespace vlm
+
+namespace vlm {
+namespace {
+
+// The calculator's state: a vote to two decimals and PPD to one inside the
+// air range, the range instead of a vote outside it.
+TEST(StateComfort, VotesInsideTheAirRangeAndNamesItOutside) {
+  struct Case {
+    float dbt;
+    double rh;
+    const char* pmv;
+    const char* ppd;
+    const char* note;
+  };
+  const Case cases[] = {
+      {22.0f, 60, "-0.75", "16.9", ""},
+      {30.0f, 50, "", "", ""},  // the range's edge still votes
+      {30.5f, 50, "", "", "[10°C <= 기온 <= 30°C]"},
+      {9.5f, 50, "", "", "[10°C <= 기온 <= 30°C]"},
+  };
+  const ComfortSettings s{ComfortModel::Pmv, 1.2, 0.5, 0.1};
+  for (const Case& c : cases) {
+    const auto vp = static_cast<float>(c.rh / 100 * Iso7730SaturationPressure(c.dbt));
+    const StateComfort got = ComfortOfState(c.dbt, vp, s);
+    EXPECT_EQ(got.note, c.note) << c.dbt;
+    EXPECT_EQ(got.result.has_value(), std::string(c.note).empty()) << c.dbt;
+    if (*c.pmv != '\0') {
+      EXPECT_EQ(got.pmvText, c.pmv);
+      EXPECT_EQ(got.ppdText, c.ppd);
+    }
+  }
 }
 
 }  // namespace

@@ -21,3 +21,14 @@ TEST(ComfortTable, RowsPerMonthAndYearWithEachClassAndTheMissingHours) {
 
 }  // namespace
 }  // namespace vlm
+
+namespace vlm {
+namespace {
+
+TEST(ComfortTable, FiguresLeaveWithRegionYearAndModel) {
+  EXPECT_EQ(ComfortCaption("서울", ComfortModel::EnAdaptive, kAdaptiveChartKind),
+            "서울 | 1월~12월, 년간 | EN 16798-1 적응형 쾌적범위 차트");
+}
+
+}  // namespace
+}  // namespace vlm
