@@ -205,7 +205,7 @@ int reportPageCount(const ReportContent& content) {
     return static_cast<int>((n + kFiguresPerPage - 1) / kFiguresPerPage);
   };
   return 3 + perPage(content.monthly.size()) + perPage(content.roses.size()) +
-         (content.sunPath ? 1 : 0);
+         (content.sunPath ? 1 : 0) + 1;  // the comfort page
 }
 
 void writeClimateReport(const ReportContent& content, const std::string& path,
@@ -253,6 +253,16 @@ void writeClimateReport(const ReportContent& content, const std::string& path,
       paintFigure(painter,
                   drawingFigure({*content.sunPath}, QSizeF(600, 600), content.sunPathCaption), y,
                   kBody.bottom() - y);
+    }
+    {
+      pages.next();
+      const double y = paintHeading(painter, "열쾌적 분석", kBody.top());
+      paintFigure(painter, drawingFigure({content.comfortShares}, QSizeF(720, 460),
+                                         content.comfortSharesCaption),
+                  y, half - 8);
+      paintFigure(painter, drawingFigure({content.comfortChart}, QSizeF(720, 460),
+                                         content.comfortChartCaption),
+                  kBody.top() + kHeadingHeight + half, half - 8);
     }
     if (!pages.end()) throw std::runtime_error("보고서의 PDF 문서를 만들 수 없습니다.");
   });

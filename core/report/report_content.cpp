@@ -10,7 +10,10 @@
 #include "core/climate/region_catalog.h"
 #include "core/common/format.h"
 #include "core/psychro/psychro_chart.h"
+#include "core/report/comfort_table.h"
 #include "core/report/figure_caption.h"
+#include "core/comfort/adaptive_chart.h"
+#include "core/comfort/comfort_share_chart.h"
 #include "core/solar/sun_path.h"
 
 namespace vlm {
@@ -78,6 +81,15 @@ void addSunPath(ReportContent& r) {
   }
   r.sunPath = picture.withLabels();
   r.sunPathCaption = SunPathCaption(*latitude);
+}
+
+void addComfort(ReportContent& r, const ClimateData& climate) {
+  constexpr ComfortModel model = ComfortModel::AshraeAdaptive;
+  r.comfortShares =
+      BuildComfortShareChart(ClassifyComfortYear(climate, {model}), r.source.region);
+  r.comfortSharesCaption = ComfortCaption(r.source.region, model, kComfortShareKind);
+  r.comfortChart = BuildAdaptiveChart(climate, model, r.source.region);
+  r.comfortChartCaption = ComfortCaption(r.source.region, model, kAdaptiveChartKind);
 }
 
 }  // namespace
@@ -163,6 +175,7 @@ std::optional<ReportContent> BuildReportContent(const ClimateData& climate,
   }
   r.roses = roses(climate, source.region);
   addSunPath(r);
+  addComfort(r, climate);
   r.coverLines = coverLines(r);
   r.header = source.region + " | " + baseName(source.file);
   return r;

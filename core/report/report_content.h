@@ -69,6 +69,12 @@ struct ReportContent {
   std::optional<Drawing> sunPath;
   std::string sunPathCaption;
   std::string sunPathNote;  // why the diagram is left out
+  // The thermal comfort page (key "comfort"): the whole year's classes under
+  // ASHRAE 55's adaptive model as bars, and its adaptive chart.
+  Drawing comfortShares;
+  std::string comfortSharesCaption;
+  Drawing comfortChart;
+  std::string comfortChartCaption;
 };
 
 // The report's heading texts.

@@ -159,6 +159,7 @@ void Frm12::clearChart() {
   outlines_ = ZoneOutlineItems{};
   drawnChart_ = Drawing{};
   periodFigures_ = AnalysisTexts{};
+  pmvLegend_->clear();
   clearZoneFocus();
 }
 
@@ -215,6 +216,7 @@ void Frm12::readChartAt(QPointF user, QPoint pixel) {
 void Frm12::cmd12aDraw_Click() {
   clearChart();
   guarded([this] {
+    if (!readPmvSettings()) return;
     if (SetPatm(0, state().psychro()) == -1) return;
     picture_->editDrawing().setScale(
         chart_.SetChartScale(static_cast<float>(picture_->width()) * kChartUnitsPerPixel,
@@ -258,6 +260,7 @@ void Frm12::DrawChart() {
   std::array<ZoneItems, 9> guide{};
   if (on[kNeed]) DrawNeedZones(c, ticked(needZones_), &need);
   if (on[kGuide]) DrawGuideZones(c, ticked(guideZones_), &guide);
+  drawPmvOutline(c, on[kData]);
   std::copy(need.begin(), need.end(), outlines_.begin());
   std::copy(guide.begin(), guide.end(), outlines_.begin() + need.size());
   if (on[kLabels]) ShowAxisLabels(1);

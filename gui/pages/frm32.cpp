@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "gui/export_commands.h"
+#include "gui/pages/frm32_comfort.h"
 #include "gui/pages/warning_line.h"
 
 namespace vlm {
@@ -94,6 +95,8 @@ Frm32::Frm32(AppState& state, QWidget* parent) : Page(state, "frm32", "32-습공
   auto* right = new QVBoxLayout;
   right->addWidget(output);
   right->addWidget(warning_);
+  comfort_ = new Frm32Comfort(state.sink(), this);
+  right->addWidget(comfort_);
   right->addStretch(1);
   // The frames keep their natural size; a larger pane only adds room around them.
   auto* layout = new QHBoxLayout(this);
@@ -219,6 +222,11 @@ void Frm32::cmd32Calc_Click() {
     }
   }
   warning_->setText(QString::fromStdString(CalculatorWarningLine(inputs, solved)));
+  if (solved) {
+    comfort_->showFor(stored_);
+  } else {
+    comfort_->clear();
+  }
 }
 
 void Frm32::cmd32Reset_Click() { restoreOpeningState(); }
@@ -233,6 +241,7 @@ void Frm32::restoreOpeningState() {
   stored_ = AirState{};
   for (QLabel* label : outputLabels_) label->clear();
   warning_->clear();
+  if (comfort_ != nullptr) comfort_->clear();
 }
 
 }  // namespace vlm

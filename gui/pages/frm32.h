@@ -20,6 +20,8 @@ class QSlider;
 
 namespace vlm {
 
+class Frm32Comfort;
+
 class Frm32 : public Page {
   Q_OBJECT
 
@@ -52,6 +54,7 @@ class Frm32 : public Page {
   QPushButton* calc_ = nullptr;
   QPushButton* reset_ = nullptr;
   QLabel* warning_ = nullptr;
+  Frm32Comfort* comfort_ = nullptr;  // PMV and PPD of the computed state
   AirState stored_;
 };
 

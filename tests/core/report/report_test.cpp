@@ -203,6 +203,9 @@ TEST_F(ReportContentTest, FillsEveryPageFromTheScreensFunctions) {
   EXPECT_EQ(r->roses[4].caption, "서울 | 겨울 | 풍향도");
   ASSERT_TRUE(r->sunPath.has_value());
   EXPECT_EQ(r->sunPathCaption, "위도 37.34° | 하지~동지 | 태양궤적도");
+  EXPECT_FALSE(r->comfortShares.empty());
+  EXPECT_FALSE(r->comfortChart.empty());
+  EXPECT_EQ(r->comfortChartCaption, "서울 | 1월~12월, 년간 | ASHRAE 55 적응형 쾌적범위 차트");
 }
 
 TEST_F(ReportContentTest, OtherFileWithoutLatitudeLeavesSunPathOutWithReason) {
