@@ -71,6 +71,8 @@ struct EpwHour {
   float windDirection = 0;             // degrees from north
   float windSpeed = 0;                 // m/s
   float totalSkyCover = 0;             // tenths
+  // Wh/m², read but never refused: only the radiation's timing is taken from it.
+  float extraterrestrialHorizontal = 0;
 };
 
 // The 16-point code of a direction: 0 for a calm hour (speed 0), 999 when the

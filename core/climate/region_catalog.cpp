@@ -17,7 +17,7 @@ std::optional<Region> findRegion(std::string_view value, Key key) {
 
 Site siteOf(const Region& region) {
   return Site{std::string(region.site.station), region.site.latitude, region.site.longitude,
-              region.site.utcOffset};
+              region.site.utcOffset, kBuiltInRadiationLag};
 }
 
 std::string relativeFileName(const Region& region) {

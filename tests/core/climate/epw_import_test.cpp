@@ -14,6 +14,7 @@
 #include <streambuf>
 #include <thread>
 
+#include "core/climate/region_catalog.h"
 #include "core/psychro/psychrometrics.h"
 #include "tests/core/climate/weather_test_files.h"
 
@@ -579,7 +580,8 @@ TEST(EpwImport, ARealTypicalYearOfSeoul) {
   const auto year = ImportEpw(in, sink);
   ASSERT_TRUE(year.has_value()) << (sink.empty() ? "" : sink.last().text());
   EXPECT_EQ(year->station,
-            (EpwStation{"Seoul.WS", 37.5714f, 87.1f, Site{"Seoul.WS", 37.5714, 126.9658, 9}}));
+            (EpwStation{"Seoul.WS", 37.5714f, 87.1f,
+                        Site{"Seoul.WS", 37.5714, 126.9658, 9, kBuiltInRadiationLag}}));
   double sum = 0;
   float lowest = 1000, highest = -1000;
   int calm = 0;

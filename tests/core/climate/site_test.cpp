@@ -3,6 +3,8 @@
 // takes it from (the region catalogue, an EPW LOCATION line, the ASOS list).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -10,6 +12,7 @@
 
 #include "core/climate/asos_stations.h"
 #include "core/climate/epw_import.h"
+#include "core/climate/radiation_timing.h"
 #include "core/climate/region_catalog.h"
 #include "core/climate/site_rules.h"
 
@@ -151,11 +154,41 @@ TEST(SiteSources, EachBuiltInRegionHasTheLocationOfItsSourceFile) {
   if (!std::filesystem::exists(dir)) GTEST_SKIP() << "no shared climate folder";
   ASSERT_EQ(sources.size(), kBuiltInRegions.size());
   for (const Region& region : kBuiltInRegions) {
+    // The whole import, which also reads where in each hour its radiation lies.
     std::ifstream in(dir / sources.at(region.fileStem), std::ios::binary);
-    const auto station = ReadEpwStation(in);
-    ASSERT_TRUE(station && station->site) << region.fileStem;
-    EXPECT_EQ(siteOf(region), *station->site) << region.fileStem;
+    SilentSink sink;
+    const auto year = ImportEpw(in, sink);
+    ASSERT_TRUE(year && year->station.site) << region.fileStem;
+    EXPECT_EQ(siteOf(region), *year->station.site) << region.fileStem;
   }
+}
+
+// A day of extraterrestrial irradiation symmetric about solar noon, stamped
+// as the format defines (the hour before the stamp) or centred on the stamp.
+TEST(SiteSources, WhereInTheHourAnEpwsRadiationLiesIsReadFromItsExtraterrestrialField) {
+  const Site seoul{"Seoul.WS", 37.5714, 126.9658, 9};
+  const double noon = 12.0 + (135.0 - seoul.longitude) / 15.0;
+  struct Case {
+    double middleAfterStamp;  // where the value of stamp k is centred, from k
+    float missingEvery;       // every n-th hour written as 9999 (0: none)
+    double lag;
+  };
+  const Case cases[] = {{-0.5, 0, 0.0}, {0.0, 0, 0.5}, {0.0, 3, 0.5}, {-0.5, 5, 0.0}};
+  for (const Case& c : cases) {
+    RadiationTiming timing;
+    for (int day = 0; day < 365; ++day) {
+      for (int stamp = 1; stamp <= 24; ++stamp) {
+        const double t = stamp + c.middleAfterStamp;
+        const double e = 1300.0 * std::max(0.0, std::cos((t - noon) * 15.0 * 3.14159265 / 180.0));
+        const bool missing =
+            c.missingEvery > 0 && (day * 24 + stamp) % static_cast<int>(c.missingEvery) == 0;
+        timing.add(static_cast<float>(stamp), missing ? 9999.0f : static_cast<float>(e));
+      }
+    }
+    EXPECT_EQ(timing.lag(seoul), c.lag) << c.middleAfterStamp << " " << c.missingEvery;
+  }
+  EXPECT_EQ(RadiationTiming{}.lag(seoul),
+            0.0);  // a file without the field keeps the format's reading
 }
 
 TEST(SiteSources, AnAsosStationIsFoundByNumberInKoreanStandardTime) {
