@@ -143,7 +143,7 @@ std::string WindRoseReadout(const RoseGeometry& g, const WindCounts& counts, flo
          (mean ? ", 평균풍속 " + Format(*mean, "#0.0") + " m/s" : "");
 }
 
-std::string WindRoseCaption(std::string_view region, const WindFilter& filter) {
+std::string WindAnalysisCaption(std::string_view region, const WindFilter& filter) {
   std::string period = monthsText(filter.months) + " " + hoursRange(filter);
   if (filter.dryBulb) {
     period += ", 건구온도 " + ShortestText(filter.dryBulb->first) + "~" +

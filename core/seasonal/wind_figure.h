@@ -37,6 +37,6 @@ namespace vlm {
 
 // The caption of the figure when it leaves the program: region, the filter
 // in words and the kind.
-[[nodiscard]] std::string WindRoseCaption(std::string_view region, const WindFilter& filter);
+[[nodiscard]] std::string WindAnalysisCaption(std::string_view region, const WindFilter& filter);
 
 }  // namespace vlm
