@@ -42,8 +42,7 @@ void names(Drawing& d, const RoseGeometry& g, const WindRoseScale& scale) {
   }
 }
 
-void bars(Drawing& d, const RoseGeometry& g, const WindCounts& counts,
-          const WindRoseScale& scale) {
+void bars(Drawing& d, const RoseGeometry& g, const WindCounts& counts, const WindRoseScale& scale) {
   d.setPenWidth(kBarWidth);
   for (std::size_t dir = 0; dir < counts.directions.size(); ++dir) {
     const auto k = static_cast<int16_t>(dir + 1);
@@ -149,8 +148,7 @@ std::string WindAnalysisCaption(std::string_view region, const WindFilter& filte
     period += ", 건구온도 " + ShortestText(filter.dryBulb->first) + "~" +
               ShortestText(filter.dryBulb->second) + "°C";
   }
-  return std::string(region) + " | " + period + " | 바람 분석 (" + WindZoneName(filter.zone) +
-         ")";
+  return std::string(region) + " | " + period + " | 바람 분석 (" + WindZoneName(filter.zone) + ")";
 }
 
 }  // namespace vlm

@@ -19,8 +19,7 @@ namespace vlm {
 [[nodiscard]] Color WindClassColor(std::size_t i);
 
 // Distance from the centre of the outer end of a share on the scale.
-[[nodiscard]] float WindShareRadius(const RoseGeometry& g, const WindRoseScale& scale,
-                                    float share);
+[[nodiscard]] float WindShareRadius(const RoseGeometry& g, const WindRoseScale& scale, float share);
 
 // The rose of `counts` with `title` at the top; counts without an hour draw
 // the empty rings and kNoWindHoursText.
@@ -32,8 +31,8 @@ namespace vlm {
 
 // What the pointer reads at (x, y): "북북동: 12.3%, 평균풍속 2.4 m/s", "무풍: 3.2%"
 // in the centre circle, "" off the rose or while no hour is counted.
-[[nodiscard]] std::string WindRoseReadout(const RoseGeometry& g, const WindCounts& counts,
-                                          float x, float y);
+[[nodiscard]] std::string WindRoseReadout(const RoseGeometry& g, const WindCounts& counts, float x,
+                                          float y);
 
 // The caption of the figure when it leaves the program: region, the filter
 // in words and the kind.

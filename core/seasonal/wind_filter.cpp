@@ -38,8 +38,8 @@ std::optional<WindZone> WindZoneByKey(std::string_view key) {
 bool WindFilter::passes(int16_t month, int16_t hour, const HourRecord& h,
                         const PsychroChart& chart) const {
   if (month < 1 || month > 12 || !months[static_cast<std::size_t>(month - 1)]) return false;
-  const bool inHours = fromHour <= toHour ? hour >= fromHour && hour <= toHour
-                                          : hour >= fromHour || hour <= toHour;
+  const bool inHours =
+      fromHour <= toHour ? hour >= fromHour && hour <= toHour : hour >= fromHour || hour <= toHour;
   if (!inHours) return false;
   if (dryBulb && !(h.DBT != kMissing && h.DBT >= dryBulb->first && h.DBT <= dryBulb->second)) {
     return false;
