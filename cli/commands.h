@@ -55,5 +55,6 @@ void registerMonths(CLI::App& app, Context& ctx);
 void registerCarpet(CLI::App& app, Context& ctx);
 void registerDegreeDays(CLI::App& app, Context& ctx);
 void registerCompare(CLI::App& app, Context& ctx);
+void registerWind(CLI::App& app, Context& ctx);
 
 }  // namespace vlm::cli
