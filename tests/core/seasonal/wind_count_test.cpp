@@ -2,13 +2,14 @@
 // hourly records for several filters, the rose of all hours against the
 // loader's wind-direction table, the refusal of class edges with its exact
 // text, and the readable steps of the rose's scale.
+#include "core/seasonal/wind_count.h"
+
 #include <gtest/gtest.h>
 
 #include "core/analysis/zone.h"
 #include "core/climate/climate_stats.h"
 #include "core/psychro/psychro_chart.h"
 #include "core/seasonal/wind_classes.h"
-#include "core/seasonal/wind_count.h"
 #include "tests/core/seasonal/region_years.h"
 
 namespace vlm {
@@ -135,7 +136,7 @@ TEST(WindCount, ClassEdgesMustBeNumbersRisingFromZero) {
 
 TEST(WindCount, TheScaleIsTheSmallestReadableStepThatReachesTheLargestShare) {
   const std::vector<std::pair<float, WindRoseScale>> cases{
-      {0.0f, {1, 1}},   {0.8f, {1, 1}},    {5.0f, {1, 5}},    {5.2f, {2, 3}},
+      {0.0f, {1, 1}},     {0.8f, {1, 1}},  {5.0f, {1, 5}},   {5.2f, {2, 3}},
       {12.4f, {2.5f, 5}}, {18.0f, {5, 4}}, {49.0f, {10, 5}}, {100.0f, {20, 5}},
   };
   for (const auto& [largest, scale] : cases) {
