@@ -23,6 +23,7 @@ constexpr std::array kTextCommands{
     TextCommand{"degree-days", registerDegreeDays},
     TextCommand{"compare", registerCompare},
     TextCommand{"batch", registerBatch},
+    TextCommand{"radiation", registerRadiation},
 };
 
 }  // namespace

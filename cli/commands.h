@@ -56,4 +56,7 @@ void registerCarpet(CLI::App& app, Context& ctx);
 void registerDegreeDays(CLI::App& app, Context& ctx);
 void registerCompare(CLI::App& app, Context& ctx);
 
+void registerRadiation(CLI::App& app, Context& ctx);
+void registerRadiationRose(CLI::App& app, Context& ctx);
+
 }  // namespace vlm::cli

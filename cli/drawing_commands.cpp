@@ -14,6 +14,7 @@ void registerDrawingCommands(CLI::App& app, Context& ctx) {
   registerMonthly(app, ctx);
   registerRose(app, ctx);
   registerCarpet(app, ctx);
+  registerRadiationRose(app, ctx);
 }
 
 void registerAll(CLI::App& app, Context& ctx) {
