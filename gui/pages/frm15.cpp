@@ -190,11 +190,11 @@ void Frm15::cmd15Draw_Click() {
     const auto site = SolarSiteOf(climate, sink());
     if (!site) return;
     const auto result = AnalyseRadiation(climate, PsychroChart{}, *site, *options, sink());
-    if (result) show(*result);
+    if (result) showResult(*result);
   });
 }
 
-void Frm15::show(const RadiationYear& result) {
+void Frm15::showResult(const RadiationYear& result) {
   result_ = result;
   regionName_ = state().climate().RegionName;
   showDrawing(*rose_, RadiationRoseDrawing(result, regionName_));

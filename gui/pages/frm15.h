@@ -40,7 +40,7 @@ class Frm15 : public Page, public FigureSource {
 
  private:
   [[nodiscard]] std::optional<RadiationOptions> readOptions() const;
-  void show(const RadiationYear& result);
+  void showResult(const RadiationYear& result);
   void readRoseAt(QPointF user, QPoint pixel);
 
   QLabel* region_;
