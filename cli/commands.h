@@ -59,4 +59,7 @@ void registerComfort(CLI::App& app, Context& ctx);
 void registerPmv(CLI::App& app, Context& ctx);
 void registerWind(CLI::App& app, Context& ctx);
 
+void registerRadiation(CLI::App& app, Context& ctx);
+void registerRadiationRose(CLI::App& app, Context& ctx);
+
 }  // namespace vlm::cli

@@ -15,6 +15,7 @@ void registerDrawingCommands(CLI::App& app, Context& ctx) {
   registerRose(app, ctx);
   registerCarpet(app, ctx);
   registerWind(app, ctx);
+  registerRadiationRose(app, ctx);
 }
 
 void registerAll(CLI::App& app, Context& ctx) {

@@ -27,6 +27,7 @@
 #include "gui/pages/frm12.h"
 #include "gui/pages/frm13.h"
 #include "gui/pages/frm14.h"
+#include "gui/pages/frm15.h"
 #include "gui/pages/frm16.h"
 #include "gui/pages/frm31.h"
 #include "gui/pages/frm32.h"
@@ -101,6 +102,7 @@ void MainWindow::createPages() {
   frm12_ = new Frm12(state_, nullptr);
   frm13_ = new Frm13(state_, nullptr);
   frm14_ = new Frm14(state_, nullptr);
+  auto* frm15 = new Frm15(state_, nullptr);
   auto* frm16 = new Frm16(state_, nullptr);
   auto* frm31 = new Frm31(state_, nullptr);
   auto* frm32 = new Frm32(state_, nullptr);
@@ -108,11 +110,12 @@ void MainWindow::createPages() {
   auto* frm43 = new Frm43(state_, nullptr);
   // They stay unshown until the navigation pane hosts them; only the page of
   // the selected item is ever on show.
-  pages_ = {frm1_, frm11_, frm12_, frm13_, frm14_, frm16, frm31, frm32, frm33, frm43};
+  pages_ = {frm1_, frm11_, frm12_, frm13_, frm14_, frm15, frm16, frm31, frm32, frm33, frm43};
   // The region page writes the loaded region into the analysis and graph pages.
   connect(frm11_, &Frm11::regionPublished, frm12_, &Frm12::setRegion);
   connect(frm11_, &Frm11::regionPublished, frm13_, &Frm13::setRegion);
   connect(frm11_, &Frm11::regionPublished, frm14_, &Frm14::setRegion);
+  connect(frm11_, &Frm11::regionPublished, frm15, &Frm15::setRegion);
   connect(frm11_, &Frm11::regionPublished, frm16, &Frm16::setRegion);
 }
 
@@ -170,6 +173,7 @@ void MainWindow::buildNavigationTree() {
   navigation_->addPageLeaf(design, "기후분석", frm12_);
   navigation_->addPageLeaf(design, "월별 기후표현", frm13_);
   navigation_->addPageLeaf(design, "기후 심화분석", frm14_);
+  navigation_->addPageLeaf(design, "일사 분석", page("frm15"));
   navigation_->addPageLeaf(design, "열쾌적 분석", page("frm16"));
   QTreeWidgetItem* extra = navigation_->addGroup(kGroupExtra, frm1_);
   navigation_->addPageLeaf(extra, "태양궤적, 음영평가", page("frm31"));

@@ -175,6 +175,7 @@ std::optional<ReportContent> BuildReportContent(const ClimateData& climate,
   }
   r.roses = roses(climate, source.region);
   addSunPath(r);
+  r.radiation = ReportRadiationOf(climate, r.radiationNote);
   addComfort(r, climate);
   r.coverLines = coverLines(r);
   r.header = source.region + " | " + baseName(source.file);

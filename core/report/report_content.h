@@ -20,6 +20,7 @@
 #include "core/graphs/monthly_chart.h"
 #include "core/graphs/rose_view.h"
 #include "core/psychro/psychrometrics.h"
+#include "core/report/radiation_report.h"
 
 namespace vlm {
 
@@ -69,6 +70,8 @@ struct ReportContent {
   std::optional<Drawing> sunPath;
   std::string sunPathCaption;
   std::string sunPathNote;  // why the diagram is left out
+  std::optional<ReportRadiation> radiation;
+  std::string radiationNote;  // why the solar radiation page is left out
   // The thermal comfort page (key "comfort"): the whole year's classes under
   // ASHRAE 55's adaptive model as bars, and its adaptive chart.
   Drawing comfortShares;
