@@ -82,20 +82,25 @@ TEST_F(RadiationCommands, RefusalsPrintTheirBoxAndGiveStatusOne) {
       "[지역선택 메뉴에서 기타 지역의 위치를 고르거나 직접 입력한 후\n"
       "지역선택 확인 버튼을 다시 클릭하세요.\n"
       "명령행에서는 --site 위도,경도[,UTC 시차]로 위치를 주십시오.]\n";
-  const std::string badSite =
-      "[에러]\n--site 는 위도,경도[,UTC 시차] 입니다.\n"
-      "(-90 < 위도 < 90, -180 <= 경도 <= 180, -12 <= UTC 시차 <= 14)\n";
+  const auto badSite = [](const char* rule) {
+    return std::string("[에러]\n위치가 유효하지 않습니다.\n[") + rule + "]\n";
+  };
   const struct {
     std::vector<std::string> args;
     std::string err;
   } cases[] = {
       {{"radiation", kSeoulCly}, noSite},
       {{"load", kSeoulCly, "--hourly", "--solar"}, noSite},
-      {{"radiation", kSeoulCly, "--site", "90,127"}, badSite},
-      {{"radiation", kSeoulCly, "--site", "37.5,181"}, badSite},
-      {{"radiation", kSeoulCly, "--site", "37.5,127,15"}, badSite},
-      {{"radiation", kSeoulCly, "--site", "37.5"}, badSite},
-      {{"load", kSeoulCly, "--site", "37.5,127,x"}, badSite},
+      {{"radiation", kSeoulCly, "--site", "90,127"},
+       badSite("위도는 -90°보다 크고 90°보다 작아야 합니다.")},
+      {{"radiation", kSeoulCly, "--site", "37.5,181"},
+       badSite("경도는 -180° 이상 180° 이하이어야 합니다.")},
+      {{"radiation", kSeoulCly, "--site", "37.5,127,15"},
+       badSite("표준시의 UTC 시차는 -12시간 이상 14시간 이하이어야 합니다.")},
+      {{"radiation", kSeoulCly, "--site", "37.5"},
+       badSite("위치는 위도,경도 혹은 위도,경도,UTC 시차로 주십시오.")},
+      {{"load", kSeoulCly, "--site", "37.5,127,x"},
+       badSite("표준시의 UTC 시차가 숫자가 아닙니다.")},
       {{"radiation", kSeoulCly, "--site", kSeoulSite, "--albedo", "1.5"},
        "[에러]\n0 <= 지면 반사율 <= 1 !\n"},
   };
@@ -107,8 +112,7 @@ TEST_F(RadiationCommands, RefusalsPrintTheirBoxAndGiveStatusOne) {
 }
 
 TEST_F(RadiationCommands, SolarColumnsAreEmptyAtNightAndFilledByDay) {
-  ASSERT_EQ(run({"load", kSeoulCly, "--hourly", "--solar", "--site", kSeoulSite}), 0)
-      << err_.str();
+  ASSERT_EQ(run({"load", kSeoulCly, "--hourly", "--solar", "--site", kSeoulSite}), 0) << err_.str();
   std::istringstream lines(out_.str());
   std::string header, line;
   std::getline(lines, header);
@@ -143,8 +147,8 @@ TEST_F(RadiationCommands, RoseDrawsOneSeriesOrAllThree) {
   fs::remove_all(dir);
   fs::create_directories(dir);
   const auto listing = [&](const std::string& name, std::vector<std::string> extra) {
-    std::vector<std::string> args{"radiation-rose", kSeoulCly, "--site", kSeoulSite, "-o",
-                                  (dir / name).string()};
+    std::vector<std::string> args{"radiation-rose", kSeoulCly, "--site",
+                                  kSeoulSite,       "-o",      (dir / name).string()};
     args.insert(args.end(), extra.begin(), extra.end());
     EXPECT_EQ(run(args), 0) << err_.str();
     std::ifstream in(dir / name);

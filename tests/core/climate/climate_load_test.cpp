@@ -325,7 +325,7 @@ TEST_F(LoadClimateYearTest, EachLoadLeavesTheSiteOfTheYearItLoaded) {
     std::optional<Site> site;
   };
   const std::vector<Case> cases = {
-      {"built-in", region("jeju"), Site{"Jeju.WS", 33.5142, 126.5297, 9}},
+      {"built-in", region("jeju"), Site{"Jeju.WS", 33.5142, 126.5297, 9, kBuiltInRadiationLag}},
       {".cly with a chosen site", withSite(otherChoice(cly)), chosen},
       {".cly without", otherChoice(cly), std::nullopt},
       {"EPW", withSite(otherChoice(epw)), testville},
