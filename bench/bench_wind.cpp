@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "bench/bench_years.h"
 #include "core/climate/climate_load.h"
 #include "core/climate/region_catalog.h"
 #include "core/psychro/psychro_chart.h"
@@ -15,20 +16,7 @@
 
 namespace {
 
-const vlm::ClimateData& seoul() {
-  static const auto data = [] {
-    auto d = std::make_unique<vlm::ClimateData>();
-    vlm::Psychrometrics psychro;
-    vlm::SilentSink sink;
-    const auto region = vlm::regionByStem("seoul");
-    if (!region ||
-        !vlm::LoadClimateYear(*d, vlm::builtInChoice(*region, VLM_PROGRAM_DIR), psychro, sink)) {
-      std::abort();
-    }
-    return d;
-  }();
-  return *data;
-}
+const vlm::ClimateData& seoul() { return vlm::bench::seoulYear(); }
 
 vlm::WindFilter summerAfternoons() {
   vlm::WindFilter f;
