@@ -1,5 +1,6 @@
 #include "core/climate/typical_year_sources.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -101,18 +102,36 @@ std::optional<StationRecord> readAsos(const std::vector<std::string>& paths,
   return record;
 }
 
-// The year of an EPW file's first hour (field 1 of line 9); nothing when it does not read.
-std::optional<std::int16_t> epwFirstYear(const std::string& path) {
+// The year of an EPW file of an actual year: its hours lie in one year, or
+// run on into the next; the year holding most of them. Nothing for a file
+// whose months come from many years (a typical year itself). The import has
+// read the file, so every data line has its fields.
+std::optional<std::int16_t> epwActualYear(const std::string& path, std::vector<int>& yearsSeen) {
   std::ifstream in;
   open(in, path);
   TextLineReader reader(in, kEpwMaxLineLength);
   std::string_view line;
-  for (int n = 0; n <= kEpwHeaderLines; ++n)
-    if (reader.next(line) != TextLineReader::Status::Line) return std::nullopt;
-  std::int16_t year = 0;
-  const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), year);
-  if (error != std::errc() || end == line.data() || *end != ',') return std::nullopt;
-  return year;
+  std::map<int, int> hoursOf;
+  int last = 0;
+  bool ordered = true;
+  for (int n = 1; reader.next(line) == TextLineReader::Status::Line; ++n) {
+    if (n <= kEpwHeaderLines) continue;
+    int year = 0;
+    const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), year);
+    if (error != std::errc() || end == line.data()) return std::nullopt;
+    ordered = ordered && year >= last;
+    last = year;
+    ++hoursOf[year];
+  }
+  for (const auto& [year, hours] : hoursOf) yearsSeen.push_back(year);
+  const bool actual =
+      ordered && !hoursOf.empty() &&
+      (hoursOf.size() == 1 ||
+       (hoursOf.size() == 2 && hoursOf.rbegin()->first == hoursOf.begin()->first + 1));
+  if (!actual) return std::nullopt;
+  const auto most = std::max_element(hoursOf.begin(), hoursOf.end(),
+                                     [](auto& a, auto& b) { return a.second < b.second; });
+  return static_cast<std::int16_t>(most->first);
 }
 
 bool sameStation(const EpwStation& a, const EpwStation& b) {
@@ -131,9 +150,10 @@ std::optional<StationRecord> readEpw(const std::vector<std::string>& paths,
     open(in, paths[i]);
     auto year = ImportEpw(in, sink);
     if (!year) return std::nullopt;
-    const auto number = epwFirstYear(paths[i]);
+    std::vector<int> yearsSeen;
+    const auto number = epwActualYear(paths[i], yearsSeen);
     if (!number) {
-      sink.show(epwRefusal("[9행의 연도 위반]"));
+      sink.show(notAnActualYearMessage(fileName(paths[i]), yearsSeen));
       return std::nullopt;
     }
     if (!first) {

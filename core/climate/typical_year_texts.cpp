@@ -57,6 +57,14 @@ Message stationNotInSourceMessage(const std::string& path, std::int32_t station)
                        "[" + path + ": 지점 " + std::to_string(station) + "]"});
 }
 
+Message notAnActualYearMessage(const std::string& file, const std::vector<int>& years) {
+  std::vector<std::string> names;
+  for (const int year : years) names.push_back(std::to_string(year));
+  return errorMessage(
+      {"원본 EPW 파일이 한 해의 실측 자료가 아닙니다.",
+       "[" + file + "의 연도(한 해 혹은 이어진 두 해) 위반: " + joined(names) + "]"});
+}
+
 Message noYearsInRangeMessage(std::int16_t first, std::int16_t last) {
   return errorMessage({"선택한 기간의 자료가 원본 파일에 없습니다.",
                        "[" + std::to_string(first) + "-" + std::to_string(last) + "년]"});

@@ -31,6 +31,9 @@ inline constexpr const char* kTypicalWindName = "풍속";
 [[nodiscard]] Message severalStationsMessage(const std::vector<std::string>& stations);
 [[nodiscard]] Message differentStationsMessage(const std::string& first, const std::string& other);
 [[nodiscard]] Message stationNotInSourceMessage(const std::string& path, std::int32_t station);
+// An EPW file whose hours come from many years: a typical year, not an actual one.
+[[nodiscard]] Message notAnActualYearMessage(const std::string& file,
+                                             const std::vector<int>& years);
 [[nodiscard]] Message noYearsInRangeMessage(std::int16_t first, std::int16_t last);
 [[nodiscard]] Message typicalTargetMessage(std::string rule);
 [[nodiscard]] Message typicalNoSourceMessage();

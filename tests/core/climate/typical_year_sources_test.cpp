@@ -49,6 +49,16 @@ class TypicalSources : public TempDirTest {
     write("both.csv", joined(both));
     write("x.wye", "");
     write("a.epw", "");
+    for (const char* year : {"2021", "2022"})
+      write(std::string("e") + year + ".epw",
+            weathertest::joinLines(weathertest::epwLines(
+                false, [year](int, weathertest::EpwFields& f) { f.year = year; })));
+    write("again2021.epw", read("e2021.epw"));
+    // A typical year itself: its months come from several years.
+    write("tmy.epw",
+          weathertest::joinLines(weathertest::epwLines(false, [](int i, weathertest::EpwFields& f) {
+            f.year = i < 744 ? "2015" : i < 4000 ? "2011" : "2023";
+          })));
   }
 };
 
@@ -79,6 +89,13 @@ TEST_F(TypicalSources, RefusalsNameTheFilesStationsAndYears) {
        {},
        {"원본 파일의 형식이 서로 다릅니다.",
         "[ASOS 시간자료(csv)와 EPW 파일을 함께 쓸 수 없습니다.]"}},
+      {{"e2021.epw", "again2021.epw"},
+       {},
+       {"원본 파일들의 기간이 겹칩니다.", "[e2021.epw, again2021.epw: 2021년]"}},
+      {{"e2021.epw", "tmy.epw"},
+       {},
+       {"원본 EPW 파일이 한 해의 실측 자료가 아닙니다.",
+        "[tmy.epw의 연도(한 해 혹은 이어진 두 해) 위반: 2011, 2015, 2023]"}},
       {{"y2015.csv"},
        {std::nullopt, 2020, 2021},
        {"선택한 기간의 자료가 원본 파일에 없습니다.", "[2020-2021년]"}},
@@ -95,6 +112,11 @@ TEST_F(TypicalSources, RefusalsNameTheFilesStationsAndYears) {
   const auto one = ReadTypicalSources({path("both.csv")}, {112}, sink);
   ASSERT_TRUE(one.has_value());
   EXPECT_EQ(one->station, "112 인천");
+  const auto epw = ReadTypicalSources({path("e2022.epw"), path("e2021.epw")}, {}, sink);
+  ASSERT_TRUE(epw.has_value());
+  EXPECT_EQ(epw->station, "Testville.WS");
+  ASSERT_EQ(epw->years.size(), 2u);
+  EXPECT_EQ(epw->years[0].year, 2021);
 }
 
 TEST_F(TypicalSources, AYearTakesItsLastHourFromTheNextYearsFile) {
@@ -165,8 +187,10 @@ TEST_F(TypicalSources, TheCommandWritesOnlyAWholeYearAndNamesItsChoice) {
     }
   }
   // Only the sources and the target remain: no temporary file is left behind.
-  EXPECT_EQ(files(), (std::vector<std::string>{"a.epw", "both.csv", "full2015.csv", "incheon.csv",
-                                               "old.cly", "x.wye", "y2015.csv", "y2016.csv"}));
+  EXPECT_EQ(files(),
+            (std::vector<std::string>{"a.epw", "again2021.epw", "both.csv", "e2021.epw",
+                                      "e2022.epw", "full2015.csv", "incheon.csv", "old.cly",
+                                      "tmy.epw", "x.wye", "y2015.csv", "y2016.csv"}));
 }
 
 }  // namespace
