@@ -487,14 +487,17 @@ bool AsosStationYears::read(std::istream& in, const std::string& name, MessageSi
     if (next == AsosReader::Next::End) return true;
     const int year = reader.time().year;
     if (reader.station() != station_ || year < first_ || year > last_) continue;
-    const AsosStationYear source{
-        station_,
-        asosText(trimmed(reader.field(reader.columns().stationName)), reader.columns().encoding),
-        static_cast<int16_t>(year), 0};
-    auto& build = years_->byYear.try_emplace(source.year, source, radiationColumn).first->second;
+    auto found = years_->byYear.find(static_cast<int16_t>(year));
+    if (found == years_->byYear.end()) {
+      const std::string stationName =
+          asosText(trimmed(reader.field(reader.columns().stationName)), reader.columns().encoding);
+      const AsosStationYear source{station_, stationName, static_cast<int16_t>(year), 0};
+      found = years_->byYear.try_emplace(source.year, source, radiationColumn).first;
+    }
+    YearBuild& build = found->second;
     if (!build.place(reader, psychro, text)) {
       sink.show(overlappingSourcesMessage(names_[static_cast<std::size_t>(build.clash)], name,
-                                          source.year));
+                                          found->first));
       return false;
     }
   }
