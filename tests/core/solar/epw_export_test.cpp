@@ -68,7 +68,7 @@ TEST(EpwHour, WritesEachFieldOrItsMissingCode) {
       {"dry bulb", 4000, noDryBulb, {{7, "99.9"}, {8, "99.9"}, {9, "999"}}},
       {"pressure", 4000, noPressure, {{10, "999999"}, {8, "99.9"}, {9, "999"}}},
       {"radiation", 4000, noRadiation, {{14, "9999"}, {15, "9999"}, {16, "9999"}}},
-      {"calm", 4000, calm, {{21, "0"}, {22, "0"}}},
+      {"calm", 4000, calm, {{21, "0"}, {22, "0.0"}}},
       {"wind", 4000, noWind, {{21, "999"}, {22, "999"}}},
       {"cloud", 4000, noCloud, {{23, "99"}}},
       {"not held", 4000, ordinaryHour(), {{13, "9999"}, {17, "999999"}, {20, "9999"},
