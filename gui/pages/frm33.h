@@ -4,6 +4,8 @@
 // region page then loads through "기타".
 #pragma once
 
+#include "core/climate/asos_import.h"
+#include "core/climate/conversion_progress.h"
 #include "gui/file_dialogs.h"
 #include "gui/pages/page.h"
 
@@ -15,6 +17,7 @@ class QPushButton;
 namespace vlm {
 
 class ProgressBar;
+class SiteChoiceBox;
 
 class Frm33 : public Page {
   Q_OBJECT
@@ -38,6 +41,9 @@ class Frm33 : public Page {
 
  private:
   void showStatus(const QString& text);
+  // The site is asked for only when the target is an EPW file.
+  void enableSiteChoice();
+  void convertToEpw(const ConversionProgress& progress, const AsosChoice& asos);
 
   QLineEdit* before_;
   QLineEdit* after_;
@@ -47,6 +53,7 @@ class Frm33 : public Page {
   ProgressBar* progress_;
   QLabel* status_;
   QComboBox* stationYear_;
+  SiteChoiceBox* site_;
   FileDialog openFile_;
   FileDialog saveFile_;
 };
