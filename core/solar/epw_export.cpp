@@ -144,43 +144,12 @@ std::string radiationFields(int16_t hourOfYear, float radiation, const Site& sit
          ',' + whole(split.diffuse / kWattHour);
 }
 
-std::string dataLine(int16_t k, const ClimateFileRecord& r, const Site& site,
-                     const EpwSource& source, Psychrometrics& psychro) {
-  const auto index = static_cast<int16_t>(k - 1);
-  const auto month = static_cast<int16_t>(
-      std::upper_bound(kHoursBeforeMonth.begin(), kHoursBeforeMonth.end(), index) -
-      kHoursBeforeMonth.begin());
-  const int16_t ofMonth = index - kHoursBeforeMonth[static_cast<std::size_t>(month - 1)];
-  const EpwHumidityText humidity = epwHumidityText(r, psychro);
-  std::string line = std::to_string(yearOf(source, static_cast<std::size_t>(month - 1))) + ',' +
-                     std::to_string(month) + ',' + std::to_string(ofMonth / 24 + 1) + ',' +
-                     std::to_string(ofMonth % 24 + 1) + ",0," + kUnknownFlags + ',';
-  line += (r.DBT == kMissing ? std::string("99.9") : exactText(r.DBT)) + ',';
-  line += humidity.dewPoint + ',' + humidity.relativeHumidity + ',';
-  line += epwPressureText(r.Pressure) + ',';
-  line += radiationFields(k, r.Radiation, site) + ',' + kMissingLight + ',';
-  line += std::to_string(r.WindDir) + ',';
-  line += (r.WindSpeed == kMissing ? std::string("999") : exactText(r.WindSpeed)) + ',';
-  line += std::to_string(r.Cloud) + ',' + kMissingRest;
-  return line;
-}
-
-}  // namespace
-
-double elevationOfPressure(double kilopascals) {
-  return (1.0 - std::pow(kilopascals / kSeaLevelPressure, 1.0 / kPressureExponent)) /
-         kLapseFactor;
-}
-
-const char* weekdayOfNewYear(int year) {
-  static constexpr const char* kNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                           "Thursday", "Friday", "Saturday"};
-  // Days from a Sunday 1 January (year 1 of the proleptic Gregorian calendar
-  // began on a Monday).
-  const int y = year - 1;
-  const int days = 1 + y + y / 4 - y / 100 + y / 400;
-  return kNames[days % 7];
-}
+// The humidity fields of one hour, from the stored dry bulb, wet bulb and
+// pressure; missing when any of them is.
+struct EpwHumidityText {
+  std::string dewPoint;          // °C
+  std::string relativeHumidity;  // %
+};
 
 EpwHumidityText epwHumidityText(const ClimateFileRecord& hour, Psychrometrics& psychro) {
   const EpwHumidityText missing{"99.9", "999"};
@@ -214,6 +183,48 @@ EpwHumidityText epwHumidityText(const ClimateFileRecord& hour, Psychrometrics& p
   }
 }
 
+std::string dataLine(int16_t k, const ClimateFileRecord& r, const Site& site,
+                     const EpwSource& source, Psychrometrics& psychro) {
+  const auto index = static_cast<int16_t>(k - 1);
+  const auto month = static_cast<int16_t>(
+      std::upper_bound(kHoursBeforeMonth.begin(), kHoursBeforeMonth.end(), index) -
+      kHoursBeforeMonth.begin());
+  const int16_t ofMonth = index - kHoursBeforeMonth[static_cast<std::size_t>(month - 1)];
+  const EpwHumidityText humidity = epwHumidityText(r, psychro);
+  std::string line = std::to_string(yearOf(source, static_cast<std::size_t>(month - 1))) + ',' +
+                     std::to_string(month) + ',' + std::to_string(ofMonth / 24 + 1) + ',' +
+                     std::to_string(ofMonth % 24 + 1) + ",0," + kUnknownFlags + ',';
+  line += (r.DBT == kMissing ? std::string("99.9") : exactText(r.DBT)) + ',';
+  line += humidity.dewPoint + ',' + humidity.relativeHumidity + ',';
+  line += epwPressureText(r.Pressure) + ',';
+  line += radiationFields(k, r.Radiation, site) + ',' + kMissingLight + ',';
+  // A direction or sky cover that no observation can have (a source's code
+  // copied as it was) is missing in a format that bounds them.
+  const bool direction = r.WindDir >= 0 && r.WindDir <= 360;
+  const bool cover = r.Cloud >= 0 && r.Cloud <= 10;
+  line += (direction ? std::to_string(r.WindDir) : std::string("999")) + ',';
+  line += (r.WindSpeed == kMissing ? std::string("999") : exactText(r.WindSpeed)) + ',';
+  line += (cover ? std::to_string(r.Cloud) : std::string("99")) + ',' + kMissingRest;
+  return line;
+}
+
+}  // namespace
+
+double elevationOfPressure(double kilopascals) {
+  return (1.0 - std::pow(kilopascals / kSeaLevelPressure, 1.0 / kPressureExponent)) /
+         kLapseFactor;
+}
+
+const char* weekdayOfNewYear(int year) {
+  static constexpr const char* kNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                           "Thursday", "Friday", "Saturday"};
+  // Days from a Sunday 1 January (year 1 of the proleptic Gregorian calendar
+  // began on a Monday).
+  const int y = year - 1;
+  const int days = 1 + y + y / 4 - y / 100 + y / 400;
+  return kNames[days % 7];
+}
+
 std::string epwPressureText(float kilopascals) {
   if (kilopascals == kMissingPressure) return "999999";
   const double pascals = static_cast<double>(kilopascals) * 1000.0;
@@ -232,8 +243,9 @@ std::string EpwText(std::span<const ClimateFileRecord> records, const Site& site
                     const EpwSource& source, const ConversionProgress& progress) {
   Psychrometrics psychro;
   std::string text = header(records, site, source);
-  text.reserve(text.size() + records.size() * 200);
-  for (std::size_t i = 0; i < records.size(); ++i) {
+  text.reserve(text.size() + static_cast<std::size_t>(kHoursPerYear) * 200);
+  const std::size_t hours = std::min(records.size(), static_cast<std::size_t>(kHoursPerYear));
+  for (std::size_t i = 0; i < hours; ++i) {
     const auto k = static_cast<int16_t>(i + 1);
     text += dataLine(k, records[i], site, source, psychro);
     text += kEol;

@@ -38,8 +38,6 @@
 
 namespace vlm {
 
-class Psychrometrics;
-
 // What the header says about where the year came from.
 struct EpwSource {
   // Named in COMMENTS 1 after "Velmora climate year from ".
@@ -61,15 +59,6 @@ inline constexpr int16_t kEpwReferenceYear = 2017;
 
 // The weekday of 1 January of a year (Gregorian), as DATA PERIODS names it.
 [[nodiscard]] const char* weekdayOfNewYear(int year);
-
-// The humidity fields of one hour as the file writes them.
-struct EpwHumidityText {
-  std::string dewPoint;          // °C, "99.9" when missing
-  std::string relativeHumidity;  // %, "999" when missing
-};
-// From the stored dry bulb, wet bulb and pressure; missing when any of them is.
-[[nodiscard]] EpwHumidityText epwHumidityText(const ClimateFileRecord& hour,
-                                              Psychrometrics& psychro);
 
 // Station pressure in Pa, "999999" when missing.
 [[nodiscard]] std::string epwPressureText(float kilopascals);

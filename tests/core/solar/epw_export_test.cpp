@@ -51,7 +51,7 @@ TEST(EpwHour, WritesEachFieldOrItsMissingCode) {
   };
   ClimateFileRecord noDryBulb = ordinaryHour(), noPressure = ordinaryHour(),
                     noRadiation = ordinaryHour(), calm = ordinaryHour(), noWind = ordinaryHour(),
-                    noCloud = ordinaryHour(), night = ordinaryHour();
+                    noCloud = ordinaryHour(), night = ordinaryHour(), strange = ordinaryHour();
   noDryBulb.DBT = kMissing;
   noPressure.Pressure = kMissingPressure;
   noRadiation.Radiation = kMissingRadiation;
@@ -61,6 +61,8 @@ TEST(EpwHour, WritesEachFieldOrItsMissingCode) {
   noWind.WindSpeed = kMissing;
   noCloud.Cloud = kMissingCloud;
   night.Radiation = 0;
+  strange.WindDir = 400;
+  strange.Cloud = 11;
   const std::vector<Case> cases = {
       {"first hour", 1, night, {{1, "2017"}, {2, "1"}, {3, "1"}, {4, "1"}, {14, "0"}, {15, "0"}}},
       {"last hour", 8760, night, {{2, "12"}, {3, "31"}, {4, "24"}, {11, "0"}, {16, "0"}}},
@@ -71,6 +73,7 @@ TEST(EpwHour, WritesEachFieldOrItsMissingCode) {
       {"calm", 4000, calm, {{21, "0"}, {22, "0.0"}}},
       {"wind", 4000, noWind, {{21, "999"}, {22, "999"}}},
       {"cloud", 4000, noCloud, {{23, "99"}}},
+      {"no direction, no cover", 4000, strange, {{21, "999"}, {23, "99"}}},
       {"not held", 4000, ordinaryHour(), {{13, "9999"}, {17, "999999"}, {20, "9999"},
                                           {24, "99"}, {27, "9"}, {30, "0.999"}, {35, "99"}}},
   };
@@ -164,6 +167,24 @@ TEST(EpwRoundTrip, EveryBuiltInYearComesBack) {
     EXPECT_LE(worstWetBulb, 0.05) << stem;
     EXPECT_LE(worstHumidity, 0.5) << stem;
   }
+}
+
+// Wet bulbs of sources in other units, with dew points of more decimals.
+TEST(EpwRoundTrip, WetBulbsOfOtherSourcesComeBackWithinATwentiethOfADegree) {
+  const std::vector<ClimateFileRecord> hours = {
+      {0, 10.0f, 7.222222f, 101.3207f, 225, 5.144444f, 5, 0},  // a WYEC hour
+      {0, -5.3f, -6.123f, 100.9f, 360, 1.0f, 0, 0},
+      {0, 33.3f, 33.3f, 99.8f, 180, 2.0f, 10, 0},  // saturated
+      {0, 35.0f, 12.5f, 95.0f, 90, 7.5f, 1, 0},    // dry
+  };
+  std::vector<ClimateFileRecord> year(kHoursPerYear);
+  for (std::size_t i = 0; i < year.size(); ++i) year[i] = hours[i % hours.size()];
+  std::istringstream text(EpwText(year, kSeoul, {}));
+  RecordingSink sink;
+  const auto back = ImportEpw(text, sink);
+  ASSERT_TRUE(back);
+  for (std::size_t i = 0; i < hours.size(); ++i)
+    EXPECT_NEAR(back->records[i].WBT, hours[i].WBT, 0.05) << i;
 }
 
 }  // namespace
