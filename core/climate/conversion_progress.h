@@ -23,4 +23,22 @@ struct ConversionProgress {
   }
 };
 
+// Shows kConversionStatusText while it lives, and resets the status and the
+// percentage however the work ends.
+class ConversionProgressReset {
+ public:
+  explicit ConversionProgressReset(const ConversionProgress& progress) : progress_(progress) {
+    if (progress_.status) progress_.status(kConversionStatusText);
+  }
+  ~ConversionProgressReset() {
+    if (progress_.percent) progress_.percent(0);
+    if (progress_.status) progress_.status("");
+  }
+  ConversionProgressReset(const ConversionProgressReset&) = delete;
+  ConversionProgressReset& operator=(const ConversionProgressReset&) = delete;
+
+ private:
+  const ConversionProgress& progress_;
+};
+
 }  // namespace vlm

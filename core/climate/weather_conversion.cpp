@@ -32,33 +32,6 @@ bool sameFile(const std::string& a, const std::string& b) {
   return std::filesystem::equivalent(climateFilePathOf(a), climateFilePathOf(b), error) && !error;
 }
 
-std::optional<Message> nameError(const std::string& source, const std::string& target) {
-  if (source.empty() || target.empty())
-    return conversionNameError("[원본 기후파일명 혹은 변환후 기후파일명이 지정되지 않았습니다.]");
-  if (source == target || sameFile(source, target))
-    return conversionNameError("[원본 기후파일명과 변환후 기후파일명이 같습니다.]");
-  if (extensionOf(target) != "cly")
-    return conversionNameError("[변환후 기후파일명의 확장자가 cly가 아닙니다.]");
-  return std::nullopt;
-}
-
-// Resets the page's status label and progress bar however the work ends.
-class ProgressReset {
- public:
-  explicit ProgressReset(const ConversionProgress& progress) : progress_(progress) {
-    if (progress_.status) progress_.status(kConversionStatusText);
-  }
-  ~ProgressReset() {
-    if (progress_.percent) progress_.percent(0);
-    if (progress_.status) progress_.status("");
-  }
-  ProgressReset(const ProgressReset&) = delete;
-  ProgressReset& operator=(const ProgressReset&) = delete;
-
- private:
-  const ConversionProgress& progress_;
-};
-
 }  // namespace
 
 WeatherSourceKind weatherSourceKindOf(std::string_view sourcePath) {
@@ -66,6 +39,30 @@ WeatherSourceKind weatherSourceKindOf(std::string_view sourcePath) {
   std::string ext(extensionOf(sourcePath));
   for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return ext == "csv" ? WeatherSourceKind::Asos : WeatherSourceKind::WyecTry;
+}
+
+TargetFormat targetFormatOf(std::string_view targetPath) {
+  return hasEpwExtension(targetPath) ? TargetFormat::Epw : TargetFormat::Cly;
+}
+
+std::optional<Message> conversionNameFault(const std::string& source, const std::string& target,
+                                           TargetFormat format) {
+  if (source.empty() || target.empty())
+    return conversionNameError("[원본 기후파일명 혹은 변환후 기후파일명이 지정되지 않았습니다.]");
+  if (source == target || sameFile(source, target))
+    return conversionNameError("[원본 기후파일명과 변환후 기후파일명이 같습니다.]");
+  if (format == TargetFormat::Cly && extensionOf(target) != "cly")
+    return conversionNameError("[변환후 기후파일명의 확장자가 cly가 아닙니다.]");
+  return std::nullopt;
+}
+
+bool mayWriteTarget(const std::string& targetPath, MessageSink& sink, OverwritePolicy policy) {
+  const std::string targetFile = climateFilePathOf(targetPath);
+  std::error_code error;
+  // A folder of that name cannot be replaced by a file: no question about it.
+  if (std::filesystem::is_directory(targetFile, error)) throwFileError(EISDIR, targetFile);
+  return policy == OverwritePolicy::Replace || !std::filesystem::exists(targetFile, error) ||
+         sink.show(replaceTargetQuestion(targetPath)) == MessageAnswer::Yes;
 }
 
 Message conversionNameError(std::string rule) {
@@ -125,18 +122,13 @@ ConversionOutcome ConvertWeatherFile(const std::string& sourcePath, const std::s
                                      MessageSink& sink, OverwritePolicy policy,
                                      const ConversionProgress& progress, const AsosChoice& asos,
                                      std::pmr::memory_resource* memory) {
-  if (auto error = nameError(sourcePath, targetPath)) {
+  if (auto error = conversionNameFault(sourcePath, targetPath, TargetFormat::Cly)) {
     sink.show(*error);
     return ConversionOutcome::Refused;
   }
+  if (!mayWriteTarget(targetPath, sink, policy)) return ConversionOutcome::Declined;
   // Trailing blanks are not part of a file name, as when the file is loaded.
   const std::string targetFile = climateFilePathOf(targetPath);
-  std::error_code error;
-  // A folder of that name cannot be replaced by a file: no question about it.
-  if (std::filesystem::is_directory(targetFile, error)) throwFileError(EISDIR, targetFile);
-  if (policy == OverwritePolicy::Ask && std::filesystem::exists(targetFile, error) &&
-      sink.show(replaceTargetQuestion(targetPath)) != MessageAnswer::Yes)
-    return ConversionOutcome::Declined;
 
   std::ifstream source;
   openForReading(source, climateFilePathOf(sourcePath));
@@ -166,7 +158,7 @@ ConversionOutcome ConvertWeatherFile(const std::string& sourcePath, const std::s
     source.clear();
     source.seekg(0);
   }
-  const ProgressReset reset(progress);
+  const ConversionProgressReset reset(progress);
   if (kind == WeatherSourceKind::WyecTry) {
     const auto converted = convertWeatherText(source, sink, progress);
     if (!converted) return ConversionOutcome::Refused;

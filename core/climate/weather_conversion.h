@@ -36,15 +36,20 @@ namespace vlm {
 inline constexpr std::string_view kSourceDialogTitle = "원본 기후파일(WYEC 혹은 TRY 형식) 열기";
 inline constexpr std::string_view kSourceDialogFilter =
     "WYEC 파일(*.wye)|*.wye|TRY 파일(*.try)|*.try|EPW 파일(*.epw)|*.epw|"
-    "ASOS 시간자료(*.csv)|*.csv|모든 파일(*.*)|*.*";
+    "ASOS 시간자료(*.csv)|*.csv|Velmora용 기후파일(*.cly)|*.cly|모든 파일(*.*)|*.*";
 inline constexpr std::string_view kTargetDialogTitle = "변환후 저장할 기후파일명";
 inline constexpr std::string_view kTargetDialogFilter =
-    "Velmora용 기후파일(*.cly)|*.cly|모든 파일(*.*)|*.*";
+    "Velmora용 기후파일(*.cly)|*.cly|EPW 파일(*.epw)|*.epw|모든 파일(*.*)|*.*";
 
 enum class WeatherSourceKind { WyecTry, Epw, Asos };
 // EPW when the path ends in "epw", ASOS when it ends in "csv", in any case
 // (trailing blanks ignored); WYEC/TRY otherwise.
 [[nodiscard]] WeatherSourceKind weatherSourceKindOf(std::string_view sourcePath);
+
+// The format a conversion writes: EPW when the target ends in "epw" in any
+// case (trailing blanks ignored), else .cly, whose name rule asks for exactly "cly".
+enum class TargetFormat { Cly, Epw };
+[[nodiscard]] TargetFormat targetFormatOf(std::string_view targetPath);
 
 enum class OverwritePolicy {
   Ask,      // an existing target is replaced only when the sink answers Yes
@@ -56,6 +61,16 @@ enum class ConversionOutcome {
   Refused,    // a name, the source's format or a field was refused with a message
   Declined,   // the user kept the existing target
 };
+
+// Steps 1–3 for a target of the given format: the box of the first broken
+// name rule, or nothing.
+[[nodiscard]] std::optional<Message> conversionNameFault(const std::string& sourcePath,
+                                                         const std::string& targetPath,
+                                                         TargetFormat format);
+// Step 4: false when the user keeps an existing target. A folder at the
+// target throws FileError without a question.
+[[nodiscard]] bool mayWriteTarget(const std::string& targetPath, MessageSink& sink,
+                                  OverwritePolicy policy);
 
 // The boxes of the command, for the page's tests and for vlm-cli.
 [[nodiscard]] Message conversionNameError(std::string rule);

@@ -16,7 +16,10 @@
 #include "core/climate/conversion_progress.h"
 #include "core/climate/weather_conversion.h"
 #include "gui/pages/frm33_typical.h"
+#include "core/solar/epw_conversion.h"
+#include "core/solar/epw_texts.h"
 #include "gui/pages/progress_bar.h"
+#include "gui/pages/site_choice_box.h"
 
 namespace vlm {
 namespace {
@@ -44,6 +47,7 @@ Frm33::Frm33(AppState& state, QWidget* parent)
       progress_(new ProgressBar(this)),
       status_(new QLabel(this)),
       stationYear_(new QComboBox(this)),
+      site_(new SiteChoiceBox("33", this)),
       openFile_(systemOpenFileDialog),
       // The page asks about an existing target itself, after the name checks.
       saveFile_(systemSaveFileDialog(false)) {
@@ -72,7 +76,9 @@ Frm33::Frm33(AppState& state, QWidget* parent)
       [this](const std::function<void()>& work) { return guarded(work); },
       QString::fromStdString(state.programDir()));
   connect(typical_, &Frm33Typical::choiceChanged, this, &Frm33::listStationYears);
+  QLabel* siteCaption = wrappedLabel("lbl33SiteNote", text(kEpwSiteChoiceNote), this);
   connect(before_, &QLineEdit::editingFinished, this, &Frm33::listStationYears);
+  connect(after_, &QLineEdit::textChanged, this, &Frm33::enableSiteChoice);
   connect(browseBefore_, &QPushButton::clicked, this, &Frm33::cmd33Before_Click);
   connect(browseAfter_, &QPushButton::clicked, this, &Frm33::cmd33After_Click);
   connect(convert_, &QPushButton::clicked, this, &Frm33::cmd33Convert_Click);
@@ -91,6 +97,8 @@ Frm33::Frm33(AppState& state, QWidget* parent)
   grid->addWidget(afterCaption, 5, 0, 1, 2);
   grid->addWidget(after_, 6, 0);
   grid->addWidget(browseAfter_, 6, 1);
+  grid->addWidget(siteCaption, 7, 0, 1, 2);
+  grid->addWidget(site_, 8, 0);
   grid->setColumnStretch(0, 1);
   auto* run = new QHBoxLayout;
   run->addStretch(1);
@@ -107,6 +115,11 @@ Frm33::Frm33(AppState& state, QWidget* parent)
   layout->addWidget(status_);
   layout->addStretch(1);
   progress_->setValue(0);
+  enableSiteChoice();
+}
+
+void Frm33::enableSiteChoice() {
+  site_->setChoosable(targetFormatOf(after_->text().toStdString()) == TargetFormat::Epw);
 }
 
 void Frm33::cmd33Before_Click() {
@@ -168,13 +181,28 @@ void Frm33::cmd33Convert_Click() {
     asos.station = picked.value(0).toInt();
     asos.year = static_cast<int16_t>(picked.value(1).toInt());
   }
-  guarded([&] {
-    (void)ConvertWeatherFile(source, target, sink(), OverwritePolicy::Ask, progress, asos);
-  });
+  if (targetFormatOf(target) == TargetFormat::Epw) {
+    convertToEpw(progress, asos);
+  } else {
+    guarded([&] {
+      (void)ConvertWeatherFile(source, target, sink(), OverwritePolicy::Ask, progress, asos);
+    });
+  }
   // Idle again however the conversion ended, so that a failure does not leave
   // "저장중..." on show.
   progress_->setValue(0);
   status_->clear();
+}
+
+void Frm33::convertToEpw(const ConversionProgress& progress, const AsosChoice& asos) {
+  EpwConversionChoice choice;
+  choice.asos = asos;
+  // A typed site is checked before anything is read.
+  if (!site_->chosenSite(choice.site, sink())) return;
+  guarded([&] {
+    (void)ConvertToEpw(before_->text().toStdString(), after_->text().toStdString(), sink(),
+                       OverwritePolicy::Ask, progress, choice);
+  });
 }
 
 void Frm33::showStatus(const QString& status) {

@@ -4,6 +4,8 @@
 // region page then loads through "기타".
 #pragma once
 
+#include "core/climate/asos_import.h"
+#include "core/climate/conversion_progress.h"
 #include "gui/file_dialogs.h"
 #include "gui/pages/page.h"
 
@@ -16,6 +18,7 @@ namespace vlm {
 
 class ProgressBar;
 class Frm33Typical;
+class SiteChoiceBox;
 
 class Frm33 : public Page {
   Q_OBJECT
@@ -40,6 +43,9 @@ class Frm33 : public Page {
 
  private:
   void showStatus(const QString& text);
+  // The site is asked for only when the target is an EPW file.
+  void enableSiteChoice();
+  void convertToEpw(const ConversionProgress& progress, const AsosChoice& asos);
 
   QLineEdit* before_;
   QLineEdit* after_;
@@ -50,6 +56,7 @@ class Frm33 : public Page {
   QLabel* status_;
   QComboBox* stationYear_;
   Frm33Typical* typical_;
+  SiteChoiceBox* site_;
   FileDialog openFile_;
   FileDialog saveFile_;
 };

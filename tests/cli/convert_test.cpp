@@ -186,5 +186,28 @@ TEST_F(ConvertCommand, TheRealSeoulEpwIsAnalysedAsTheBuiltInSeoul) {
   EXPECT_EQ(fromEpw, nlohmann::json::parse(out_.str()));
 }
 
+// A built-in region goes out as EPW under its station, and the file passes
+// the import's checks; a file of the user's that records no site needs --site.
+TEST_F(ConvertCommand, AnyClimateGoesOutAsEpw) {
+  ASSERT_EQ(test::runCli({"convert", "seoul", path("seoul.epw")}, out_, err_, VLM_PROGRAM_DIR), 0)
+      << err_.str();
+  EXPECT_EQ(read("seoul.epw").rfind("LOCATION,Seoul.WS,", 0), 0u);
+  ASSERT_EQ(run({"check", path("seoul.epw")}), 0) << err_.str();
+
+  write("source.wye", joinLines(wyecLines()));
+  EXPECT_EQ(run({"convert", path("source.wye"), path("out.epw")}), 1);
+  EXPECT_EQ(err_.str(),
+            "[에러]\n원본 기후파일의 위치(위도, 경도, 표준시)를 알 수 없어 EPW 파일로 변환할 수 "
+            "없습니다.\n[위치 목록에서 관측소를 고르거나 직접 입력한 후 다시 변환하세요.\n"
+            "명령행에서는 --site 위도,경도[,UTC 시차]로 위치를 주십시오.]\n");
+  EXPECT_EQ(run({"convert", path("source.wye"), path("out.epw"), "--site", "37.5,127,x"}), 1);
+  EXPECT_EQ(err_.str(), "[에러]\n위치가 유효하지 않습니다.\n[표준시의 UTC 시차가 숫자가 아닙니다.]\n");
+  EXPECT_EQ(run({"convert", path("source.wye"), path("out.epw"), "--site", "37.5,127"}), 0)
+      << err_.str();
+  // A .cly target has no use for a site.
+  EXPECT_EQ(run({"convert", path("source.wye"), path("out.cly"), "--site", "37.5,127"}), 2);
+  EXPECT_FALSE(std::filesystem::exists(path("out.cly")));
+}
+
 }  // namespace
 }  // namespace vlm::cli

@@ -250,10 +250,12 @@ class Frm33Test : public QObject {
     QCOMPARE(opened[0].title, QString("원본 기후파일(WYEC 혹은 TRY 형식) 열기"));
     QCOMPARE(opened[0].directory, QString::fromStdString(p.state.programDir()));
     QCOMPARE(opened[0].filter, QString("WYEC 파일(*.wye);;TRY 파일(*.try);;"
-                                       "EPW 파일(*.epw);;ASOS 시간자료(*.csv);;모든 파일(*.*)"));
+                                       "EPW 파일(*.epw);;ASOS 시간자료(*.csv);;"
+                                       "Velmora용 기후파일(*.cly);;모든 파일(*.*)"));
     QCOMPARE(saved[0].title, QString("변환후 저장할 기후파일명"));
     QCOMPARE(saved[0].directory, QString::fromStdString(p.state.programDir()));
-    QCOMPARE(saved[0].filter, QString("Velmora용 기후파일(*.cly);;모든 파일(*.*)"));
+    QCOMPARE(saved[0].filter,
+             QString("Velmora용 기후파일(*.cly);;EPW 파일(*.epw);;모든 파일(*.*)"));
     // The target is proposed under the source's name and completed with .cly.
     QCOMPARE(saved[0].fileName, QString("seoul.cly"));
     QCOMPARE(saved[0].suffix, QString("cly"));
@@ -531,6 +533,39 @@ class Frm33Test : public QObject {
     // 500 Wh/m² is 43.0 cal/cm², kept in tenths.
     QCOMPARE(first.Radiation, 430.0f);
     QCOMPARE(p.find<QLabel>("lbl131e")->text(), p.path("station.cly"));
+  }
+  // The site is asked for only for an EPW target; a WYEC source goes out
+  // under the site typed, and the written file loads as another region.
+  void aWyecFileGoesOutAsEpwUnderTheSiteTyped() {
+    ConversionPage p;
+    p.write("seoul.wye", wyecText());
+    auto* site = p.find<QComboBox>("cbo33Site");
+    p.find<QLineEdit>("txt33After")->setText(p.path("seoul.cly"));
+    QVERIFY(!site->isEnabled());
+    p.convert(p.path("seoul.wye"), p.path("seoul.epw"));
+    QVERIFY(site->isEnabled());
+    QCOMPARE(p.sink.shots.size(), std::size_t{1});
+    QCOMPARE(p.sink.title(0), QString("에러"));
+    QVERIFY(p.sink.text(0).startsWith("원본 기후파일의 위치(위도, 경도, 표준시)를 알 수 없어"));
+    QVERIFY(!QFileInfo::exists(p.path("seoul.epw")));
+
+    p.sink.shots.clear();
+    site->setCurrentIndex(site->count() - 1);  // 직접 입력
+    QVERIFY(p.find<QLineEdit>("txt33Latitude")->isEnabled());
+    p.find<QLineEdit>("txt33Latitude")->setText("37.5");
+    p.find<QLineEdit>("txt33Longitude")->setText("127");
+    p.find<QAbstractButton>("cmd33Convert")->click();
+    QCOMPARE(p.sink.shots.size(), std::size_t{1});
+    QCOMPARE(p.sink.text(0),
+             kCompleted + "\r\nEPW 파일의 위치: 37.5000°N, 127.0000°E, UTC+9 (seoul)");
+    p.expectIdle();
+
+    p.sink.shots.clear();
+    p.loadAsOther(p.path("seoul.epw"));
+    QCOMPARE(p.sink.text(0), kLoadedOther);
+    QVERIFY(p.state.climate().site.has_value());
+    QCOMPARE(p.state.climate().site->latitude, 37.5);
+    QCOMPARE(p.state.climate().year[1].DBT, 10.0f);  // 50 °F
   }
 };
 

@@ -175,6 +175,20 @@ class LayoutTest : public QObject {
     }
   }
 
+  // With an EPW target the conversion page shows the site choice too, and
+  // all of it stays on screen.
+  void theConversionPageKeepsItsSiteChoiceOnScreenAt1024x700() {
+    Window w(QSize(1024, 700));
+    w.open("기후파일 변환");
+    w.find<QLineEdit>("txt33After")->setText("seoul.epw");
+    QCoreApplication::processEvents();
+    for (const char* name : {"cbo33Site", "txt33UtcOffset", "cmd33Convert", "lbl331"}) {
+      const auto* widget = w.find<QWidget>(name);
+      QVERIFY2(widget != nullptr && w.reachable(widget), name);
+    }
+    QVERIFY(w.find<QWidget>("cbo33Site")->isEnabled());
+    w.open("기후파일 변환", "기후파일 변환 EPW");
+  }
   void theSunPathPicturesGrowWithTheWindow() {
     Window small(QSize(1024, 700));
     small.open("태양궤적, 음영평가");
