@@ -293,21 +293,27 @@ class ExportTest : public QObject {
 
   // The desktop's save dialog: a name typed without extension is written in
   // the format of the filter chosen, with its suffix; a typed extension decides.
+  // A PNG comes at the size its filter names: twice the screen's, the
+  // screen's, or an A4 page's width at 300 dpi.
   void aBareNameTakesTheChosenFiltersFormat_data() {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("filter");  // 0 PNG, 1 SVG, 2 PDF
+    QTest::addColumn<int>("filter");  // 0 … 2 PNG sizes, 3 SVG, 4 PDF
     QTest::addColumn<QString>("written");
     QTest::addColumn<QByteArray>("magic");
-    QTest::newRow("PNG") << "sun" << 0 << "sun.png" << QByteArray("\x89PNG");
-    QTest::newRow("SVG") << "sun" << 1 << "sun.svg" << QByteArray("<?xml");
-    QTest::newRow("PDF") << "sun" << 2 << "sun.pdf" << QByteArray("%PDF");
-    QTest::newRow("typed extension") << "sun.png" << 2 << "sun.png" << QByteArray("\x89PNG");
+    QTest::addColumn<double>("pngScale");  // of the screen's size; 0: A4 width
+    QTest::newRow("PNG twice") << "sun" << 0 << "sun.png" << QByteArray("\x89PNG") << 2.0;
+    QTest::newRow("PNG screen") << "sun" << 1 << "sun.png" << QByteArray("\x89PNG") << 1.0;
+    QTest::newRow("PNG A4") << "sun" << 2 << "sun.png" << QByteArray("\x89PNG") << 0.0;
+    QTest::newRow("SVG") << "sun" << 3 << "sun.svg" << QByteArray("<?xml") << 0.0;
+    QTest::newRow("PDF") << "sun" << 4 << "sun.pdf" << QByteArray("%PDF") << 0.0;
+    QTest::newRow("typed extension") << "sun.png" << 4 << "sun.png" << QByteArray("\x89PNG") << 2.0;
   }
   void aBareNameTakesTheChosenFiltersFormat() {
     QFETCH(QString, typed);
     QFETCH(int, filter);
     QFETCH(QString, written);
     QFETCH(QByteArray, magic);
+    QFETCH(double, pngScale);
     // The application's own settings, in Qt's test location.
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(kSettingsOrganisation);
@@ -337,6 +343,12 @@ class ExportTest : public QObject {
     QFile file(p.dir.filePath(written));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.read(magic.size()) == magic);
+    if (written.endsWith(".png")) {
+      const QSizeF whole = render::captionedSize(
+          *dynamic_cast<FigureSource*>(p.window->page("frm31"))->currentFigure());
+      const int width = QImage(p.dir.filePath(written)).width();
+      QCOMPARE(width, pngScale > 0 ? qRound(whole.width() * pngScale) : render::kA4WidthPx);
+    }
   }
 
   void savingOverADirectoryOrIntoAMissingFolderSaysWhyAndKeepsTheFile() {
