@@ -92,7 +92,8 @@ LegendPanel LayOutLegend(const Legend& legend, float maxHeight, const TextMeasur
   }
   LegendPanel panel;
   if (placed.empty()) return panel;
-  panel.width = width + kMargin;
+  // Room on the right for a viewer whose face sets the texts a little wider.
+  panel.width = width + 2 * kMargin;
   panel.height = height + kMargin;
   panel.drawing.setScale(UserScale{0, panel.width, 0, panel.height});
   for (const Placed& p : placed) {
