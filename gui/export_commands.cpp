@@ -66,6 +66,13 @@ QString withSuffix(const QString& path, const QString& suffix) {
   return QFileInfo(path).suffix().isEmpty() ? path + "." + suffix : path;
 }
 
+// The PNG size of the filter chosen in the save dialog; the default for any other.
+render::PngSize pngSizeOf(const QString& filter) {
+  if (filter == QString::fromUtf8(kPngScreenFilter)) return render::PngSize::Screen;
+  if (filter == QString::fromUtf8(kPngA4Filter)) return render::PngSize::A4Width;
+  return render::PngSize::Double;
+}
+
 }  // namespace
 
 ExportCommands::ExportCommands(MessageSink& sink, QWidget* page)
@@ -108,20 +115,23 @@ void ExportCommands::refresh() const {
 }
 
 std::optional<QString> ExportCommands::askPath(const char* title, std::string_view filter,
-                                               const QString& suffix, const std::string& fileName) {
+                                               const QString& suffix, const std::string& fileName,
+                                               QString* chosenFilter) {
   const std::optional<QString> chosen = saveFile_(
       page_, FileDialogRequest{QString::fromUtf8(title), QDir::homePath(), qtFileFilter(filter),
-                               "Export", QString::fromStdString(fileName), suffix});
+                               "Export", QString::fromStdString(fileName), suffix, chosenFilter});
   if (!chosen) return std::nullopt;
   return withSuffix(*chosen, suffix);
 }
 
 bool ExportCommands::saveFigure(const std::optional<render::Figure>& figure) {
   if (!figure) return false;
-  const std::optional<QString> path =
-      askPath(kSavePictureTitle, kPictureFilter, "png", CaptionFileName(figure->caption, ""));
+  QString filter;
+  const std::optional<QString> path = askPath(kSavePictureTitle, kPictureFilter, "png",
+                                              CaptionFileName(figure->caption, ""), &filter);
   if (!path) return false;
-  return guarded(sink_, [&] { render::saveFigure(*figure, path->toStdString()); });
+  return guarded(sink_,
+                 [&] { render::saveFigure(*figure, path->toStdString(), pngSizeOf(filter)); });
 }
 
 bool ExportCommands::copyFigure(const std::optional<render::Figure>& figure) {

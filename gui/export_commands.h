@@ -32,8 +32,13 @@ inline constexpr const char* kCopyTableText = "표 복사";
 inline constexpr const char* kSaveTableText = "표 저장...";
 inline constexpr const char* kSavePictureTitle = "그림 저장";
 inline constexpr const char* kSaveTableTitle = "표 저장";
+// A PNG comes in three sizes, one filter each; the first is the default.
+inline constexpr const char* kPngDoubleFilter = "PNG 그림, 화면의 두 배 크기(*.png)";
+inline constexpr const char* kPngScreenFilter = "PNG 그림, 화면 크기(*.png)";
+inline constexpr const char* kPngA4Filter = "PNG 그림, A4 폭 300 dpi(*.png)";
 inline constexpr std::string_view kPictureFilter =
-    "PNG 그림(*.png)|*.png|SVG 그림(*.svg)|*.svg|PDF 문서(*.pdf)|*.pdf";
+    "PNG 그림, 화면의 두 배 크기(*.png)|*.png|PNG 그림, 화면 크기(*.png)|*.png|"
+    "PNG 그림, A4 폭 300 dpi(*.png)|*.png|SVG 그림(*.svg)|*.svg|PDF 문서(*.pdf)|*.pdf";
 inline constexpr std::string_view kTableFilter = "CSV 파일(*.csv)|*.csv";
 
 class ExportCommands : public QObject {
@@ -70,7 +75,7 @@ class ExportCommands : public QObject {
 
  private:
   std::optional<QString> askPath(const char* title, std::string_view filter, const QString& suffix,
-                                 const std::string& fileName);
+                                 const std::string& fileName, QString* chosenFilter = nullptr);
 
   MessageSink& sink_;
   QWidget* page_;

@@ -34,6 +34,7 @@ std::optional<QString> runDialog(QWidget* parent, const FileDialogRequest& reque
   if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   const QString chosen = dialog.selectedFiles().constFirst();
+  if (request.chosenFilter != nullptr) *request.chosenFilter = dialog.selectedNameFilter();
   rememberFolder(settings, request, chosen);
   return chosen;
 }

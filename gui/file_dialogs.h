@@ -28,6 +28,8 @@ struct FileDialogRequest {
   QString fileName;   // proposed name, without folder
   QString suffix;     // appended (".suffix") to a name typed without one, unless
                       // the chosen filter names its own
+  QString* chosenFilter = nullptr;  // where a save dialog reports the filter chosen
+                                    // in it (one format may come in several sizes)
 };
 
 // The chosen full path, or nullopt when the dialog was cancelled.

@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "core/report/text_table.h"
+#include "core/solar/diagram_legend.h"
 #include "render/a4_pdf.h"
 #include "render/figure.h"
 #include "render/korean_font.h"
-#include "render/text_extent.h"
 
 namespace vlm::render {
 namespace {
@@ -118,12 +118,9 @@ double paintFigure(QPainter& painter, const Figure& figure, double top, double r
 }
 
 Figure roseFigure(const ReportRose& rose) {
-  const TextMeasure measure = [](const std::string& text, float pointSize, bool bold) {
-    const QSizeF size = textExtent(text, pointSize, bold);
-    return TextExtent{static_cast<float>(size.width()), static_cast<float>(size.height())};
-  };
-  return drawingFigure({rose.view.withLabels(measure)}, QSizeF(kReportRoseWidth, kReportRoseHeight),
-                       rose.caption);
+  return withLegend(drawingFigure({rose.view.withLabels(textMeasure())},
+                                  QSizeF(kReportRoseWidth, kReportRoseHeight), rose.caption),
+                    RoseLegend());
 }
 
 void paintCover(QPainter& painter, const ReportContent& content) {
@@ -229,10 +226,12 @@ void writeClimateReport(const ReportContent& content, const std::string& path,
 
     QPainter& painter = pages.next();
     const double top = paintHeading(painter, "건물생체기후도", kBody.top());
-    paintFigure(painter,
-                drawingFigure({content.bioChart}, QSizeF(kReportChartWidth, kReportChartHeight),
-                              content.bioChartCaption),
-                top, kBody.bottom() - top);
+    paintFigure(
+        painter,
+        withLegend(drawingFigure({content.bioChart}, QSizeF(kReportChartWidth, kReportChartHeight),
+                                 content.bioChartCaption),
+                   content.bioChartLegend),
+        top, kBody.bottom() - top);
 
     paintAnalysis(pages.next(), content);
 
@@ -257,9 +256,11 @@ void writeClimateReport(const ReportContent& content, const std::string& path,
     if (content.sunPath) {
       pages.next();
       const double y = paintHeading(painter, "태양궤적도", kBody.top());
-      paintFigure(painter,
-                  drawingFigure({*content.sunPath}, QSizeF(600, 600), content.sunPathCaption), y,
-                  kBody.bottom() - y);
+      paintFigure(
+          painter,
+          withLegend(drawingFigure({*content.sunPath}, QSizeF(600, 600), content.sunPathCaption),
+                     SunPathLegend()),
+          y, kBody.bottom() - y);
     }
     if (content.radiation) {
       QPainter& sun = pages.next();

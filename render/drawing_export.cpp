@@ -206,7 +206,7 @@ QByteArray renderSvg(const Drawing& drawing, int widthPx, int heightPx) {
   painter.fillRect(QRectF(0, 0, widthPx, heightPx), Qt::white);
   paintDrawing(painter, drawing, QRectF(0, 0, widthPx, heightPx));
   painter.end();
-  return bytes;
+  return withSvgFontFamily(bytes);
 }
 
 QByteArray renderPdf(const Drawing& drawing, int widthPx, int heightPx) {

@@ -7,6 +7,7 @@
 
 #include "render/drawing_export.h"
 #include "render/monthly_chart.h"
+#include "render/text_extent.h"
 
 namespace vlm::render {
 
@@ -32,6 +33,34 @@ Figure monthlyChartFigure(MonthlyChart chart, QSizeF size, std::string caption) 
   figure.caption = std::move(caption);
   figure.paint = [chart = std::move(chart), size](QPainter& painter, const QRectF& target) {
     paintMonthlyChart(painter, target, chart, size);
+  };
+  return figure;
+}
+
+TextMeasure textMeasure() {
+  return [](const std::string& text, float pointSize, bool bold) {
+    const QSizeF size = textExtent(text, pointSize, bold);
+    return TextExtent{static_cast<float>(size.width()), static_cast<float>(size.height())};
+  };
+}
+
+Figure withLegend(Figure figure, const Legend& legend) {
+  if (legend.empty()) return figure;
+  LegendPanel panel = LayOutLegend(legend, static_cast<float>(figure.size.height()), textMeasure());
+  const QSizeF plot = figure.size;
+  const QSizeF key(panel.width, panel.height);
+  figure.size = QSizeF(plot.width() + key.width(), std::max(plot.height(), key.height()));
+  figure.paint = [plotPaint = std::move(figure.paint), plot, key, whole = figure.size,
+                  drawing = std::move(panel.drawing)](QPainter& painter, const QRectF& target) {
+    const double scale = whole.width() > 0 ? target.width() / whole.width() : 1.0;
+    if (plotPaint) plotPaint(painter, QRectF(target.topLeft(), plot * scale));
+    const QRectF keyRect(target.left() + plot.width() * scale, target.top(), key.width() * scale,
+                         key.height() * scale);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    paintDrawing(painter, drawing, keyRect, scale);
+    painter.restore();
   };
   return figure;
 }

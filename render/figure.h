@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/draw/drawing.h"
+#include "core/draw/legend.h"
 #include "core/graphs/monthly_chart.h"
 
 class QPainter;
@@ -33,6 +34,14 @@ struct Figure {
 // The monthly chart of `chart` laid out at the figure's natural size and
 // scaled into the target. Needs a QApplication (see ensureWidgetsApplication).
 [[nodiscard]] Figure monthlyChartFigure(MonthlyChart chart, QSizeF size, std::string caption);
+
+// The figure with its legend laid out in a panel to the right of the plot
+// (in columns no taller than the plot), so that it reads on its own once it
+// has left the program; an empty legend leaves the figure as it is.
+[[nodiscard]] Figure withLegend(Figure figure, const Legend& legend);
+
+// Core's measure of a text as paintDrawing lays it out.
+[[nodiscard]] TextMeasure textMeasure();
 
 // Height of the caption strip under a figure, in pixels at the natural size.
 inline constexpr double kCaptionStripHeight = 26.0;

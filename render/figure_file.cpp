@@ -15,18 +15,19 @@
 
 #include "core/common/atomic_file.h"
 #include "render/drawing_export.h"
+#include "render/korean_font.h"
 
 namespace vlm::render {
 namespace {
 
-QSize pixelSize(const Figure& figure, int scale) {
+QSize pixelSize(const Figure& figure, double scale) {
   const QSizeF size = captionedSize(figure) * scale;
   return {static_cast<int>(std::lround(size.width())),
           static_cast<int>(std::lround(size.height()))};
 }
 
-QImage figureImage(const Figure& figure) {
-  const QSize size = pixelSize(figure, kPngScale);
+QImage figureImage(const Figure& figure, double scale) {
+  const QSize size = pixelSize(figure, scale);
   QImage image(size, QImage::Format_ARGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
@@ -37,11 +38,11 @@ QImage figureImage(const Figure& figure) {
   return image;
 }
 
-QByteArray pngBytes(const Figure& figure) {
+QByteArray pngBytes(const Figure& figure, double scale) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  if (!figureImage(figure).save(&buffer, "PNG"))
+  if (!figureImage(figure, scale).save(&buffer, "PNG"))
     throw std::runtime_error("PNG 그림을 만들 수 없습니다.");
   return bytes;
 }
@@ -61,7 +62,7 @@ QByteArray svgBytes(const Figure& figure) {
   painter.setRenderHint(QPainter::Antialiasing);
   paintCaptioned(painter, figure, QRectF(QPointF(0, 0), QSizeF(size)));
   painter.end();
-  return bytes;
+  return withSvgFontFamily(bytes);
 }
 
 QByteArray pdfBytes(const Figure& figure) {
@@ -86,6 +87,20 @@ QByteArray pdfBytes(const Figure& figure) {
 
 }  // namespace
 
+double pngScale(const Figure& figure, PngSize size) {
+  switch (size) {
+    case PngSize::Screen:
+      return 1.0;
+    case PngSize::Double:
+      return kPngScale;
+    case PngSize::A4Width: {
+      const double width = captionedSize(figure).width();
+      return width > 0 ? kA4WidthPx / width : kPngScale;
+    }
+  }
+  return kPngScale;
+}
+
 std::optional<FigureFormat> figureFormatOf(const std::string& path) {
   const auto dot = path.find_last_of('.');
   const auto slash = path.find_last_of('/');
@@ -98,10 +113,10 @@ std::optional<FigureFormat> figureFormatOf(const std::string& path) {
   return std::nullopt;
 }
 
-QByteArray figureBytes(const Figure& figure, FigureFormat format) {
+QByteArray figureBytes(const Figure& figure, FigureFormat format, PngSize png) {
   switch (format) {
     case FigureFormat::Png:
-      return pngBytes(figure);
+      return pngBytes(figure, pngScale(figure, png));
     case FigureFormat::Svg:
       return svgBytes(figure);
     case FigureFormat::Pdf:
@@ -110,19 +125,19 @@ QByteArray figureBytes(const Figure& figure, FigureFormat format) {
   return {};
 }
 
-void saveFigure(const Figure& figure, const std::string& path) {
+void saveFigure(const Figure& figure, const std::string& path, PngSize png) {
   const std::optional<FigureFormat> format = figureFormatOf(path);
   if (!format) {
     throw std::invalid_argument("그림 파일의 형식(png, svg, pdf)을 알 수 없습니다. (" + path + ")");
   }
-  const QByteArray bytes = figureBytes(figure, *format);
+  const QByteArray bytes = figureBytes(figure, *format, png);
   writeFileAtomically(path,
                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 std::unique_ptr<QMimeData> figureMimeData(const Figure& figure) {
   auto data = std::make_unique<QMimeData>();
-  const QImage image = figureImage(figure);
+  const QImage image = figureImage(figure, kPngScale);
   data->setImageData(image);
   QByteArray png;
   QBuffer buffer(&png);

@@ -1,6 +1,8 @@
 #include "render/korean_font.h"
 
 #include <QGuiApplication>
+#include <QRegularExpression>
+#include <QString>
 
 namespace vlm::render {
 
@@ -18,6 +20,14 @@ QFont withKoreanFaces(const QFont& base) {
   }
   font.setFamilies(families);
   return font;
+}
+
+QByteArray withSvgFontFamily(const QByteArray& svg) {
+  // The generator writes the one family the painter's font resolved to.
+  static const QRegularExpression attribute(QStringLiteral(R"(font-family="[^"]*")"));
+  QString text = QString::fromUtf8(svg);
+  text.replace(attribute, QStringLiteral("font-family=\"%1\"").arg(kSvgFontFamily));
+  return text.toUtf8();
 }
 
 void useKoreanFaces() { QGuiApplication::setFont(withKoreanFaces(QGuiApplication::font())); }

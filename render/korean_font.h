@@ -9,6 +9,7 @@
 // space glyph to the space alone, so it comes first.
 #pragma once
 
+#include <QByteArray>
 #include <QFont>
 #include <QStringList>
 
@@ -22,6 +23,19 @@ inline constexpr const char* kKoreanFontFamily = "NanumBarunGothic";
 
 // `base` with the Korean faces after its own families.
 [[nodiscard]] QFont withKoreanFaces(const QFont& base);
+
+// What an SVG file names as the face of its texts: the Korean faces, then
+// the generic family, so that a viewer without them still shows Hangul from
+// whatever face it has, instead of dropping the labels. The Korean face is
+// named once more after the generic one: a conforming viewer stops at the
+// generic family and never reaches it, while ImageMagick's own SVG renderer
+// takes only the last name of the list, and finds no Hangul behind
+// "sans-serif" (it drops every label of the figure then).
+inline constexpr const char* kSvgFontFamily =
+    "NanumBarunGothic, NanumGothic, sans-serif, NanumBarunGothic";
+
+// The SVG document with every font-family attribute naming kSvgFontFamily.
+[[nodiscard]] QByteArray withSvgFontFamily(const QByteArray& svg);
 
 // Gives the running application's font the Korean faces (once is enough).
 void useKoreanFaces();

@@ -14,8 +14,6 @@ namespace {
 
 constexpr float kStep = 0.5f;  // running-mean step of the band lines, °C
 constexpr float kLegendX = kAdaptiveRunningMax + 3.0f;
-// Band line colours from the narrowest, as the bars' segments.
-constexpr int16_t kLineColors[3] = {2, 10, 6};
 
 std::optional<AdaptiveBand> bandAt(ComfortModel model, float runningMean) {
   return model == ComfortModel::AshraeAdaptive ? AshraeAdaptiveBand(runningMean)
@@ -39,7 +37,7 @@ void drawBands(Drawing& d, ComfortModel model) {
   drawLimit(d, model, [](const AdaptiveBand& b) { return std::optional(b.comfortTemperature); },
             Color::palette(0));
   for (std::size_t i = 0; i < static_cast<std::size_t>(BandCount(model)); ++i) {
-    const Color color = Color::palette(kLineColors[i]);
+    const Color color = palette::kComfortBands[i];
     drawLimit(d, model, [i](const AdaptiveBand& b) { return b.lower[i]; }, color);
     drawLimit(d, model, [i](const AdaptiveBand& b) { return b.upper[i]; }, color);
   }
@@ -55,9 +53,9 @@ void drawHours(Drawing& d, const ClimateData& climate, ComfortModel model) {
     const auto x = static_cast<float>(running[static_cast<std::size_t>((h - 1) / 24)]);
     if (t == kMissing || t < kAdaptiveDryBulbMin || t > kAdaptiveDryBulbMax) continue;
     if (x < kAdaptiveRunningMin || x > kAdaptiveRunningMax) continue;
-    const int16_t color = bandAt(model, x) ? PsychroChart::GetColor_Hour(static_cast<int16_t>(h))
-                                           : kOutsideHourColor;
-    d.dot(x, t, Color::palette(color));
+    d.dot(x, t,
+          bandAt(model, x) ? Color::palette(PsychroChart::GetColor_Hour(static_cast<int16_t>(h)))
+                           : kOutsideHourColor);
   }
   d.setPenWidth(1.0f);
 }
@@ -96,12 +94,11 @@ void drawLegend(Drawing& d, ComfortModel model) {
   lineRow(Color::palette(0), comfort_texts::kComfortTemperature);
   const std::vector<ComfortClass> classes = ComfortClasses(model, ComfortTally{});
   for (int i = 0; i < BandCount(model); ++i)
-    lineRow(Color::palette(kLineColors[i]), classes[static_cast<std::size_t>(i) + 1].name);
+    lineRow(palette::kComfortBands[i], classes[static_cast<std::size_t>(i) + 1].name);
   for (int16_t month = 1; month <= 12; ++month, y -= 3.2f)
     figure::LegendRow(d, kLegendX, y, 1.2f, 2.0f, Color::palette(PsychroChart::GetColor_Month(month)),
                       figure::MonthName(month));
-  figure::LegendRow(d, kLegendX, y, 1.2f, 2.0f, Color::palette(kOutsideHourColor),
-                    comfort_texts::kOutside);
+  figure::LegendRow(d, kLegendX, y, 1.2f, 2.0f, kOutsideHourColor, comfort_texts::kOutside);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "core/climate/climate_data.h"
 #include "core/comfort/comfort_year.h"
 #include "core/draw/drawing.h"
+#include "core/draw/palette.h"
 
 namespace vlm {
 
@@ -18,8 +19,8 @@ namespace vlm {
 inline constexpr float kAdaptiveRunningMin = -15.0f, kAdaptiveRunningMax = 35.0f;
 inline constexpr float kAdaptiveDryBulbMin = -25.0f, kAdaptiveDryBulbMax = 45.0f;
 
-// Palette colour of the hours outside the model's limits.
-inline constexpr int16_t kOutsideHourColor = 8;
+// The colour of the hours outside the model's limits.
+inline constexpr Color kOutsideHourColor = palette::kNeutral;
 
 // For the two adaptive models; the PMV model has no adaptive chart (empty).
 [[nodiscard]] Drawing BuildAdaptiveChart(const ClimateData& climate, ComfortModel model,

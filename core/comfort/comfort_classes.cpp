@@ -1,14 +1,12 @@
 #include "core/comfort/comfort_classes.h"
 
 #include "core/comfort/comfort_texts.h"
+#include "core/draw/palette.h"
 
 namespace vlm {
 namespace {
 
 namespace texts = comfort_texts;
-
-// Band colours from the narrowest: green, light green, yellow.
-constexpr int16_t kBandColors[3] = {2, 10, 14};
 
 std::vector<const char*> bandNames(ComfortModel model) {
   switch (model) {
@@ -34,15 +32,15 @@ std::string ComfortModelName(ComfortModel model) {
 std::vector<ComfortClass> ComfortClasses(ComfortModel model, const ComfortTally& t) {
   const bool pmv = model == ComfortModel::Pmv;
   std::vector<ComfortClass> classes;
-  classes.push_back({pmv ? texts::kPmvBelow : texts::kBelow, t.below, 1});
+  classes.push_back({pmv ? texts::kPmvBelow : texts::kBelow, t.below, palette::kHeating});
   const std::vector<const char*> names = bandNames(model);
   int inner = 0;  // the nested counts include the narrower bands' hours
   for (std::size_t i = 0; i < names.size(); ++i) {
-    classes.push_back({names[i], t.within[i] - inner, kBandColors[i]});
+    classes.push_back({names[i], t.within[i] - inner, palette::kComfortBands[i]});
     inner = t.within[i];
   }
-  classes.push_back({pmv ? texts::kPmvAbove : texts::kAbove, t.above, 4});
-  classes.push_back({texts::kOutside, t.outside, 8});
+  classes.push_back({pmv ? texts::kPmvAbove : texts::kAbove, t.above, palette::kCooling});
+  classes.push_back({texts::kOutside, t.outside, palette::kNeutral});
   return classes;
 }
 

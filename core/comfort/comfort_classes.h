@@ -16,7 +16,7 @@ namespace vlm {
 struct ComfortClass {
   std::string name;
   int hours = 0;
-  int16_t color = 0;  // palette index of its bar segment and legend row
+  Color color{};  // of its bar segment and legend row
 };
 
 // The model's name as the page's choice shows it.

@@ -40,7 +40,7 @@ void drawBar(Drawing& d, int column, const std::vector<ComfortClass>& classes) {
     const float bottom = 100.0f * static_cast<float>(below) / static_cast<float>(total);
     below += c.hours;
     const float top = 100.0f * static_cast<float>(below) / static_cast<float>(total);
-    d.rect(x1, bottom, x2, top, Color::palette(c.color));
+    d.rect(x1, bottom, x2, top, c.color);
   }
 }
 
@@ -54,7 +54,7 @@ Drawing BuildComfortShareChart(const ComfortYear& year, std::string_view regionN
   drawAxes(d);
   float y = 92.0f;
   for (const ComfortClass& c : ComfortClasses(year.model, ComfortTally{})) {
-    figure::LegendRow(d, kLegendX, y, 0.35f, 5.0f, Color::palette(c.color), c.name);
+    figure::LegendRow(d, kLegendX, y, 0.35f, 5.0f, c.color, c.name);
     y -= 9.0f;
   }
   figure::Title(d, kColumns / 2.0f, 106.0f,

@@ -10,6 +10,7 @@
 
 #include "core/common/message.h"
 #include "core/draw/drawing.h"
+#include "core/draw/text_measure.h"
 #include "core/graphs/rose_labels.h"
 #include "core/graphs/wind_rose.h"
 
@@ -25,12 +26,6 @@ struct RoseLabel {
 // Point sizes of the rose's texts.
 inline constexpr float kRoseLabelPointSize = 9.0f;
 inline constexpr float kRoseTitlePointSize = 11.0f;
-
-// The size of a text at a point size, in the picture's user units.
-struct TextExtent {
-  float w = 0, h = 0;
-};
-using TextMeasure = std::function<TextExtent(const std::string& text, float pointSize, bool bold)>;
 
 class WindRoseView {
  public:

@@ -147,4 +147,12 @@ Drawing RoseDrawing(const RoseGeometry& g, const RoseCounts& counts) {
   return drawing;
 }
 
+Legend RoseLegend() {
+  Legend legend;
+  legend.add(LegendMark::Line, kBarColor, kRoseLegendBars);
+  legend.add(LegendMark::Line, kFrameColor, kRoseLegendRings, DashStyle::Dot);
+  legend.add(LegendMark::Dot, kFrameColor, kRoseLegendCalm);
+  return legend;
+}
+
 }  // namespace vlm

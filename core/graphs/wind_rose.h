@@ -15,6 +15,7 @@
 
 #include "core/climate/climate_data.h"
 #include "core/draw/drawing.h"
+#include "core/draw/legend.h"
 
 namespace vlm {
 
@@ -94,5 +95,12 @@ struct RoseCounts {
 // from the calm circle outwards, L = ck / B × (R − r0), not clipped at R. A
 // direction without hours draws no bar. The counts must have valid hours.
 [[nodiscard]] Drawing RoseDrawing(const RoseGeometry& g, const RoseCounts& counts);
+
+// The rose's key for a figure that leaves the program: the bars, the rings and
+// the calm circle.
+inline constexpr const char* kRoseLegendBars = "막대: 풍향별 출현 비율";
+inline constexpr const char* kRoseLegendRings = "점선 원: 비율 눈금, 한 칸 10%";
+inline constexpr const char* kRoseLegendCalm = "가운데 원: 무풍";
+[[nodiscard]] Legend RoseLegend();
 
 }  // namespace vlm

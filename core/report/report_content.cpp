@@ -6,14 +6,15 @@
 #include <fstream>
 
 #include "core/analysis/chart_drawing.h"
+#include "core/analysis/chart_legend.h"
 #include "core/climate/epw_import.h"
 #include "core/climate/region_catalog.h"
+#include "core/comfort/adaptive_chart.h"
+#include "core/comfort/comfort_share_chart.h"
 #include "core/common/format.h"
 #include "core/psychro/psychro_chart.h"
 #include "core/report/comfort_table.h"
 #include "core/report/figure_caption.h"
-#include "core/comfort/adaptive_chart.h"
-#include "core/comfort/comfort_share_chart.h"
 #include "core/solar/sun_path.h"
 
 namespace vlm {
@@ -164,9 +165,10 @@ std::optional<ReportContent> BuildReportContent(const ClimateData& climate,
   r.analysis.summary[1] = baseName(source.file);
   r.periodText = r.analysis.summary[2];
 
-  r.bioChart = BuildBioChart(psychro, chart, sink, fullChart(), climate,
-                             ChartPeriod{PeriodMode::Hourly, start, end}, kReportChartWidth,
+  const ChartPeriod period{PeriodMode::Hourly, start, end};
+  r.bioChart = BuildBioChart(psychro, chart, sink, fullChart(), climate, period, kReportChartWidth,
                              kReportChartHeight);
+  r.bioChartLegend = BioChartLegend(fullChart(), period, std::nullopt);
   r.bioChartCaption = BioChartCaption(source.region, r.periodText);
   for (std::size_t i = 0; i < kMonthlyElements.size(); ++i) {
     const MonthlyElement element = kMonthlyElements[i];

@@ -17,6 +17,7 @@
 #include "core/climate/climate_data.h"
 #include "core/common/message.h"
 #include "core/draw/drawing.h"
+#include "core/draw/legend.h"
 #include "core/graphs/monthly_chart.h"
 #include "core/graphs/rose_view.h"
 #include "core/psychro/psychrometrics.h"
@@ -62,6 +63,7 @@ struct ReportContent {
   std::vector<std::string> coverLines;
   std::string header;  // region and file, at the top of every page
   Drawing bioChart;
+  Legend bioChartLegend;
   std::string bioChartCaption;
   AnalysisTexts analysis;
   std::array<MonthlyChart, 4> monthly;

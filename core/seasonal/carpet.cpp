@@ -77,11 +77,9 @@ void drawAxes(Drawing& d) {
 void drawZoneLegend(Drawing& d) {
   float y = kCarpetHours - 2.0f;
   for (std::size_t i = 0; i < kNeedZones.size(); ++i, y -= 2.4f) {
-    figure::LegendRow(d, kLegendX, y, kSwatch, 1.4f, Color::palette(kNeedZoneColors[i]),
-                      kNeedZones[i].name);
+    figure::LegendRow(d, kLegendX, y, kSwatch, 1.4f, palette::kNeeds[i], kNeedZones[i].name);
   }
-  figure::LegendRow(d, kLegendX, y, kSwatch, 1.4f, Color::palette(kCarpetNoZoneColor),
-                    "결측, 도표 범위 밖");
+  figure::LegendRow(d, kLegendX, y, kSwatch, 1.4f, kCarpetNoZoneColor, "결측, 도표 범위 밖");
 }
 
 void drawDryBulbLegend(Drawing& d) {
@@ -99,7 +97,7 @@ void drawDryBulbLegend(Drawing& d) {
     figure::Label(d, kLegendX + kSwatch * 1.5f, y, std::to_string(t), HAlign::Left, VAlign::Middle);
   }
   figure::Label(d, kLegendX, kBarBottom + 18.6f, "건구온도(°C)", HAlign::Left, VAlign::Bottom);
-  figure::LegendRow(d, kLegendX, 0.0f, kSwatch, 1.0f, Color::palette(kCarpetNoZoneColor), "결측");
+  figure::LegendRow(d, kLegendX, 0.0f, kSwatch, 1.0f, kCarpetNoZoneColor, "결측");
 }
 
 }  // namespace
@@ -113,12 +111,11 @@ CarpetCell CarpetCellOf(int hourOfYear) {
 
 Color CarpetZoneColor(int16_t code) {
   const int need = NeedZoneIndex(code);
-  return Color::palette(need < 0 ? kCarpetNoZoneColor
-                                 : kNeedZoneColors[static_cast<std::size_t>(need)]);
+  return need < 0 ? kCarpetNoZoneColor : palette::kNeeds[static_cast<std::size_t>(need)];
 }
 
 Color CarpetDryBulbColor(float dbt) {
-  if (dbt == kMissing || std::isnan(dbt)) return Color::palette(kCarpetNoZoneColor);
+  if (dbt == kMissing || std::isnan(dbt)) return kCarpetNoZoneColor;
   const float t = std::clamp(dbt, kCarpetColdest, kCarpetWarmest);
   std::size_t i = 1;
   while (i + 1 < kStops.size() && t > kStops[i].dbt) ++i;

@@ -9,6 +9,7 @@
 
 #include "core/climate/climate_data.h"
 #include "core/draw/drawing.h"
+#include "core/draw/palette.h"
 
 namespace vlm {
 
@@ -30,7 +31,7 @@ struct CarpetCell {
 [[nodiscard]] CarpetCell CarpetCellOf(int hourOfYear);
 
 // Grey: the colour of a missing or unclassifiable hour and of one outside the chart.
-inline constexpr int16_t kCarpetNoZoneColor = 7;
+inline constexpr Color kCarpetNoZoneColor = palette::kNeutral;
 
 // The need zone's legend colour of a zone code, grey for a non-zone code.
 [[nodiscard]] Color CarpetZoneColor(int16_t code);

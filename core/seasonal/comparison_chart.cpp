@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/draw/palette.h"
 #include "core/seasonal/figure_parts.h"
 
 namespace vlm {
@@ -13,8 +14,8 @@ constexpr float kFirstX = 0.5f;
 constexpr float kLastX = 12.5f;
 constexpr float kColdest = -20.0f;
 constexpr float kDegreeUnits = 100.0f / 60.0f;
-constexpr int16_t kDryBulbColor = 12;
-constexpr int16_t kHumidityColor = 9;
+constexpr Color kDryBulbColor = palette::kOrange;
+constexpr Color kHumidityColor = palette::kSkyBlue;
 
 float dbtY(float dbt) { return (dbt - kColdest) * kDegreeUnits; }
 
@@ -43,7 +44,7 @@ void drawAxes(Drawing& d) {
 
 // One climate's series: a line between neighbouring months that both have a
 // mean, and a dot at every month that has one.
-void drawSeries(Drawing& d, const std::array<MeanPair, 12>& means, std::size_t which, int16_t color,
+void drawSeries(Drawing& d, const std::array<MeanPair, 12>& means, std::size_t which, Color color,
                 bool dryBulb) {
   const auto y = [dryBulb](float v) { return dryBulb ? dbtY(v) : v; };
   d.setPenWidth(2.0f);
@@ -52,23 +53,21 @@ void drawSeries(Drawing& d, const std::array<MeanPair, 12>& means, std::size_t w
     const auto& from = means[m - 1][which];
     const auto& to = means[m][which];
     if (from && to) {
-      d.line(static_cast<float>(m), y(*from), static_cast<float>(m + 1), y(*to),
-             Color::palette(color));
+      d.line(static_cast<float>(m), y(*from), static_cast<float>(m + 1), y(*to), color);
     }
   }
   d.setDash(DashStyle::Solid);
   d.setPenWidth(6.0f);
   for (std::size_t m = 0; m < means.size(); ++m) {
-    if (const auto& v = means[m][which])
-      d.dot(static_cast<float>(m + 1), y(*v), Color::palette(color));
+    if (const auto& v = means[m][which]) d.dot(static_cast<float>(m + 1), y(*v), color);
   }
   d.setPenWidth(1.0f);
 }
 
-void legendLine(Drawing& d, float y, int16_t color, DashStyle dash, const std::string& label) {
+void legendLine(Drawing& d, float y, Color color, DashStyle dash, const std::string& label) {
   d.setPenWidth(2.0f);
   d.setDash(dash);
-  d.line(kLastX + 1.4f, y, kLastX + 2.2f, y, Color::palette(color));
+  d.line(kLastX + 1.4f, y, kLastX + 2.2f, y, color);
   d.setDash(DashStyle::Solid);
   d.setPenWidth(1.0f);
   figure::Label(d, kLastX + 2.4f, y, label, HAlign::Left, VAlign::Middle);

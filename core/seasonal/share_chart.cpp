@@ -4,6 +4,7 @@
 
 #include "core/analysis/zone.h"
 #include "core/analysis/zone_outlines.h"
+#include "core/draw/palette.h"
 #include "core/seasonal/figure_parts.h"
 
 namespace vlm {
@@ -45,7 +46,7 @@ void drawBar(Drawing& d, std::size_t column, const std::array<float, 5>& shares)
     if (shares[i] <= 0.0f) continue;
     // The last share closes the bar at exactly 100, whatever the rounding.
     const float top = i == last ? 100.0f : bottom + shares[i];
-    d.rect(x1, bottom, x2, top, Color::palette(kNeedZoneColors[i]));
+    d.rect(x1, bottom, x2, top, palette::kNeeds[i]);
     bottom = top;
   }
 }
@@ -60,8 +61,7 @@ Drawing BuildNeedShareChart(const MonthlyZones& zones, std::string_view regionNa
   drawAxes(d);
   float y = 92.0f;
   for (std::size_t i = 0; i < kNeedZones.size(); ++i, y -= 9.0f) {
-    figure::LegendRow(d, kLegendX, y, 0.35f, 5.0f, Color::palette(kNeedZoneColors[i]),
-                      kNeedZones[i].name);
+    figure::LegendRow(d, kLegendX, y, 0.35f, 5.0f, palette::kNeeds[i], kNeedZones[i].name);
   }
   figure::Title(d, kColumns / 2.0f, 106.0f,
                 std::string(regionName) + " 지역 월별 생체기후적 요구 죤 비율(%)");

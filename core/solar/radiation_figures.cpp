@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/common/format.h"
+#include "core/draw/palette.h"
 #include "core/solar/radiation_texts.h"
 #include "core/solar/solar_pos.h"
 
@@ -14,11 +15,9 @@ namespace {
 const Color kGrid = Color::palette(8);
 const Color kInk = Color::palette(0);
 const Color kYearColor = Color::palette(0);
-const Color kWantedColor = Color::palette(12);
-const Color kUnwantedColor = Color::palette(9);
-const std::array<Color, 5> kMonthlyColors = {Color::palette(0), Color::palette(12),
-                                             Color::palette(2), Color::palette(13),
-                                             Color::palette(9)};
+const Color kWantedColor = palette::kHeating;
+const Color kUnwantedColor = palette::kCooling;
+const std::array<Color, 5> kMonthlyColors = palette::kSeries;
 
 // The smallest of 1, 2, 2.5, 5 × 10ⁿ not below x.
 float niceStep(float x) {

@@ -14,6 +14,7 @@
 
 #include "core/analysis/bio_chart.h"
 #include "core/analysis/chart_drawing.h"
+#include "core/analysis/chart_legend.h"
 #include "core/analysis/climate_plot.h"
 #include "core/analysis/climate_report.h"
 #include "core/analysis/psychro_grid.h"
@@ -87,7 +88,11 @@ std::optional<render::Figure> Frm12::currentFigure() const {
   Drawing labels(picture_->drawing().scale());
   AppendAxisLabelTexts(labels, shownLabels_);
   layers.push_back(std::move(labels));
-  return render::drawingFigure(std::move(layers), QSizeF(picture_->size()), figureCaption_);
+  // The legend shapes beside the picture stay on the screen; the figure carries its own key.
+  const Legend legend =
+      drawnContent_ ? BioChartLegend(*drawnContent_, drawnPeriod_, focus_) : Legend{};
+  return render::withLegend(
+      render::drawingFigure(std::move(layers), QSizeF(picture_->size()), figureCaption_), legend);
 }
 
 std::optional<TextTable> Frm12::analysisTable() const {
@@ -158,6 +163,7 @@ void Frm12::clearChart() {
   plotted_ = PlottedPoints{};
   outlines_ = ZoneOutlineItems{};
   drawnChart_ = Drawing{};
+  drawnContent_.reset();
   periodFigures_ = AnalysisTexts{};
   pmvLegend_->clear();
   clearZoneFocus();
@@ -268,6 +274,9 @@ void Frm12::DrawChart() {
   if (!on[kLabels]) ShowAxisLabels(0);
   if (!on[kAnalysis]) ShowAnalysis(0);
   drawnChart_ = picture_->drawing();
+  drawnContent_ = ChartContent{on[kGrid],   on[kData],          on[kNeed],          on[kGuide],
+                               on[kLabels], ticked(needZones_), ticked(guideZones_)};
+  drawnPeriod_ = ChartPeriod{mode, periodStart_, periodEnd_};
   drawProgress_->setValue(0);
 }
 

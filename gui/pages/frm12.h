@@ -13,8 +13,9 @@
 #include <string>
 
 #include "core/analysis/analysis_summary.h"
-#include "core/analysis/chart_readout.h"
 #include "core/analysis/axis_labels.h"
+#include "core/analysis/chart_drawing.h"
+#include "core/analysis/chart_readout.h"
 #include "core/analysis/period.h"
 #include "core/analysis/zone_focus.h"
 #include "core/comfort/comfort_year.h"
@@ -154,6 +155,9 @@ class Frm12 : public Page, public FigureSource {
   // period's figures, and the zone singled out on it.
   ZoneOutlineItems outlines_{};
   Drawing drawnChart_;
+  // What the last drawing showed, for the key of the figure that leaves the program.
+  std::optional<ChartContent> drawnContent_;
+  ChartPeriod drawnPeriod_;
   AnalysisTexts periodFigures_;
   std::optional<std::size_t> focus_;
   QLabel* focusLabel_ = nullptr;

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/solar/diagram_legend.h"
 #include "core/solar/sun_path_readout.h"
 #include "gui/export_commands.h"
 #include "gui/pages/frm31_widgets.h"
@@ -98,7 +99,10 @@ std::optional<render::Figure> Frm31::figureOf(const Target& target) const {
       labels.labels.push_back(target.anchors[i]);
   }
   layers.push_back(labels.withLabels());
-  return render::drawingFigure(std::move(layers), QSizeF(target.picture->size()), target.caption);
+  // The legend frames stay on the screen; the figure carries its own key.
+  return render::withLegend(
+      render::drawingFigure(std::move(layers), QSizeF(target.picture->size()), target.caption),
+      &target == &mask_ ? MaskLegend() : SunPathLegend());
 }
 
 Frm31::Target Frm31::createTarget(const QString& pictureName, const QString& progressName,

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/report/figure_caption.h"
+#include "core/solar/diagram_legend.h"
 #include "gui/pages/frm31.h"
 #include "gui/pages/frm31_widgets.h"
 #include "gui/pages/progress_bar.h"
@@ -16,6 +17,7 @@ namespace vlm {
 using frm31::button;
 using frm31::labelNames;
 using frm31::plainLabel;
+using frm31::qs;
 
 namespace {
 
@@ -25,10 +27,6 @@ QLabel* valueLabel(const QString& name, QWidget* parent) {
   label->setMinimumWidth(150);
   return label;
 }
-
-constexpr const char* kMaskLegend =
-    "(1) 차양의 경우\r\n\r\n - 굵은 선 내부 : 음영 생김\r\n - 굵은 선 외부 : 음영 안 생김\r\n\r\n"
-    "(2) 건물의 경우\r\n\r\n - 굵은 선 내부 : 음영 안 생김\r\n - 굵은 선 외부 : 음영 생김";
 
 }  // namespace
 
@@ -84,7 +82,7 @@ QWidget* Frm31::createMaskLegend() {
   auto* frame = new QGroupBox("음영 평가 방법");
   frame->setObjectName("fra31SMLegend");
   auto* box = new QVBoxLayout(frame);
-  box->addWidget(plainLabel("lbl31SMLegend", kMaskLegend, frame));
+  box->addWidget(plainLabel("lbl31SMLegend", qs(kMaskLegendText), frame));
   return frame;
 }
 

@@ -17,7 +17,6 @@
 #include "gui/guarded.h"
 #include "gui/pages/pointer_readout.h"
 #include "render/picture_box.h"
-#include "render/text_extent.h"
 
 namespace vlm {
 namespace {
@@ -214,12 +213,9 @@ void RoseTab::cmd132Erase_Click() {
 
 std::optional<render::Figure> RoseTab::figure() const {
   if (view_.drawing().empty()) return std::nullopt;
-  const TextMeasure measure = [](const std::string& text, float pointSize, bool bold) {
-    const QSizeF size = render::textExtent(text, pointSize, bold);
-    return TextExtent{static_cast<float>(size.width()), static_cast<float>(size.height())};
-  };
-  return render::drawingFigure({view_.withLabels(measure)}, QSizeF(kPictureWidth, kPictureHeight),
-                               caption_);
+  return render::withLegend(render::drawingFigure({view_.withLabels(render::textMeasure())},
+                                                  QSizeF(kPictureWidth, kPictureHeight), caption_),
+                            RoseLegend());
 }
 
 void RoseTab::showLabels() {

@@ -23,14 +23,19 @@
 #include <QtTest>
 #include <memory>
 
+#include "core/analysis/zone.h"
 #include "core/climate/climate_load.h"
 #include "core/climate/region_catalog.h"
+#include "core/solar/sun_path.h"
 #include "gui/app_info.h"
 #include "gui/export_commands.h"
 #include "gui/main_window.h"
 #include "gui/navigation_pane.h"
 #include "gui/pages/frm12.h"
 #include "gui/pages/frm13.h"
+#include "gui/pages/frm14.h"
+#include "gui/pages/frm15.h"
+#include "gui/pages/frm16.h"
 #include "gui/pages/frm31.h"
 #include "gui/pages/monthly_tab.h"
 #include "gui/pages/rose_tab.h"
@@ -71,6 +76,9 @@ struct Program {
     const QString path = QString::fromStdString(choice.filePath);
     page<Frm12>("frm12")->setRegion("서울", path);
     page<Frm13>("frm13")->setRegion("서울", path);
+    page<Frm14>("frm14")->setRegion("서울", path);
+    page<Frm15>("frm15")->setRegion("서울", path);
+    page<Frm16>("frm16")->setRegion("서울", path);
     sink.clear();
   }
 
@@ -258,6 +266,111 @@ class ExportTest : public QObject {
     QVERIFY(p.sink.empty());
   }
 
+  // Every figure leaves the program with its key: saved as SVG it carries
+  // each text that says what its colours and lines mean, and names the Korean
+  // faces with a generic fallback, so that any SVG viewer shows the labels.
+  void everyFigureLeavesWithItsKey_data() {
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<int>("tab");  // -1: the five specified pictures, drawn by drawFigure
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QStringList>("texts");
+    const auto sv = [](std::string_view t) { return QString::fromUtf8(t.data(), t.size()); };
+    QStringList needs;
+    for (const NeedZone& z : kNeedZones) needs << sv(z.name);
+    QStringList chart = needs;
+    for (const GuideZone& z : kGuideZones) chart << sv(z.caption).split('\n');
+    chart << "생체기후적 요구 죤"
+          << "기후설계 지침 죤"
+          << "자료 (색: 월)"
+          << "점: 시각의 건구온도, 절대습도"
+          << "1월"
+          << "12월";
+    QStringList sunPath{"(1) 날짜선 구분(위로 부터)", "(2) 시간선 구분(태양시)",
+                        "검은 선: 태양시의 시간선"};
+    for (const SunPathDateCurve& c : kSunPathDateCurves) sunPath << sv(c.caption);
+    const QStringList mask = sunPath + QStringList{"굵은 선: 음영마스크", "(1) 차양의 경우",
+                                                   "- 굵은 선 내부 : 음영 생김", "(2) 건물의 경우",
+                                                   "- 굵은 선 내부 : 음영 안 생김"};
+    const QStringList bands{"기준 미만", "90% 만족", "80% 만족", "기준 초과", "적용범위 밖"};
+    QTest::newRow("bioclimatic chart") << "frm12" << -1 << "pic12aChart"
+                                       << "" << chart;
+    QTest::newRow("singled-out zone")
+        << "frm12" << -1 << "pic12aChart"
+        << "focus" << QStringList{"난방 필요", "(Restrict Conduction) (강조)"};
+    QTest::newRow("monthly chart") << "frm13" << -1 << "chart131"
+                                   << "" << QStringList{"최대값", "평균", "최소값"};
+    QTest::newRow("wind rose") << "frm13" << -1 << "pic132"
+                               << ""
+                               << QStringList{"막대: 풍향별 출현 비율",
+                                              "점선 원: 비율 눈금, 한 칸 10%", "가운데 원: 무풍"};
+    QTest::newRow("sun path") << "frm31" << -1 << "pic31Schart"
+                              << "" << sunPath;
+    QTest::newRow("mask") << "frm31" << -1 << "pic31SM"
+                          << "" << mask;
+    QTest::newRow("share bars") << "frm14" << 0 << "pic14aChart"
+                                << "cmd14aDraw" << needs;
+    QTest::newRow("carpet") << "frm14" << 1 << "pic14bCarpet"
+                            << "cmd14bDraw" << needs + QStringList{"결측, 도표 범위 밖"};
+    QTest::newRow("comparison") << "frm14" << 3 << "pic14dChart"
+                                << "cmd14dCompare"
+                                << QStringList{"서울(기준) 건구온도", "제주(비교) 건구온도",
+                                               "서울(기준) 상대습도", "제주(비교) 상대습도"};
+    QTest::newRow("wind") << "frm14" << 4 << "pic14eWind"
+                          << "cmd14eDraw" << QStringList{"무풍(", "m/s 이상"};
+    QTest::newRow("radiation rose")
+        << "frm15" << 0 << "pic15Rose"
+        << "cmd15Draw" << QStringList{"태양열획득 시간", "태양열차단 시간"};
+    QTest::newRow("radiation months") << "frm15" << 1 << "pic15Monthly"
+                                      << "cmd15Draw" << QStringList{"남향", "동향", "서향"};
+    QTest::newRow("comfort shares") << "frm16" << 1 << "pic16Share"
+                                    << "cmd16Calc" << bands;
+    QTest::newRow("adaptive chart")
+        << "frm16" << 2 << "pic16Adaptive"
+        << "cmd16Calc" << QStringList{"쾌적온도", "90% 만족", "1월", "적용범위 밖"};
+  }
+  void everyFigureLeavesWithItsKey() {
+    QFETCH(QString, page);
+    QFETCH(int, tab);
+    QFETCH(QString, widget);
+    QFETCH(QString, command);
+    QFETCH(QStringList, texts);
+    const QByteArray name = page.toUtf8();
+    Program p;
+    p.loadSeoul();
+    QWidget* picture = nullptr;
+    if (tab < 0) {
+      picture = p.drawFigure(widget);
+      if (command == "focus") p.page<Frm12>("frm12")->singleOutZone(5);
+    } else {
+      if (auto* other = p.find<QComboBox>(name.constData(), "cbo14dRegion"))
+        other->setCurrentText("제주");
+      p.find<QTabWidget>(name.constData(), "tab" + page.mid(3))->setCurrentIndex(tab);
+      p.press(name.constData(), command);
+      picture = p.find<QWidget>(name.constData(), widget);
+    }
+    QVERIFY2(p.sink.empty(), p.sink.empty() ? "" : p.sink.last().text().c_str());
+    QVERIFY(picture != nullptr);
+    p.answer = p.dir.filePath("key.svg");
+    ExportCommands::of(p.window->page(name.constData()))->refresh();
+    widgetAction(picture, "mnuFigureSave")->trigger();
+    QFile file(*p.answer);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(file.readAll());
+    // A line mixing Hangul and Latin leaves as one text element per face.
+    QString shown = svg;
+    shown.replace(QRegularExpression(">\\s+<"), "><").remove(QRegularExpression("<[^>]*>"));
+    for (const QString& text : texts) QVERIFY2(shown.contains(text), qPrintable(text));
+    const QRegularExpression family(QStringLiteral("font-family=\"([^\"]*)\""));
+    int named = 0;
+    for (const auto& match : family.globalMatch(svg)) {
+      QCOMPARE(match.captured(1),
+               QString("NanumBarunGothic, NanumGothic, sans-serif, NanumBarunGothic"));
+      ++named;
+    }
+    QVERIFY(named > 0);
+  }
+
   void fileMenuCommandsFollowTheShownPage() {
     Program p;
     QAction* save = p.menu("mnuSavePicture");
@@ -293,21 +406,27 @@ class ExportTest : public QObject {
 
   // The desktop's save dialog: a name typed without extension is written in
   // the format of the filter chosen, with its suffix; a typed extension decides.
+  // A PNG comes at the size its filter names: twice the screen's, the
+  // screen's, or an A4 page's width at 300 dpi.
   void aBareNameTakesTheChosenFiltersFormat_data() {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("filter");  // 0 PNG, 1 SVG, 2 PDF
+    QTest::addColumn<int>("filter");  // 0 … 2 PNG sizes, 3 SVG, 4 PDF
     QTest::addColumn<QString>("written");
     QTest::addColumn<QByteArray>("magic");
-    QTest::newRow("PNG") << "sun" << 0 << "sun.png" << QByteArray("\x89PNG");
-    QTest::newRow("SVG") << "sun" << 1 << "sun.svg" << QByteArray("<?xml");
-    QTest::newRow("PDF") << "sun" << 2 << "sun.pdf" << QByteArray("%PDF");
-    QTest::newRow("typed extension") << "sun.png" << 2 << "sun.png" << QByteArray("\x89PNG");
+    QTest::addColumn<double>("pngScale");  // of the screen's size; 0: A4 width
+    QTest::newRow("PNG twice") << "sun" << 0 << "sun.png" << QByteArray("\x89PNG") << 2.0;
+    QTest::newRow("PNG screen") << "sun" << 1 << "sun.png" << QByteArray("\x89PNG") << 1.0;
+    QTest::newRow("PNG A4") << "sun" << 2 << "sun.png" << QByteArray("\x89PNG") << 0.0;
+    QTest::newRow("SVG") << "sun" << 3 << "sun.svg" << QByteArray("<?xml") << 0.0;
+    QTest::newRow("PDF") << "sun" << 4 << "sun.pdf" << QByteArray("%PDF") << 0.0;
+    QTest::newRow("typed extension") << "sun.png" << 4 << "sun.png" << QByteArray("\x89PNG") << 2.0;
   }
   void aBareNameTakesTheChosenFiltersFormat() {
     QFETCH(QString, typed);
     QFETCH(int, filter);
     QFETCH(QString, written);
     QFETCH(QByteArray, magic);
+    QFETCH(double, pngScale);
     // The application's own settings, in Qt's test location.
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(kSettingsOrganisation);
@@ -337,6 +456,12 @@ class ExportTest : public QObject {
     QFile file(p.dir.filePath(written));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.read(magic.size()) == magic);
+    if (written.endsWith(".png")) {
+      const QSizeF whole = render::captionedSize(
+          *dynamic_cast<FigureSource*>(p.window->page("frm31"))->currentFigure());
+      const int width = QImage(p.dir.filePath(written)).width();
+      QCOMPARE(width, pngScale > 0 ? qRound(whole.width() * pngScale) : render::kA4WidthPx);
+    }
   }
 
   void savingOverADirectoryOrIntoAMissingFolderSaysWhyAndKeepsTheFile() {

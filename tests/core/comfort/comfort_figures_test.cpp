@@ -193,7 +193,7 @@ TEST(AdaptiveChart, DotsEveryHourGreyWhereTheModelDoesNotApply) {
     for (const DrawItem& item : d.items()) {
       if (const auto* dot = std::get_if<DotItem>(&item)) {
         ++dots;
-        grey += dot->pen.color == Color::palette(kOutsideHourColor) ? 1 : 0;
+        grey += dot->pen.color == kOutsideHourColor ? 1 : 0;
       }
     }
     for (int h = 1; h <= kHoursPerYear; ++h) {

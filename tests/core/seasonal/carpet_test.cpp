@@ -63,17 +63,17 @@ TEST(CarpetTest, SeoulHasEveryHourInItsOwnCell) {
 
 TEST(CarpetTest, CellsTakeTheNeedZoneColourOrGrey) {
   auto year = test::SyntheticYear();
-  test::SetHour(*year, 1, 0.0f, -1.0f);      // heating: navy
-  test::SetHour(*year, 2, 22.0f, 16.0f);     // comfortable: green
+  test::SetHour(*year, 1, 0.0f, -1.0f);      // heating
+  test::SetHour(*year, 2, 22.0f, 16.0f);     // comfortable
   test::SetHour(*year, 3, kMissing, 10.0f);  // missing: grey
   test::SetHour(*year, 4, 55.0f, 25.0f);     // beyond the chart: grey
-  test::SetHour(*year, 5, 34.0f, 27.0f);     // cooling: blue
+  test::SetHour(*year, 5, 34.0f, 27.0f);     // cooling
   const Drawing d = BuildCarpet(*year, PsychroChart{}, CarpetColouring::Zone);
-  EXPECT_EQ(cell(d, 1).pen.color, Color::palette(1));
-  EXPECT_EQ(cell(d, 2).pen.color, Color::palette(2));
-  EXPECT_EQ(cell(d, 3).pen.color, Color::palette(7));
-  EXPECT_EQ(cell(d, 4).pen.color, Color::palette(7));
-  EXPECT_EQ(cell(d, 5).pen.color, Color::palette(9));
+  EXPECT_EQ(cell(d, 1).pen.color, palette::kHeating);
+  EXPECT_EQ(cell(d, 2).pen.color, palette::kComfort);
+  EXPECT_EQ(cell(d, 3).pen.color, kCarpetNoZoneColor);
+  EXPECT_EQ(cell(d, 4).pen.color, kCarpetNoZoneColor);
+  EXPECT_EQ(cell(d, 5).pen.color, palette::kCooling);
 }
 
 TEST(CarpetTest, DryBulbScaleRunsFromBlueToRedWithGreyForMissing) {
@@ -83,7 +83,7 @@ TEST(CarpetTest, DryBulbScaleRunsFromBlueToRedWithGreyForMissing) {
   };
   for (const Case c : {Case{-30.0f, 0x313695}, Case{-20.0f, 0x313695}, Case{10.0f, 0xE0F3F8},
                        Case{15.0f, 0xEFEAC4}, Case{40.0f, 0xA50026}, Case{45.0f, 0xA50026},
-                       Case{kMissing, 0xC0C0C0}}) {
+                       Case{kMissing, kCarpetNoZoneColor.rgbValue()}}) {
     EXPECT_EQ(CarpetDryBulbColor(c.dbt).rgbValue(), c.rgb) << c.dbt;
   }
   auto year = test::SyntheticYear();
@@ -91,7 +91,7 @@ TEST(CarpetTest, DryBulbScaleRunsFromBlueToRedWithGreyForMissing) {
   test::SetHour(*year, 101, kMissing, kMissing);
   const Drawing d = BuildCarpet(*year, PsychroChart{}, CarpetColouring::DryBulb);
   EXPECT_EQ(cell(d, 100).pen.color.rgbValue(), 0x313695u);
-  EXPECT_EQ(cell(d, 101).pen.color, Color::palette(7));
+  EXPECT_EQ(cell(d, 101).pen.color, kCarpetNoZoneColor);
   const std::vector<std::string> all = texts(d);
   for (const char* label : {"건구온도(°C)", "-20", "40", "결측", "서울 지역 시간별 건구온도"}) {
     EXPECT_TRUE(has(all, label)) << label;
