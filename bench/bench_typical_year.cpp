@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "bench/asos_ten_years.h"
-#include "core/climate/typical_year_file.h"
+#include "core/solar/typical_year_file.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "cli/commands.h"
 #include "cli/json_output.h"
 #include "core/climate/site_rules.h"
-#include "core/climate/typical_year_file.h"
+#include "core/solar/typical_year_file.h"
 
 namespace vlm::cli {
 namespace {
@@ -75,10 +75,14 @@ void runTypicalYear(Context& ctx, const TypicalArgs& args) {
     request.choice.firstYear = range->first;
     request.choice.lastYear = range->second;
   }
-  // A site given for an EPW target is checked as every command checks one.
-  if (!args.site.empty() && !ReadSiteArgument(args.site, ctx.sink)) {
-    ctx.exitCode = kExitRefused;
-    return;
+  // Where an EPW target lies when the sources name no site; checked as every
+  // command checks one.
+  if (!args.site.empty()) {
+    request.site = ReadSiteArgument(args.site, ctx.sink);
+    if (!request.site) {
+      ctx.exitCode = kExitRefused;
+      return;
+    }
   }
   request.policy = args.yes ? OverwritePolicy::Replace : OverwritePolicy::Ask;
   const TypicalYearOutcome result = MakeTypicalYearFile(request, ctx.sink);

@@ -15,9 +15,9 @@
 
 #include "core/climate/conversion_progress.h"
 #include "core/climate/weather_conversion.h"
-#include "gui/pages/frm33_typical.h"
 #include "core/solar/epw_conversion.h"
 #include "core/solar/epw_texts.h"
+#include "gui/pages/frm33_typical.h"
 #include "gui/pages/progress_bar.h"
 #include "gui/pages/site_choice_box.h"
 
@@ -170,7 +170,9 @@ void Frm33::cmd33Convert_Click() {
   const std::string source = before_->text().toStdString();
   const std::string target = after_->text().toStdString();
   if (typical_->chosen()) {
-    typical_->convert(target, progress);
+    std::optional<Site> site;
+    if (targetFormatOf(target) == TargetFormat::Epw && !site_->chosenSite(site, sink())) return;
+    typical_->convert(target, site, progress);
     progress_->setValue(0);
     status_->clear();
     return;

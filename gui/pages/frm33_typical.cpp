@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QSettings>
 
-#include "core/climate/typical_year_file.h"
+#include "core/solar/typical_year_file.h"
 
 namespace vlm {
 namespace {
@@ -119,10 +119,12 @@ void Frm33Typical::listStations() {
   w_.station->setEnabled(true);
 }
 
-void Frm33Typical::convert(const std::string& target, const ConversionProgress& progress) {
+void Frm33Typical::convert(const std::string& target, const std::optional<Site>& site,
+                           const ConversionProgress& progress) {
   TypicalYearRequest request;
   request.sources = sources();
   request.target = target;
+  request.site = site;
   if (w_.station->currentIndex() >= 0) request.choice.station = w_.station->currentData().toInt();
   guard_([&] { (void)MakeTypicalYearFile(request, sink_, progress); });
 }

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "core/climate/conversion_progress.h"
+#include "core/climate/site.h"
 #include "core/common/message.h"
 #include "gui/file_dialogs.h"
 
@@ -53,8 +54,10 @@ class Frm33Typical : public QObject {
   void chooseSources();
   // The stations of the files named, the first chosen.
   void listStations();
-  // The convert button: builds the year into `target`.
-  void convert(const std::string& target, const ConversionProgress& progress);
+  // The convert button: builds the year into `target`; `site` is where an EPW
+  // target lies when the sources do not say.
+  void convert(const std::string& target, const std::optional<Site>& site,
+               const ConversionProgress& progress);
 
  signals:
   // The choice changed: the page lists what its source offers again.

@@ -1,4 +1,4 @@
-#include "core/climate/typical_year_file.h"
+#include "core/solar/typical_year_file.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -8,6 +8,8 @@
 #include "core/climate/epw_import.h"
 #include "core/climate/typical_year_texts.h"
 #include "core/common/file_error.h"
+#include "core/solar/epw_export.h"
+#include "core/solar/epw_texts.h"
 
 namespace vlm {
 namespace {
@@ -37,10 +39,25 @@ std::optional<Message> requestError(const TypicalYearRequest& request) {
       return conversionNameError("[원본 기후파일명과 변환후 기후파일명이 같습니다.]");
   const auto kind = targetKindOf(request.target);
   if (!kind) return typicalTargetMessage("[변환후 기후파일명의 확장자가 cly 혹은 epw가 아닙니다.]");
-  if (*kind == TargetKind::Epw)
-    return typicalTargetMessage(
-        "[EPW 파일로 저장하는 기능은 아직 준비되지 않았습니다. cly로 저장하십시오.]");
   return std::nullopt;
+}
+
+// The header's account of the year: the station, the years, and each month's year.
+EpwSource epwSourceOf(const std::string& station, const TypicalYear& year) {
+  EpwSource source;
+  const auto [first, last] = std::minmax_element(year.yearsUsed.begin(), year.yearsUsed.end());
+  source.description = "a typical year (ISO 15927-4) of " + station + ", " +
+                       std::to_string(*first) + "-" + std::to_string(*last);
+  for (std::size_t m = 0; m < year.months.size(); ++m) source.years[m] = year.months[m].year;
+  return source;
+}
+
+void writeYear(const std::string& targetFile, const StationRecord& record, const Site& site,
+               const TypicalYear& year) {
+  if (*targetKindOf(targetFile) == TargetKind::Epw)
+    WriteEpwFile(targetFile, year.records, site, epwSourceOf(record.station, year));
+  else
+    writeClyFile(targetFile, year.records);
 }
 
 }  // namespace
@@ -75,7 +92,12 @@ TypicalYearOutcome MakeTypicalYearFile(const TypicalYearRequest& request, Messag
   if (!record) return result;
   auto year = BuildTypicalYear(record->years, sink);
   if (!year) return result;
-  writeClyFile(targetFile, year->records);
+  const std::optional<Site> site = record->site ? record->site : request.site;
+  if (!site && *targetKindOf(targetFile) == TargetKind::Epw) {
+    sink.show(epwNoSiteMessage());
+    return result;
+  }
+  writeYear(targetFile, *record, site.value_or(Site{}), *year);
   sink.show(typicalYearCompleted(record->station, *year));
   result.outcome = ConversionOutcome::Converted;
   result.station = record->station;

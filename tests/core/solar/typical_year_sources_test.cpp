@@ -3,8 +3,12 @@
 // year is whole.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "core/climate/check_climate_file.h"
-#include "core/climate/typical_year_file.h"
+#include "core/climate/epw_import.h"
+#include "core/solar/epw_texts.h"
+#include "core/solar/typical_year_file.h"
 #include "tests/core/climate/asos_test_files.h"
 
 namespace vlm {
@@ -44,6 +48,11 @@ class TypicalSources : public TempDirTest {
     write("y2016.csv", joined(calendar2016()));
     write("full2015.csv", joined(asosLines(2015, 8760)));
     write("incheon.csv", joined(incheon(48)));
+    // A station the station list does not know: its site is not known either.
+    write("nowhere2015.csv", joined(asosLines(2015, 8760, [](int, AsosRow& row) {
+            row["지점"] = "999";
+            row["지점명"] = "어딘가";
+          })));
     auto both = asosLines(2015, 48);
     for (const std::string& line : body(incheon(48))) both.push_back(line);
     write("both.csv", joined(both));
@@ -150,11 +159,7 @@ TEST_F(TypicalSources, TheCommandWritesOnlyAWholeYearAndNamesItsChoice) {
         "10월, 11월, 12월]",
         "(하루 평균이 그 달 날수의 90 % 이상에 있고 풍속이 시간의 90 % 이상에 있는 달만 후보가 "
         "됩니다.)"}},
-      {{"y2015.csv"},
-       "t.epw",
-       ConversionOutcome::Refused,
-       {"변환후 기후파일명이 유효하지 않습니다.",
-        "[EPW 파일로 저장하는 기능은 아직 준비되지 않았습니다. cly로 저장하십시오.]"}},
+      {{"nowhere2015.csv"}, "t.epw", ConversionOutcome::Refused, epwNoSiteMessage().lines},
       {{"y2015.csv"},
        "t.txt",
        ConversionOutcome::Refused,
@@ -162,6 +167,14 @@ TEST_F(TypicalSources, TheCommandWritesOnlyAWholeYearAndNamesItsChoice) {
         "[변환후 기후파일명의 확장자가 cly 혹은 epw가 아닙니다.]"}},
       {{"y2015.csv", "y2016.csv"},
        "old.cly",
+       ConversionOutcome::Converted,
+       {"표준기상년(ISO 15927-4) 기후파일 저장이 완료되었습니다.", "지점: 108 서울",
+        "사용한 연도 (2년): 2015, 2016",
+        "선정된 달: 1월 2015, 2월 2015, 3월 2015, 4월 2015, 5월 2015, 6월 2015, 7월 2015, "
+        "8월 2015, 9월 2015, 10월 2015, 11월 2015, 12월 2015",
+        "표준(ISO 15927-4)은 10년 이상의 자료를 요구합니다: 2년의 자료로 만들었습니다."}},
+      {{"y2015.csv", "y2016.csv"},
+       "t.epw",
        ConversionOutcome::Converted,
        {"표준기상년(ISO 15927-4) 기후파일 저장이 완료되었습니다.", "지점: 108 서울",
         "사용한 연도 (2년): 2015, 2016",
@@ -181,16 +194,25 @@ TEST_F(TypicalSources, TheCommandWritesOnlyAWholeYearAndNamesItsChoice) {
     EXPECT_EQ(sink.last().lines, c.firstLines);
     if (c.outcome == ConversionOutcome::Refused) {
       EXPECT_EQ(read("old.cly"), "kept");
+    } else if (c.target.ends_with(".epw")) {
+      // The year goes out whole, at the station's site, and loads again.
+      std::ifstream in(path(c.target));
+      RecordingSink check;
+      const auto back = ImportEpw(in, check);
+      ASSERT_TRUE(back.has_value());
+      ASSERT_TRUE(back->station.site.has_value());
+      EXPECT_EQ(back->station.site->name, "서울");
+      EXPECT_EQ(back->records, result.year->records);
     } else {
       RecordingSink check;
       EXPECT_TRUE(CheckClimateFile(path(c.target), check));
     }
   }
   // Only the sources and the target remain: no temporary file is left behind.
-  EXPECT_EQ(files(),
-            (std::vector<std::string>{"a.epw", "again2021.epw", "both.csv", "e2021.epw",
-                                      "e2022.epw", "full2015.csv", "incheon.csv", "old.cly",
-                                      "tmy.epw", "x.wye", "y2015.csv", "y2016.csv"}));
+  EXPECT_EQ(files(), (std::vector<std::string>{"a.epw", "again2021.epw", "both.csv", "e2021.epw",
+                                               "e2022.epw", "full2015.csv", "incheon.csv",
+                                               "nowhere2015.csv", "old.cly", "t.epw", "tmy.epw",
+                                               "x.wye", "y2015.csv", "y2016.csv"}));
 }
 
 }  // namespace

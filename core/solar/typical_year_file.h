@@ -5,8 +5,9 @@
 //   3. target extension neither cly nor epw      → error box, nothing touched
 //   4. target exists                             → Yes/No question; No ends here
 //   5. the sources read and the year built; a refusal is one box
-//   6. the year written through a temporary file renamed over the target
-//   7. completion box naming the station, the years and each month's year
+//   6. an EPW target of sources that record no site, none given → error box
+//   7. the year written through a temporary file renamed over the target
+//   8. completion box naming the station, the years and each month's year
 // Nothing is written until the whole year is built. A file that cannot be
 // read or written throws FileError.
 #pragma once
@@ -33,6 +34,9 @@ struct TypicalYearRequest {
   std::string target;
   TypicalSourceChoice choice;
   OverwritePolicy policy = OverwritePolicy::Ask;
+  // Where an EPW target's year lies when the sources do not say (EPW and
+  // ASOS sources name their own site, which then holds).
+  std::optional<Site> site;
 };
 
 struct TypicalYearOutcome {
