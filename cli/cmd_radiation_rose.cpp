@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "cli/picture_file.h"
 #include "cli/radiation_args.h"
+#include "core/climate/region_display.h"
 #include "core/solar/radiation_figures.h"
 
 namespace vlm::cli {
@@ -31,7 +32,7 @@ void runRadiationRose(Context& ctx, const RadiationRoseArgs& args) {
   const auto run = runRadiation(ctx, args.radiation);
   if (!run) return;
   writePictureFile(
-      ctx, RadiationRoseDrawing(run->result, run->loaded->data.RegionName, roseSeriesOf(args.of)),
+      ctx, RadiationRoseDrawing(run->result, RegionDisplayName(run->loaded->data), roseSeriesOf(args.of)),
       args.file);
 }
 

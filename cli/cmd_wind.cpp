@@ -14,6 +14,7 @@
 #include "cli/commands.h"
 #include "cli/json_output.h"
 #include "cli/picture_file.h"
+#include "core/climate/region_display.h"
 #include "core/climate/climate_stats.h"
 #include "core/psychro/psychro_chart.h"
 #include "core/seasonal/wind_classes.h"
@@ -99,7 +100,7 @@ void runWind(Context& ctx, const WindArgs& args) {
   const RoseGeometry g =
       RoseGeometry::ForPicture(static_cast<float>(size.width), static_cast<float>(size.height));
   writePictureFile(ctx,
-                   BuildWindRose(g, counts, WindRoseTitle(loaded->data.RegionName, filter.zone)),
+                   BuildWindRose(g, counts, WindRoseTitle(RegionDisplayName(loaded->data), filter.zone)),
                    args.file);
 }
 

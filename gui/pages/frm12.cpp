@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/climate/region_display.h"
 #include "core/analysis/bio_chart.h"
 #include "core/analysis/chart_drawing.h"
 #include "core/analysis/climate_plot.h"
@@ -74,7 +75,9 @@ Frm12::Frm12(AppState& state, QWidget* parent)
       tab_->widget(1), [this] { return analysisTable(); },
       [this] {
         return shownAnalysis_
-                   ? AnalysisTableCaption(shownAnalysis_->summary[0], shownAnalysis_->summary[2])
+                   ? AnalysisTableCaption(RegionDisplayName(shownAnalysis_->summary[0],
+                                                            state().climate()),
+                                          shownAnalysis_->summary[2])
                    : std::string();
       });
   formLoad();
@@ -92,7 +95,10 @@ std::optional<render::Figure> Frm12::currentFigure() const {
 
 std::optional<TextTable> Frm12::analysisTable() const {
   if (tab_->currentIndex() != 1 || !shownAnalysis_) return std::nullopt;
-  return AnalysisTable(*shownAnalysis_);
+  // The screen shows the region as specified; the table leaving it names the year.
+  AnalysisTexts texts = *shownAnalysis_;
+  texts.summary[0] = RegionDisplayName(texts.summary[0], state().climate());
+  return AnalysisTable(texts);
 }
 
 void Frm12::formLoad() {
@@ -240,7 +246,7 @@ void Frm12::DrawChart() {
     }
   }
   SilentSink quiet;
-  figureCaption_ = BioChartCaption(state().climate().RegionName,
+  figureCaption_ = BioChartCaption(RegionDisplayName(state().climate()),
                                    on[kData] ? PeriodText(periodStart_, periodEnd_, quiet) : "");
   drawProgress_->setValue(sum != 0 ? 1 : 0);
   drawProgress_->repaint();
