@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "gui/guarded.h"
+#include "render/a4_pdf.h"
 #include "render/picture_box.h"
 
 namespace vlm {
@@ -23,17 +24,20 @@ void Page::keepDrawingsForPrint() {
   if (printFlag_ != nullptr) state_.printFlags().*printFlag_ = true;
 }
 
-void Page::printPage(QPainter& painter, const QRectF& pageRect) {
+void Page::printPage(QPainter& painter, const QRectF& pageRect, PrintScale scale) {
   // A hidden form that has never been shown still needs its layout settled.
   if (layout() != nullptr) layout()->activate();
   if (width() <= 0 || height() <= 0) return;
-  const QPaintDevice* device = painter.device();
-  const double natural = device != nullptr ? device->logicalDpiX() / 96.0 : 1.0;
-  const double fit = std::min(pageRect.width() / width(), pageRect.height() / height());
-  const double scale = std::min(natural, fit);
+  QRectF target = render::fitCentred(QSizeF(size()), pageRect);
+  if (scale == PrintScale::Natural) {
+    const QPaintDevice* device = painter.device();
+    const double natural = device != nullptr ? device->logicalDpiX() / 96.0 : 1.0;
+    const double factor = std::min(natural, target.width() / width());
+    target = QRectF(pageRect.topLeft(), QSizeF(size()) * factor);
+  }
   painter.save();
-  painter.translate(pageRect.topLeft());
-  painter.scale(scale, scale);
+  painter.translate(target.topLeft());
+  painter.scale(target.width() / width(), target.height() / height());
   render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
   painter.restore();
 }
