@@ -34,6 +34,7 @@
 #include "gui/pages/frm31.h"
 #include "gui/pages/monthly_tab.h"
 #include "gui/pages/rose_tab.h"
+#include "gui/report_pages_dialog.h"
 #include "render/figure.h"
 #include "render/figure_file.h"
 #include "render/korean_font.h"
@@ -51,6 +52,10 @@ struct Program {
       asked << request.title;
       proposed << request.fileName;
       return answer;
+    });
+    window->setReportPagesDialog([this](QWidget*) {
+      asked << "report pages";
+      return reportPages;
     });
     for (Page* page : window->pages()) {
       if (ExportCommands* commands = ExportCommands::of(page)) {
@@ -130,6 +135,7 @@ struct Program {
   std::optional<QString> answer;
   QStringList asked;
   QStringList proposed;  // the names the save dialogs proposed
+  std::optional<ReportPageSet> reportPages = ReportPageSet::All();
 };
 
 QAction* widgetAction(QWidget* widget, const char* name) {
@@ -145,15 +151,18 @@ int pdfPages(const QString& path) {
   return static_cast<int>(content.count(QRegularExpression("/Type\\s*/Page[^s]")));
 }
 
-// The text layer of a PDF as pdftotext reads it, or nullopt without poppler.
-std::optional<QString> pdfText(const QString& path) {
+// The output of a poppler tool, or nullopt where it does not run.
+std::optional<QString> poppler(const QString& tool, const QStringList& arguments) {
   QProcess process;
-  process.start("pdftotext", {path, "-"});
+  process.start(tool, arguments);
   if (!process.waitForFinished() || process.exitStatus() != QProcess::NormalExit ||
       process.exitCode() != 0)
     return std::nullopt;
   return QString::fromUtf8(process.readAllStandardOutput());
 }
+
+// The text layer of a PDF as pdftotext reads it, or nullopt without poppler.
+std::optional<QString> pdfText(const QString& path) { return poppler("pdftotext", {path, "-"}); }
 
 // Control codes other than line and page breaks: a space that a font shares
 // with them reads back as one of them.
@@ -439,6 +448,21 @@ class ExportTest : public QObject {
         std::string("설치된 프린터가 없습니다.\r\n\r\n"
                     "[인쇄 대신 현재 화면을 PDF 파일로 저장합니다. 저장할 파일명을 지정하세요.]"));
     QCOMPARE(pdfPages(*p.answer), 1);
+    // The page fills the sheet: landscape for a page wider than tall, and its
+    // image reaching down past the sheet's middle rather than filling only its top.
+    const QWidget* page = p.window->page("frm31");
+    QVERIFY(page->width() > page->height());
+    if (const auto info = poppler("pdfinfo", {*p.answer})) {
+      QVERIFY2(info->contains(QRegularExpression(R"(Page size:\s+841\.89 x 595\.2)")),
+               qPrintable(*info));
+    }
+    if (const auto boxes = poppler("pdftotext", {"-bbox", *p.answer, "-"})) {
+      double lowest = 0;
+      const QRegularExpression word(R"re(<word xMin="[\d.]+" yMin="[\d.]+" xMax="[\d.]+" yMax="([\d.]+)")re");
+      for (auto it = word.globalMatch(*boxes); it.hasNext();)
+        lowest = std::max(lowest, it.next().captured(1).toDouble());
+      QVERIFY2(lowest > 0.75 * 595.28, qPrintable(QString::number(lowest)));
+    }
     if (const auto text = pdfText(*p.answer)) {
       QVERIFY2(text->contains("태양고도각 0°"), qPrintable(*text));
       QVERIFY2(!hasControlCodes(*text), qPrintable(*text));
@@ -451,10 +475,36 @@ class ExportTest : public QObject {
     p.loadSeoul();
     p.answer = p.dir.filePath("seoul");
     p.window->mnuReport_Click();
-    QCOMPARE(p.asked, QStringList{"기후 분석 보고서 저장"});
+    QCOMPARE(p.asked, (QStringList{"report pages", "기후 분석 보고서 저장"}));
     QVERIFY(pdfPages(p.dir.filePath("seoul.pdf")) >= 8);
     QCOMPARE(p.sink.size(), std::size_t{1});
     QCOMPARE(p.sink.last().title, std::string("Velmora"));
+  }
+
+  void reportHoldsThePagesTheDialogTicks() {
+    ReportPagesDialog dialog;
+    auto* ok = dialog.findChild<QAbstractButton*>("cmdReportPagesOk");
+    QCOMPARE(dialog.pages(), ReportPageSet::All());
+    dialog.findChild<QCheckBox*>("chkReportPage_1")->setChecked(false);
+    QVERIFY(!dialog.pages().has(ReportPage::Chart) && dialog.pages().has(ReportPage::Cover));
+    dialog.findChild<QAbstractButton*>("cmdReportPagesNone")->click();
+    QVERIFY(dialog.pages().empty() && !ok->isEnabled());
+    dialog.findChild<QCheckBox*>("chkReportPage_8")->setChecked(true);
+    QVERIFY(dialog.pages().has(ReportPage::DegreeDays) && ok->isEnabled());
+
+    Program p;
+    p.loadSeoul();
+    p.reportPages = std::nullopt;  // cancelled: nothing more is asked
+    p.window->mnuReport_Click();
+    QCOMPARE(p.asked, QStringList{"report pages"});
+    ReportPageSet two;
+    two.add(ReportPage::Cover);
+    two.add(ReportPage::DegreeDays);
+    p.reportPages = two;
+    p.answer = p.dir.filePath("two.pdf");
+    p.window->mnuReport_Click();
+    QCOMPARE(pdfPages(*p.answer), 2);
+    if (const auto text = pdfText(*p.answer)) QVERIFY2(text->contains("도일\n"), qPrintable(*text));
   }
 
   void everySaveDialogProposesRegionPeriodAndKind_data() {
