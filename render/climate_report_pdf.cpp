@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/report/report_pages.h"
+#include "core/seasonal/degree_days.h"
 #include "core/report/text_table.h"
 #include "render/a4_pdf.h"
 #include "render/figure.h"

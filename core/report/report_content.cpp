@@ -181,7 +181,6 @@ ReportSource ReportSourceOf(const ClimateData& climate) {
   return source;
 }
 
-
 std::optional<std::string> ReportLatitudeText(const ReportSource& source, std::string* why) {
   if (regionByKoreanName(source.region)) {
     for (const SchartCity& city : kSchartCities) {
