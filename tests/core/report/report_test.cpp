@@ -245,7 +245,9 @@ TEST(ReportPages, KeysInAnyOrderEachKnownOrTheListRefused) {
   for (const Case& c : cases) {
     std::string bad = "unchanged";
     EXPECT_EQ(ParseReportPages(c.list, &bad), c.pages) << c.list;
-    if (!c.pages) EXPECT_EQ(bad, c.bad) << c.list;
+    if (!c.pages) {
+      EXPECT_EQ(bad, c.bad) << c.list;
+    }
   }
 }
 
