@@ -132,7 +132,7 @@ std::string degreeDayText(const std::optional<float>& value) {
 void addDegreeDays(ReportContent& r, const ClimateData& climate) {
   const DegreeDayTable t = DegreeDaysByMonth(climate, kDefaultHeatingBase, kDefaultCoolingBase);
   r.degreeDays.rows.push_back(
-      {kTableHeadingCaption, "난방도일(°C·일)", "냉방도일(°C·일)", "결측 시간수"});
+      {kTableHeadingCaption, kDegreeDayColumns[0], kDegreeDayColumns[1], kDegreeDayColumns[2]});
   const auto row = [&r](std::string label, const DegreeDays& d) {
     r.degreeDays.rows.push_back({std::move(label), degreeDayText(d.hdd), degreeDayText(d.cdd),
                                  std::to_string(d.missingHours)});
