@@ -91,6 +91,14 @@ struct Program {
     find<QAbstractButton>(page, name)->click();
   }
 
+  // A year of the user's own EPW file, loaded through "기타".
+  void loadOtherEpw(const QString& path) {
+    state.climate().OtherFilePath = path.toStdString();
+    QVERIFY(LoadClimateYear(state.climate(), otherChoice(path.toStdString()), state.psychro(), sink));
+    page<Frm12>("frm12")->setRegion("기타", path);
+    sink.clear();
+  }
+
   // Draws the figure of one of the five pictures and selects its page and tab.
   QWidget* drawFigure(const QString& widget) {
     if (widget == "pic12aChart") {
@@ -485,6 +493,23 @@ class ExportTest : public QObject {
     QVERIFY(pdfPages(p.dir.filePath("seoul.pdf")) >= 8);
     QCOMPARE(p.sink.size(), std::size_t{1});
     QCOMPARE(p.sink.last().title, std::string("Velmora"));
+  }
+
+  void aYearOfTheUsersOwnFileIsNamedByItsStation() {
+    const QString epw =
+        QString(VLM_SHARED_CLIMATE_DIR) + "/epw/KOR_CB_Jeonju.471460_TMYx.2009-2023.epw";
+    if (!QFile::exists(epw)) QSKIP("no shared climate folder");
+    Program p;
+    p.loadOtherEpw(epw);
+    QCOMPARE(p.state.climate().RegionName, std::string("기타"));
+    p.drawFigure("pic12aChart");
+    ExportCommands::of(p.window->page("frm12"))->refresh();
+    p.answer = p.dir.filePath("chart.svg");
+    widgetAction(p.find<QWidget>("frm12", "pic12aChart"), "mnuFigureSave")->trigger();
+    QCOMPARE(p.proposed.constFirst(), QString("기타(Jeonju)_1월1일-12월31일_건물생체기후도"));
+    QFile file(*p.answer);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(file.readAll()).contains("기타 (Jeonju) | 1월 1일 0시~12월 31일 23시"));
   }
 
   void reportHoldsThePagesTheDialogTicks() {
