@@ -31,9 +31,10 @@ void runRadiationRose(Context& ctx, const RadiationRoseArgs& args) {
   (void)checkedPictureExtension(args.file.path);
   const auto run = runRadiation(ctx, args.radiation);
   if (!run) return;
-  writePictureFile(
-      ctx, RadiationRoseDrawing(run->result, RegionDisplayName(run->loaded->data), roseSeriesOf(args.of)),
-      args.file);
+  writePictureFile(ctx,
+                   RadiationRoseDrawing(run->result, RegionDisplayName(run->loaded->data),
+                                        roseSeriesOf(args.of)),
+                   args.file);
 }
 
 }  // namespace

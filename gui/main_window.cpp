@@ -307,16 +307,15 @@ void MainWindow::mnuReport_Click() {
   std::optional<ReportContent> content;
   if (!guarded(state_.sink(),
                [&] {
-                 content =
-                     BuildReportContent(state_.climate(), ReportSourceOf(state_.climate()), start,
-                                        end, IsoDate(std::chrono::system_clock::now()),
-                                        version.toStdString(), state_.psychro(), state_.sink(),
-                                        *pages);
+                 content = BuildReportContent(state_.climate(), ReportSourceOf(state_.climate()),
+                                              start, end, IsoDate(std::chrono::system_clock::now()),
+                                              version.toStdString(), state_.psychro(),
+                                              state_.sink(), *pages);
                }) ||
       !content)
     return;
-  const std::string name = CaptionFileName(
-      ClimateReportCaption(content->source.region, content->periodText), "pdf");
+  const std::string name =
+      CaptionFileName(ClimateReportCaption(content->source.region, content->periodText), "pdf");
   std::optional<QString> path =
       saveFile_(this, FileDialogRequest{"기후 분석 보고서 저장", QDir::homePath(),
                                         qtFileFilter("PDF 문서(*.pdf)|*.pdf"), "Report",

@@ -30,8 +30,9 @@ class PagePrinter {
 
 // One copy of the page as an A4 PDF file, through a temporary file renamed
 // into place: the page as large as the sheet allows within its margins,
-// centred, on a landscape sheet when the page is wider than tall. Throws FileError when the file cannot be written and
-// std::runtime_error when the page cannot be painted.
+// centred, on a landscape sheet when the page is wider than tall. Throws
+// FileError when the file cannot be written and std::runtime_error when the
+// page cannot be painted.
 void printPageToPdf(Page& page, const std::string& path);
 
 // Prints `copies` copies of the page, one sheet each, on a paged device.

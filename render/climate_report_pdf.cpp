@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "core/report/report_pages.h"
-#include "core/seasonal/degree_days.h"
 #include "core/report/text_table.h"
+#include "core/seasonal/degree_days.h"
 #include "render/a4_pdf.h"
 #include "render/figure.h"
 #include "render/korean_font.h"
@@ -168,7 +168,8 @@ void paintCover(QPainter& painter, const ReportContent& content,
   for (const std::string& line : content.coverLines)
     top += paintWrapped(painter, qs(line), QRectF(left, top, width, 0)) + 8;
   painter.setFont(reportFont(10));
-  for (const std::string* note : {&content.roseNote, &content.sunPathNote, &content.radiationNote}) {
+  for (const std::string* note :
+       {&content.roseNote, &content.sunPathNote, &content.radiationNote}) {
     if (note->empty()) continue;
     top += 8 + paintWrapped(painter, qs(*note), QRectF(left, top + 8, width, 0));
   }
@@ -176,7 +177,7 @@ void paintCover(QPainter& painter, const ReportContent& content,
     top += 40;
     painter.setFont(reportFont(14, true));
     painter.drawText(QRectF(left, top, width, 28), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("차례"));
+                     qs(kReportContentsHeading));
     top += 34;
     painter.setFont(reportFont(11));
     for (const ContentsEntry& entry : contents) {
@@ -260,7 +261,8 @@ int halves(std::size_t figures) {
 const double kHalf = (kBody.height() - kHeadingHeight) / 2;
 
 // Two figures to a page under the page's heading, as many pages as they take.
-void paintInPairs(ReportPages& pages, std::string_view heading, const std::vector<Figure>& figures) {
+void paintInPairs(ReportPages& pages, std::string_view heading,
+                  const std::vector<Figure>& figures) {
   for (std::size_t i = 0; i < figures.size(); ++i) {
     const bool first = i % kFiguresPerPage == 0;
     QPainter& painter = first ? pages.next() : pages.painter();
@@ -272,17 +274,19 @@ void paintInPairs(ReportPages& pages, std::string_view heading, const std::vecto
 
 void paintMonths(QPainter& painter, const ReportContent& content) {
   double top = paintHeading(painter, qs(ReportPageHeading(ReportPage::Months)), kBody.top());
-  top = paintFigure(painter,
-                    drawingFigure({content.needShares}, QSizeF(720, 460), content.needSharesCaption),
-                    top, kHalf - 8);
+  top = paintFigure(
+      painter, drawingFigure({content.needShares}, QSizeF(720, 460), content.needSharesCaption),
+      top, kHalf - 8);
   top += 16;
   painter.save();
   painter.setFont(reportFont(11, true));
-  top += paintWrapped(painter, qs(kTableMostImportant), QRectF(kBody.left(), top, kBody.width(), 0));
+  top +=
+      paintWrapped(painter, qs(kTableMostImportant), QRectF(kBody.left(), top, kBody.width(), 0));
   top += 6;
   painter.setFont(reportFont(9));
   for (const std::string& line : content.monthGuideLines)
-    top += paintWrapped(painter, qs(line), QRectF(kBody.left() + 12, top, kBody.width() - 12, 0)) + 2;
+    top +=
+        paintWrapped(painter, qs(line), QRectF(kBody.left() + 12, top, kBody.width() - 12, 0)) + 2;
   painter.restore();
 }
 
@@ -291,7 +295,8 @@ void paintDegreeDays(QPainter& painter, const ReportContent& content) {
   painter.save();
   painter.setFont(reportFont(10));
   top += paintWrapped(painter, qs(content.degreeDayCaption),
-                      QRectF(kBody.left(), top, kBody.width(), 0)) + 12;
+                      QRectF(kBody.left(), top, kBody.width(), 0)) +
+         12;
   top = paintTextTable(painter, content.degreeDays, top) + kTableRowHeight;
   painter.setFont(reportFont(9));
   paintWrapped(painter, qs(kDegreeDayMethodText), QRectF(kBody.left(), top, kBody.width(), 0));
@@ -323,7 +328,8 @@ std::vector<Section> sections(const ReportContent& c) {
        [&c, heading](ReportPages& pages) {
          std::vector<Figure> figures;
          for (std::size_t i = 0; i < c.monthly.size(); ++i)
-           figures.push_back(monthlyChartFigure(c.monthly[i], QSizeF(720, 460), c.monthlyCaptions[i]));
+           figures.push_back(
+               monthlyChartFigure(c.monthly[i], QSizeF(720, 460), c.monthlyCaptions[i]));
          paintInPairs(pages, heading(ReportPage::Monthly), figures);
        }},
       {ReportPage::Rose, halves(c.roses.size()),
@@ -354,10 +360,9 @@ std::vector<Section> sections(const ReportContent& c) {
        }},
       {ReportPage::Comfort, 1,
        [&c, heading](ReportPages& pages) {
-         paintInPairs(
-             pages, heading(ReportPage::Comfort),
-             {drawingFigure({c.comfortShares}, QSizeF(720, 460), c.comfortSharesCaption),
-              drawingFigure({c.comfortChart}, QSizeF(720, 460), c.comfortChartCaption)});
+         paintInPairs(pages, heading(ReportPage::Comfort),
+                      {drawingFigure({c.comfortShares}, QSizeF(720, 460), c.comfortSharesCaption),
+                       drawingFigure({c.comfortChart}, QSizeF(720, 460), c.comfortChartCaption)});
        }},
   };
   std::vector<Section> shown;

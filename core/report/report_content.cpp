@@ -9,12 +9,12 @@
 #include "core/climate/epw_import.h"
 #include "core/climate/region_catalog.h"
 #include "core/climate/region_display.h"
+#include "core/comfort/adaptive_chart.h"
+#include "core/comfort/comfort_share_chart.h"
 #include "core/common/format.h"
 #include "core/psychro/psychro_chart.h"
 #include "core/report/comfort_table.h"
 #include "core/report/figure_caption.h"
-#include "core/comfort/adaptive_chart.h"
-#include "core/comfort/comfort_share_chart.h"
 #include "core/seasonal/carpet.h"
 #include "core/seasonal/degree_days.h"
 #include "core/seasonal/monthly_zones.h"
@@ -140,8 +140,8 @@ void addDegreeDays(ReportContent& r, const ClimateData& climate) {
   for (std::size_t m = 0; m < t.months.size(); ++m) row(std::to_string(m + 1) + "월", t.months[m]);
   row("년간", t.year);
   r.degreeDayCaption = DegreeDayCaption(r.source.region) + " (기준온도: 난방 " +
-                       Format(t.heatingBase, "#0.0") + "°C, 냉방 " +
-                       Format(t.coolingBase, "#0.0") + "°C)";
+                       Format(t.heatingBase, "#0.0") + "°C, 냉방 " + Format(t.coolingBase, "#0.0") +
+                       "°C)";
 }
 
 void addComfort(ReportContent& r, const ClimateData& climate) {
@@ -214,10 +214,14 @@ Message ReportNoPageMessage(const std::vector<std::string>& reasons) {
 bool ReportShows(const ReportContent& content, ReportPage page) {
   if (!content.pages.has(page)) return false;
   switch (page) {
-    case ReportPage::Rose: return !content.roses.empty();
-    case ReportPage::SunPath: return content.sunPath.has_value();
-    case ReportPage::Radiation: return content.radiation.has_value();
-    default: return true;
+    case ReportPage::Rose:
+      return !content.roses.empty();
+    case ReportPage::SunPath:
+      return content.sunPath.has_value();
+    case ReportPage::Radiation:
+      return content.radiation.has_value();
+    default:
+      return true;
   }
 }
 
@@ -273,8 +277,9 @@ std::optional<ReportContent> BuildReportContent(const ClimateData& climate,
   if (pages.has(ReportPage::Radiation)) r.radiation = ReportRadiationOf(climate, r.radiationNote);
   if (pages.has(ReportPage::Comfort)) addComfort(r, climate);
 
-  const bool anyPage = std::any_of(kReportPages.begin(), kReportPages.end(),
-                                   [&r](const ReportPageInfo& info) { return ReportShows(r, info.page); });
+  const bool anyPage =
+      std::any_of(kReportPages.begin(), kReportPages.end(),
+                  [&r](const ReportPageInfo& info) { return ReportShows(r, info.page); });
   if (!anyPage) {
     std::vector<std::string> reasons;
     for (const std::string* note : {&r.roseNote, &r.sunPathNote, &r.radiationNote})

@@ -30,7 +30,7 @@ namespace vlm {
 
 // Where the year came from.
 struct ReportSource {
-  std::string region;                  // the region as it leaves the program ("서울", "기타 (JEONJU)")
+  std::string region;                  // as it leaves the program: "서울", "기타 (JEONJU)"
   std::string file;                    // the climate file that was read
   std::optional<std::string> station;  // the station where the file names one
   std::optional<float> latitude;       // the latitude where the file records one

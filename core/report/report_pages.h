@@ -69,6 +69,9 @@ class ReportPageSet {
 
 [[nodiscard]] std::string_view ReportPageHeading(ReportPage page);
 
+// The heading of the cover's table of contents.
+inline constexpr std::string_view kReportContentsHeading = "차례";
+
 // "chart,rose,cover": the pages named, in any order and each once or more.
 // A key not in kReportPages, an empty one among them, refuses the whole list:
 // nullopt with the offending key in `bad`.

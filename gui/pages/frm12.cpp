@@ -12,7 +12,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/climate/region_display.h"
 #include "core/analysis/bio_chart.h"
 #include "core/analysis/chart_drawing.h"
 #include "core/analysis/climate_plot.h"
@@ -20,6 +19,7 @@
 #include "core/analysis/psychro_grid.h"
 #include "core/analysis/zone_outlines.h"
 #include "core/climate/load_texts.h"
+#include "core/climate/region_display.h"
 #include "core/report/figure_caption.h"
 #include "gui/export_commands.h"
 #include "gui/pages/chart_labels.h"
@@ -74,11 +74,10 @@ Frm12::Frm12(AppState& state, QWidget* parent)
   exporter->attachTable(
       tab_->widget(1), [this] { return analysisTable(); },
       [this] {
-        return shownAnalysis_
-                   ? AnalysisTableCaption(RegionDisplayName(shownAnalysis_->summary[0],
-                                                            state().climate()),
-                                          shownAnalysis_->summary[2])
-                   : std::string();
+        return shownAnalysis_ ? AnalysisTableCaption(RegionDisplayName(shownAnalysis_->summary[0],
+                                                                       state().climate()),
+                                                     shownAnalysis_->summary[2])
+                              : std::string();
       });
   formLoad();
 }

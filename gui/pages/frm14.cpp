@@ -72,7 +72,8 @@ Frm14::Frm14(AppState& state, QWidget* parent)
   exporter->attachTable(
       degreeDays_->table(), [this] { return degreeDays_->table()->textTable(); },
       [this] {
-        return DegreeDayCaption(RegionDisplayName(region_->text().toStdString(), state().climate()));
+        return DegreeDayCaption(
+            RegionDisplayName(region_->text().toStdString(), state().climate()));
       });
   exporter->attachTable(
       compare_->table(), [this] { return compare_->table()->textTable(); },

@@ -173,7 +173,8 @@ void Frm16::clearResults() {
 
 std::optional<render::Figure> Frm16::figureOf(const PictureBox& picture) const {
   const char* kind = &picture == shares_ ? kComfortShareKind : kAdaptiveChartKind;
-  return pictureFigure(picture, ComfortCaption(RegionDisplayName(state().climate()), shownModel_, kind));
+  return pictureFigure(picture,
+                       ComfortCaption(RegionDisplayName(state().climate()), shownModel_, kind));
 }
 
 std::optional<render::Figure> Frm16::currentFigure() const {

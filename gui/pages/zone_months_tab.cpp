@@ -6,8 +6,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/climate/region_display.h"
 #include "core/analysis/zone.h"
+#include "core/climate/region_display.h"
 #include "core/psychro/psychro_chart.h"
 #include "core/report/figure_caption.h"
 #include "core/seasonal/monthly_zones.h"

@@ -168,7 +168,8 @@ TEST_F(BatchCommand, AnEpwRowNamesItsStationAndANameThatIsNotUtf8IsReplaced) {
   const auto rows = lines(path("o.csv"));
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[1].rfind(path("station.epw") + ",기타 (Testville.WS),", 0), 0u) << rows[1];
-  EXPECT_EQ(rows[2].rfind(path("m\xef\xbf\xbd.cly") + ",기타 (m\xef\xbf\xbd.cly),", 0), 0u) << rows[2];
+  EXPECT_EQ(rows[2].rfind(path("m\xef\xbf\xbd.cly") + ",기타 (m\xef\xbf\xbd.cly),", 0), 0u)
+      << rows[2];
 }
 
 // Each subcommand reads only its own options: another's is refused, not ignored.

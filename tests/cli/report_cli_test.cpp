@@ -165,10 +165,11 @@ TEST_F(ReportCommand, PagesAskedForInTheReportsOrderAndTheCoverWithinItsMargin) 
 TEST_F(ReportCommand, AnUnknownPageIsAUsageError) {
   const std::string pdf = path("seoul.pdf");
   EXPECT_EQ(run({"report", "서울", "--pages", "cover,charts", "-o", pdf}), kExitPlatform);
-  EXPECT_NE(err_.str().find("알 수 없는 쪽 이름입니다: \"charts\" (cover, chart, analysis, monthly, "
-                            "rose, sunpath, months, carpet, degree-days, radiation, comfort 가운데에서 "
-                            "고르세요)"),
-            std::string::npos)
+  EXPECT_NE(
+      err_.str().find("알 수 없는 쪽 이름입니다: \"charts\" (cover, chart, analysis, monthly, "
+                      "rose, sunpath, months, carpet, degree-days, radiation, comfort 가운데에서 "
+                      "고르세요)"),
+      std::string::npos)
       << err_.str();
   EXPECT_FALSE(fs::exists(pdf));
 }

@@ -94,7 +94,8 @@ struct Program {
   // A year of the user's own EPW file, loaded through "기타".
   void loadOtherEpw(const QString& path) {
     state.climate().OtherFilePath = path.toStdString();
-    QVERIFY(LoadClimateYear(state.climate(), otherChoice(path.toStdString()), state.psychro(), sink));
+    QVERIFY(
+        LoadClimateYear(state.climate(), otherChoice(path.toStdString()), state.psychro(), sink));
     page<Frm12>("frm12")->setRegion("기타", path);
     sink.clear();
   }
@@ -471,10 +472,16 @@ class ExportTest : public QObject {
           if (qGray(sheet.pixel(x, y)) < 250) image |= QRect(x, y, 1, 1);
       const double margin = 10 / 25.4 * 30;
       const QString where = QString("%1,%2 %3x%4 on %5x%6")
-                                .arg(image.x()).arg(image.y()).arg(image.width())
-                                .arg(image.height()).arg(sheet.width()).arg(sheet.height());
-      QVERIFY2(std::abs(image.left() - (sheet.width() - 1 - image.right())) <= 2, qPrintable(where));
-      QVERIFY2(std::abs(image.top() - (sheet.height() - 1 - image.bottom())) <= 2, qPrintable(where));
+                                .arg(image.x())
+                                .arg(image.y())
+                                .arg(image.width())
+                                .arg(image.height())
+                                .arg(sheet.width())
+                                .arg(sheet.height());
+      QVERIFY2(std::abs(image.left() - (sheet.width() - 1 - image.right())) <= 2,
+               qPrintable(where));
+      QVERIFY2(std::abs(image.top() - (sheet.height() - 1 - image.bottom())) <= 2,
+               qPrintable(where));
       QVERIFY2(std::min(image.left(), image.top()) <= margin + 2, qPrintable(where));
     }
     if (const auto text = pdfText(*p.answer)) {
@@ -509,7 +516,8 @@ class ExportTest : public QObject {
     QCOMPARE(p.proposed.constFirst(), QString("기타(Jeonju)_1월1일-12월31일_건물생체기후도"));
     QFile file(*p.answer);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(QString::fromUtf8(file.readAll()).contains("기타 (Jeonju) | 1월 1일 0시~12월 31일 23시"));
+    QVERIFY(
+        QString::fromUtf8(file.readAll()).contains("기타 (Jeonju) | 1월 1일 0시~12월 31일 23시"));
   }
 
   void reportHoldsThePagesTheDialogTicks() {

@@ -1,13 +1,14 @@
 // The built-in regions: names as the screens show them, their files in the
 // program's weather folder, and the lookups the page and the CLI use.
 #include "core/climate/region_catalog.h"
-#include "core/climate/region_display.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 #include <vector>
+
+#include "core/climate/region_display.h"
 
 namespace vlm {
 namespace {

@@ -252,10 +252,10 @@ TEST(ReportPages, KeysInAnyOrderEachKnownOrTheListRefused) {
 }
 
 TEST_F(ReportContentTest, HoldsOnlyThePagesAskedForTheSeasonalOnesOfTheWholeYear) {
-  const ReportPageSet asked = pagesOf(
-      {ReportPage::Cover, ReportPage::Months, ReportPage::Carpet, ReportPage::DegreeDays});
-  const auto r = BuildReportContent(*climate_, {"서울", "seoul.cly", {}, {}}, 1, 8760,
-                                    "2026-12-08", "1.0.0", psychro_, sink_, asked);
+  const ReportPageSet asked =
+      pagesOf({ReportPage::Cover, ReportPage::Months, ReportPage::Carpet, ReportPage::DegreeDays});
+  const auto r = BuildReportContent(*climate_, {"서울", "seoul.cly", {}, {}}, 1, 8760, "2026-12-08",
+                                    "1.0.0", psychro_, sink_, asked);
   ASSERT_TRUE(r.has_value());
   for (const ReportPageInfo& info : kReportPages)
     EXPECT_EQ(ReportShows(*r, info.page), asked.has(info.page)) << info.key;
