@@ -75,7 +75,7 @@ Frm12::Frm12(AppState& state, QWidget* parent)
       tab_->widget(1), [this] { return analysisTable(); },
       [this] {
         return shownAnalysis_ ? AnalysisTableCaption(RegionDisplayName(shownAnalysis_->summary[0],
-                                                                       state().climate()),
+                                                                       this->state().climate()),
                                                      shownAnalysis_->summary[2])
                               : std::string();
       });

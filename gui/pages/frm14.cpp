@@ -73,7 +73,7 @@ Frm14::Frm14(AppState& state, QWidget* parent)
       degreeDays_->table(), [this] { return degreeDays_->table()->textTable(); },
       [this] {
         return DegreeDayCaption(
-            RegionDisplayName(region_->text().toStdString(), state().climate()));
+            RegionDisplayName(region_->text().toStdString(), this->state().climate()));
       });
   exporter->attachTable(
       compare_->table(), [this] { return compare_->table()->textTable(); },
