@@ -341,8 +341,8 @@ class RenderTest : public QObject {
     QFETCH(QSizeF, size);
     QFETCH(QRectF, fitted);
     QFETCH(bool, landscape);
-    QCOMPARE(render::fitCentred(size, QRectF(10, 20, 200, 100)), fitted);
-    QCOMPARE(render::orientationFor(size) == QPageLayout::Landscape, landscape);
+    QCOMPARE(vlm::render::fitCentred(size, QRectF(10, 20, 200, 100)), fitted);
+    QCOMPARE(vlm::render::orientationFor(size) == QPageLayout::Landscape, landscape);
   }
 
   void guiApplicationIsNotReplaced() {
