@@ -1,6 +1,5 @@
 #include "gui/page_printer.h"
 
-#include <QLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -31,11 +30,9 @@ bool printCopies(Page& page, QPagedPaintDevice& device, int copies, bool fillShe
 }
 
 void printPageToPdf(Page& page, const std::string& path) {
-  // A form that has never been shown still needs its layout settled for its size.
-  if (page.layout() != nullptr) page.layout()->activate();
   const render::A4Pdf document{300, QMarginsF(10, 10, 10, 10), page.windowTitle(),
                                QStringLiteral("Velmora"),
-                               render::orientationFor(QSizeF(page.size()))};
+                               render::orientationFor(QSizeF(page.printedSize()))};
   render::writeA4Pdf(path, document, [&page](QPdfWriter& writer) {
     if (!printCopies(page, writer, 1, true))
       throw std::runtime_error("페이지를 PDF 파일로 그릴 수 없습니다.");

@@ -1,6 +1,7 @@
 #include "gui/pages/page.h"
 
 #include <QLayout>
+#include <QPicture>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QRectF>
@@ -24,20 +25,31 @@ void Page::keepDrawingsForPrint() {
   if (printFlag_ != nullptr) state_.printFlags().*printFlag_ = true;
 }
 
-void Page::printPage(QPainter& painter, const QRectF& pageRect, PrintScale scale) {
-  // A hidden form that has never been shown still needs its layout settled.
+QSize Page::printedSize() {
+  // A hidden form that has never been shown still needs its layout settled,
+  // and the size its pane has given it meanwhile applied, which painting it
+  // does: paint it once to nowhere before measuring.
   if (layout() != nullptr) layout()->activate();
-  if (width() <= 0 || height() <= 0) return;
-  QRectF target = render::fitCentred(QSizeF(size()), pageRect);
+  QPicture nowhere;
+  QPainter painter(&nowhere);
+  render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+  painter.end();
+  return size();
+}
+
+void Page::printPage(QPainter& painter, const QRectF& pageRect, PrintScale scale) {
+  const QSize printed = printedSize();
+  if (printed.width() <= 0 || printed.height() <= 0) return;
+  QRectF target = render::fitCentred(QSizeF(printed), pageRect);
   if (scale == PrintScale::Natural) {
     const QPaintDevice* device = painter.device();
     const double natural = device != nullptr ? device->logicalDpiX() / 96.0 : 1.0;
-    const double factor = std::min(natural, target.width() / width());
-    target = QRectF(pageRect.topLeft(), QSizeF(size()) * factor);
+    const double factor = std::min(natural, target.width() / printed.width());
+    target = QRectF(pageRect.topLeft(), QSizeF(printed) * factor);
   }
   painter.save();
   painter.translate(target.topLeft());
-  painter.scale(target.width() / width(), target.height() / height());
+  painter.scale(target.width() / printed.width(), target.height() / printed.height());
   render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
   painter.restore();
 }

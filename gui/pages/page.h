@@ -41,6 +41,9 @@ class Page : public QWidget {
   // as large as the sheet allows, centred on it.
   enum class PrintScale { Natural, Fill };
 
+  // The size the form prints at, once the size its pane has given it is applied.
+  [[nodiscard]] QSize printedSize();
+
   // Paints one copy of the form into `pageRect` (device coordinates of the painter).
   virtual void printPage(QPainter& painter, const QRectF& pageRect,
                          PrintScale scale = PrintScale::Natural);

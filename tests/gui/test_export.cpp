@@ -460,8 +460,8 @@ class ExportTest : public QObject {
     // The page fills the sheet within its 10 mm margins, centred, on a
     // landscape sheet for a page wider than tall: the form's grey background
     // shows where its image lies on the rendered sheet.
-    const QWidget* page = p.window->page("frm31");
-    QVERIFY(page->width() > page->height());
+    const QSize printed = p.window->page("frm31")->printedSize();
+    QVERIFY(printed.width() > printed.height());
     const QString png = p.dir.filePath("sheet");
     if (poppler("pdftoppm", {"-r", "30", "-png", "-singlefile", *p.answer, png})) {
       const QImage sheet(png + ".png");
