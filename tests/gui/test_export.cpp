@@ -458,8 +458,8 @@ class ExportTest : public QObject {
                     "[인쇄 대신 현재 화면을 PDF 파일로 저장합니다. 저장할 파일명을 지정하세요.]"));
     QCOMPARE(pdfPages(*p.answer), 1);
     // The page fills the sheet within its 10 mm margins, centred, on a
-    // landscape sheet for a page wider than tall: the form's grey background
-    // shows where its image lies on the rendered sheet.
+    // landscape sheet for a page wider than tall: what the form paints shows
+    // where its image lies on the rendered sheet.
     const QSize printed = p.window->page("frm31")->printedSize();
     QVERIFY(printed.width() > printed.height());
     const QString png = p.dir.filePath("sheet");
