@@ -29,6 +29,7 @@
 #include "cli/period_arg.h"
 #include "core/climate/climate_stats.h"
 #include "core/climate/epw_import.h"
+#include "core/climate/region_display.h"
 #include "core/common/atomic_file.h"
 #include "core/common/file_error.h"
 #include "core/seasonal/degree_days.h"
@@ -113,7 +114,7 @@ bool isEpw(const std::string& path) {
 
 // An EPW year imported in memory with the conversion's checks, then loaded
 // as a file of its own ("기타"); its row is named after the station of its
-// LOCATION line. The batch keeps every core busy with files, so a year's
+// LOCATION line ("기타 (SEOUL)"). The batch keeps every core busy with files, so a year's
 // hours are converted on the thread that reads them.
 std::optional<std::string> loadEpw(ClimateData& data, const std::string& path,
                                    Psychrometrics& psychro, MessageSink& sink) {
@@ -126,7 +127,7 @@ std::optional<std::string> loadEpw(ClimateData& data, const std::string& path,
   readClimateYear(data, ClyFileReader(path, encodeClyFile(year->records)), psychro);
   ComputeMonthStats(data);
   CountWindDirs(data);
-  return year->station.name.empty() ? data.RegionName : year->station.name;
+  return RegionDisplayName(data.RegionName, year->station.name, path);
 }
 
 Outcome processFile(const std::string& file, const BatchTable& table,
@@ -141,7 +142,7 @@ Outcome processFile(const std::string& file, const BatchTable& table,
     } else {
       const ClimateChoice choice = resolveClimateChoice(ClimateArgs{file, {}}, programDir);
       if (choice.regionName == kOtherRegionName) data->OtherFilePath = choice.filePath;
-      if (LoadClimateYear(*data, choice, psychro, sink)) region = data->RegionName;
+      if (LoadClimateYear(*data, choice, psychro, sink)) region = RegionDisplayName(*data);
     }
     if (!region) return {{}, {}, sink.text()};
     auto cells = table.row(*data, psychro, sink);

@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "cli/picture_file.h"
 #include "cli/radiation_args.h"
+#include "core/climate/region_display.h"
 #include "core/solar/radiation_figures.h"
 
 namespace vlm::cli {
@@ -30,9 +31,10 @@ void runRadiationRose(Context& ctx, const RadiationRoseArgs& args) {
   (void)checkedPictureExtension(args.file.path);
   const auto run = runRadiation(ctx, args.radiation);
   if (!run) return;
-  writePictureFile(
-      ctx, RadiationRoseDrawing(run->result, run->loaded->data.RegionName, roseSeriesOf(args.of)),
-      args.file);
+  writePictureFile(ctx,
+                   RadiationRoseDrawing(run->result, RegionDisplayName(run->loaded->data),
+                                        roseSeriesOf(args.of)),
+                   args.file);
 }
 
 }  // namespace

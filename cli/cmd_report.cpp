@@ -1,6 +1,7 @@
-// vlm-cli report CLIMATE [--from --to] -o FILE.pdf: the climate report — cover,
-// bioclimatic chart, analysis table, monthly charts, wind roses and sun path —
-// as one vector PDF, drawn by the same code as the screens.
+// vlm-cli report CLIMATE [--from --to] [--pages LIST] -o FILE.pdf: the climate
+// report — cover, bioclimatic chart, analysis table, monthly charts, wind
+// roses, sun path, the seasonal analyses, solar radiation and thermal comfort,
+// or the pages named — as one vector PDF, drawn by the same code as the screens.
 #include <chrono>
 #include <memory>
 #include <stdexcept>
@@ -12,6 +13,7 @@
 #include "cli/period_arg.h"
 #include "cli/picture_file.h"
 #include "core/report/report_content.h"
+#include "core/report/report_pages.h"
 
 #ifdef VLM_HAVE_RENDER
 #include "render/climate_report_pdf.h"
@@ -25,6 +27,7 @@ struct ReportArgs {
   ClimateArgs climate;
   PeriodArgs period;
   std::string path;
+  std::string pages;
   bool yes = false;
 };
 
@@ -45,9 +48,11 @@ void runReport(Context& ctx, const ReportArgs& args) {
   if (!loaded) return;
   const auto period = checkedHourlyPeriod(ctx, loaded->data.RegionName, args.period);
   if (!period) return;
+  const ReportPageSet pages =
+      args.pages.empty() ? ReportPageSet::All() : ParseReportPages(args.pages).value();
   const auto content = BuildReportContent(loaded->data, ReportSourceOf(loaded->data), period->start,
                                           period->end, IsoDate(std::chrono::system_clock::now()),
-                                          VLM_VERSION_TEXT, loaded->psychro, ctx.sink);
+                                          VLM_VERSION_TEXT, loaded->psychro, ctx.sink, pages);
   if (!content) {
     ctx.exitCode = kExitRefused;
     return;
@@ -62,11 +67,22 @@ void registerReport(CLI::App& app, Context& ctx) {
   auto args = std::make_shared<ReportArgs>();
   CLI::App* command = app.add_subcommand(
       "report",
-      "기후 분석 보고서(표지, 건물생체기후도, 분석표, 월별 그래프, 풍향, 태양궤적도)를 "
-      "PDF 파일로 저장합니다");
+      "기후 분석 보고서(표지, 건물생체기후도, 분석표, 월별 그래프, 풍향, 태양궤적도, "
+      "월별 존 분석, 시간별 분포, 도일, 일사 분석, 열쾌적 분석)를 PDF 파일로 저장합니다");
   addClimateArguments(*command, args->climate);
   addSiteOption(*command, args->climate);
   addPeriodOptions(*command, args->period);
+  command
+      ->add_option("--pages", args->pages,
+                   "보고서에 실을 쪽, 쉼표로 구분 (" + ReportPageKeys() + "; 기본값 모두)")
+      ->check(CLI::Validator(
+          [](const std::string& list) {
+            std::string bad;
+            return ParseReportPages(list, &bad) ? std::string()
+                                                : "알 수 없는 쪽 이름입니다: \"" + bad + "\" (" +
+                                                      ReportPageKeys() + " 가운데에서 고르세요)";
+          },
+          "LIST"));
   command->add_option("-o,--output", args->path, "보고서 파일 (.pdf)")->required();
   command->add_flag("--yes", args->yes, "같은 이름의 파일이 있으면 묻지 않고 대체합니다");
   command->callback([&ctx, args] { guarded(ctx, [&] { runReport(ctx, *args); }); });

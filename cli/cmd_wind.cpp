@@ -15,6 +15,7 @@
 #include "cli/json_output.h"
 #include "cli/picture_file.h"
 #include "core/climate/climate_stats.h"
+#include "core/climate/region_display.h"
 #include "core/psychro/psychro_chart.h"
 #include "core/seasonal/wind_classes.h"
 #include "core/seasonal/wind_figure.h"
@@ -98,9 +99,9 @@ void runWind(Context& ctx, const WindArgs& args) {
   const ImageSize size = parseImageSize(args.file.size).value_or(ImageSize{});
   const RoseGeometry g =
       RoseGeometry::ForPicture(static_cast<float>(size.width), static_cast<float>(size.height));
-  writePictureFile(ctx,
-                   BuildWindRose(g, counts, WindRoseTitle(loaded->data.RegionName, filter.zone)),
-                   args.file);
+  writePictureFile(
+      ctx, BuildWindRose(g, counts, WindRoseTitle(RegionDisplayName(loaded->data), filter.zone)),
+      args.file);
 }
 
 CLI::Validator checked(std::function<bool(const std::string&)> ok, std::string what) {

@@ -55,7 +55,8 @@ MainWindow::MainWindow(AppState& state, QSettings& settings, PagePrinter& printe
       settings_(settings),
       printer_(printer),
       navigation_(new NavigationPane(this)),
-      saveFile_(systemSaveFileDialog(true)) {
+      saveFile_(systemSaveFileDialog(true)),
+      askReportPages_(systemReportPagesDialog()) {
   setObjectName("frmMainDE");
   setWindowTitle("Velmora");
   navigation_->setObjectName("PVExplorer1");
@@ -297,18 +298,24 @@ void MainWindow::mnuReport_Click() {
   const int16_t end = period ? frm12_->periodEnd() : int16_t{kHoursPerYear};
   const QString version =
       QString("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
+  if (!state_.climate().loaded()) {
+    state_.sink().show(ClimateReportNoRegionMessage());
+    return;
+  }
+  const std::optional<ReportPageSet> pages = askReportPages_(this);
+  if (!pages) return;
   std::optional<ReportContent> content;
   if (!guarded(state_.sink(),
                [&] {
-                 content =
-                     BuildReportContent(state_.climate(), ReportSourceOf(state_.climate()), start,
-                                        end, IsoDate(std::chrono::system_clock::now()),
-                                        version.toStdString(), state_.psychro(), state_.sink());
+                 content = BuildReportContent(state_.climate(), ReportSourceOf(state_.climate()),
+                                              start, end, IsoDate(std::chrono::system_clock::now()),
+                                              version.toStdString(), state_.psychro(),
+                                              state_.sink(), *pages);
                }) ||
       !content)
     return;
-  const std::string name = CaptionFileName(
-      ClimateReportCaption(state_.climate().RegionName, content->periodText), "pdf");
+  const std::string name =
+      CaptionFileName(ClimateReportCaption(content->source.region, content->periodText), "pdf");
   std::optional<QString> path =
       saveFile_(this, FileDialogRequest{"기후 분석 보고서 저장", QDir::homePath(),
                                         qtFileFilter("PDF 문서(*.pdf)|*.pdf"), "Report",

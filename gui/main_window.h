@@ -9,6 +9,7 @@
 
 #include "gui/app_state.h"
 #include "gui/file_dialogs.h"
+#include "gui/report_pages_dialog.h"
 
 class QAction;
 class QSettings;
@@ -47,6 +48,8 @@ class MainWindow : public QMainWindow {
   void updateFileCommands();
   // The save dialog of the print-to-PDF and report commands; tests replace it.
   void setSaveFileDialog(FileDialog dialog) { saveFile_ = std::move(dialog); }
+  // The report dialog choosing the report's pages; tests replace it.
+  void setReportPagesDialog(ReportPagesAsk ask) { askReportPages_ = std::move(ask); }
   void munExit_Click();
   void mnuViewToolBar_Click();
   void mnuViewStatusBar_Click();
@@ -85,6 +88,7 @@ class MainWindow : public QMainWindow {
   QAction* copyPictureAction_ = nullptr;
   QAction* reportAction_ = nullptr;
   FileDialog saveFile_;
+  ReportPagesAsk askReportPages_;
   std::vector<Page*> pages_;
   Frm1* frm1_ = nullptr;
   Frm11* frm11_ = nullptr;

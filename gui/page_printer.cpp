@@ -12,7 +12,7 @@
 
 namespace vlm {
 
-bool printCopies(Page& page, QPagedPaintDevice& device, int copies) {
+bool printCopies(Page& page, QPagedPaintDevice& device, int copies, bool fillSheet) {
   if (copies <= 0) return true;
   QPainter painter;
   if (!painter.begin(&device)) return false;
@@ -24,16 +24,17 @@ bool printCopies(Page& page, QPagedPaintDevice& device, int copies) {
       painter.end();
       return false;
     }
-    page.printPage(painter, sheet);
+    page.printPage(painter, sheet, fillSheet ? Page::PrintScale::Fill : Page::PrintScale::Natural);
   }
   return painter.end();
 }
 
 void printPageToPdf(Page& page, const std::string& path) {
   const render::A4Pdf document{300, QMarginsF(10, 10, 10, 10), page.windowTitle(),
-                               QStringLiteral("Velmora")};
+                               QStringLiteral("Velmora"),
+                               render::orientationFor(QSizeF(page.printedSize()))};
   render::writeA4Pdf(path, document, [&page](QPdfWriter& writer) {
-    if (!printCopies(page, writer, 1))
+    if (!printCopies(page, writer, 1, true))
       throw std::runtime_error("페이지를 PDF 파일로 그릴 수 없습니다.");
   });
 }

@@ -29,13 +29,15 @@ class PagePrinter {
 };
 
 // One copy of the page as an A4 PDF file, through a temporary file renamed
-// into place. Throws FileError when the file cannot be written and
-// std::runtime_error when the page cannot be painted.
+// into place: the page as large as the sheet allows within its margins,
+// centred, on a landscape sheet when the page is wider than tall. Throws
+// FileError when the file cannot be written and std::runtime_error when the
+// page cannot be painted.
 void printPageToPdf(Page& page, const std::string& path);
 
 // Prints `copies` copies of the page, one sheet each, on a paged device.
 // Returns false, having printed what it could, when the device cannot be painted.
-bool printCopies(Page& page, QPagedPaintDevice& device, int copies);
+bool printCopies(Page& page, QPagedPaintDevice& device, int copies, bool fillSheet = false);
 
 // The platform's printer and its print dialog titled "인쇄": no selection, no
 // page range, no printing to a file; copies are asked for in the dialog and

@@ -23,4 +23,10 @@ namespace vlm {
 // No system-information tool could be found or started.
 [[nodiscard]] Message systemInfoUnavailable();
 
+// The report dialog, where the pages of the climate report are chosen.
+inline constexpr const char* kReportPagesTitle = "기후 분석 보고서";
+inline constexpr const char* kReportPagesPrompt = "보고서에 실을 쪽을 고르세요.";
+inline constexpr const char* kReportPagesAll = "모두 선택";
+inline constexpr const char* kReportPagesNone = "모두 해제";
+
 }  // namespace vlm

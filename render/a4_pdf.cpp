@@ -11,6 +11,16 @@
 
 namespace vlm::render {
 
+QPageLayout::Orientation orientationFor(const QSizeF& size) {
+  return size.width() > size.height() ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+QRectF fitCentred(const QSizeF& size, const QRectF& sheet) {
+  if (size.isEmpty()) return QRectF(sheet.center(), QSizeF(0, 0));
+  const QSizeF fitted = size.scaled(sheet.size(), Qt::KeepAspectRatio);
+  return QRectF(sheet.center() - QPointF(fitted.width() / 2, fitted.height() / 2), fitted);
+}
+
 void writeA4Pdf(const std::string& path, const A4Pdf& document,
                 const std::function<void(QPdfWriter& writer)>& paint) {
   QByteArray bytes;
@@ -21,7 +31,7 @@ void writeA4Pdf(const std::string& path, const A4Pdf& document,
     QPdfWriter writer(&buffer);
     writer.setResolution(document.dpi);
     writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageOrientation(QPageLayout::Portrait);
+    writer.setPageOrientation(document.orientation);
     writer.setPageMargins(document.margins, QPageLayout::Millimeter);
     writer.setTitle(document.title);
     writer.setCreator(document.creator);

@@ -4,14 +4,18 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextLayout>
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <stdexcept>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "core/report/report_pages.h"
 #include "core/report/text_table.h"
+#include "core/seasonal/degree_days.h"
 #include "core/solar/diagram_legend.h"
 #include "render/a4_pdf.h"
 #include "render/figure.h"
@@ -123,30 +127,62 @@ Figure roseFigure(const ReportRose& rose) {
                     RoseLegend());
 }
 
-void paintCover(QPainter& painter, const ReportContent& content) {
-  double top = kBody.top() + 120;
+// Paints `text` from the top of `box`, broken at word boundaries and, where a
+// word (a long file path) is wider than the box, within it; returns the height.
+double paintWrapped(QPainter& painter, const QString& text, const QRectF& box) {
+  QTextLayout layout(text, painter.font(), painter.device());
+  QTextOption option;
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  layout.setTextOption(option);
+  double height = 0;
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(box.width());
+    line.setPosition(QPointF(0, height));
+    height += line.height();
+  }
+  layout.endLayout();
+  layout.draw(&painter, box.topLeft());
+  return height;
+}
+
+// A page of the report's table of contents: its heading and first page.
+struct ContentsEntry {
+  std::string heading;
+  int page;
+};
+
+void paintCover(QPainter& painter, const ReportContent& content,
+                const std::vector<ContentsEntry>& contents) {
+  const double left = kBody.left() + 60;
+  const double width = kBody.width() - 120;
+  double top = kBody.top() + 80;
   painter.save();
   painter.setFont(reportFont(26, true));
   painter.drawText(QRectF(kBody.left(), top, kBody.width(), 60), Qt::AlignCenter, qs(kReportTitle));
-  top += 110;
+  top += 100;
   painter.setFont(reportFont(12));
-  for (const std::string& line : content.coverLines) {
-    painter.drawText(QRectF(kBody.left() + 60, top, kBody.width() - 120, 28),
-                     Qt::AlignLeft | Qt::AlignVCenter, qs(line));
-    top += 30;
+  for (const std::string& line : content.coverLines)
+    top += paintWrapped(painter, qs(line), QRectF(left, top, width, 0)) + 8;
+  painter.setFont(reportFont(10));
+  for (const std::string* note :
+       {&content.roseNote, &content.sunPathNote, &content.radiationNote}) {
+    if (note->empty()) continue;
+    top += 8 + paintWrapped(painter, qs(*note), QRectF(left, top + 8, width, 0));
   }
-  if (!content.sunPathNote.empty()) {
-    top += 20;
-    painter.setFont(reportFont(10));
-    painter.drawText(QRectF(kBody.left() + 60, top, kBody.width() - 120, 40),
-                     Qt::AlignLeft | Qt::TextWordWrap, qs(content.sunPathNote));
+  if (!contents.empty()) {
     top += 40;
-  }
-  if (!content.radiationNote.empty()) {
-    top += 20;
-    painter.setFont(reportFont(10));
-    painter.drawText(QRectF(kBody.left() + 60, top, kBody.width() - 120, 40),
-                     Qt::AlignLeft | Qt::TextWordWrap, qs(content.radiationNote));
+    painter.setFont(reportFont(14, true));
+    painter.drawText(QRectF(left, top, width, 28), Qt::AlignLeft | Qt::AlignVCenter,
+                     qs(kReportContentsHeading));
+    top += 34;
+    painter.setFont(reportFont(11));
+    for (const ContentsEntry& entry : contents) {
+      const QRectF row(left + 12, top, width - 12, 24);
+      painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, qs(entry.heading));
+      painter.drawText(row, Qt::AlignRight | Qt::AlignVCenter, QString::number(entry.page));
+      top += 24;
+    }
   }
   painter.restore();
 }
@@ -187,29 +223,161 @@ double paintTableRow(QPainter& painter, const std::vector<std::string>& row, dou
   return height;
 }
 
-void paintAnalysis(QPainter& painter, const ReportContent& content) {
-  double top = paintHeading(painter, "분석 결과 및 기후설계 지침별 순위", kBody.top());
+double paintTextTable(QPainter& painter, const TextTable& table, double top) {
   painter.save();
-  for (const auto& row : AnalysisTable(content.analysis).rows) {
+  for (const auto& row : table.rows) {
     const bool heading = !row.empty() && row[0] == kTableHeadingCaption;
     painter.setFont(reportFont(9, heading));
     top += paintTableRow(painter, row, top);
   }
-  top += kTableRowHeight;
+  painter.restore();
+  return top;
+}
+
+void paintAnalysis(QPainter& painter, const ReportContent& content) {
+  double top = paintHeading(painter, qs(ReportPageHeading(ReportPage::Analysis)), kBody.top());
+  top = paintTextTable(painter, AnalysisTable(content.analysis), top) + kTableRowHeight;
+  painter.save();
   painter.setFont(reportFont(11, true));
   painter.drawText(QRectF(kBody.left(), top, kBody.width(), 60), Qt::AlignLeft | Qt::TextWordWrap,
                    qs(MostImportantSentence(content.analysis.mostImportant)));
   painter.restore();
 }
 
+// The pages of one kind: how many, and how to paint them (starting each with next()).
+struct Section {
+  ReportPage page;
+  int pages;
+  std::function<void(ReportPages&)> paint;
+};
+
+int halves(std::size_t figures) {
+  return static_cast<int>((figures + kFiguresPerPage - 1) / kFiguresPerPage);
+}
+
+const double kHalf = (kBody.height() - kHeadingHeight) / 2;
+
+// Two figures to a page under the page's heading, as many pages as they take.
+void paintInPairs(ReportPages& pages, std::string_view heading,
+                  const std::vector<Figure>& figures) {
+  for (std::size_t i = 0; i < figures.size(); ++i) {
+    const bool first = i % kFiguresPerPage == 0;
+    QPainter& painter = first ? pages.next() : pages.painter();
+    const double y = first ? paintHeading(painter, qs(heading), kBody.top())
+                           : kBody.top() + kHeadingHeight + kHalf;
+    paintFigure(painter, figures[i], y, kHalf - 8);
+  }
+}
+
+void paintMonths(QPainter& painter, const ReportContent& content) {
+  double top = paintHeading(painter, qs(ReportPageHeading(ReportPage::Months)), kBody.top());
+  top = paintFigure(
+      painter, drawingFigure({content.needShares}, QSizeF(720, 460), content.needSharesCaption),
+      top, kHalf - 8);
+  top += 16;
+  painter.save();
+  painter.setFont(reportFont(11, true));
+  top +=
+      paintWrapped(painter, qs(kTableMostImportant), QRectF(kBody.left(), top, kBody.width(), 0));
+  top += 6;
+  painter.setFont(reportFont(9));
+  for (const std::string& line : content.monthGuideLines)
+    top +=
+        paintWrapped(painter, qs(line), QRectF(kBody.left() + 12, top, kBody.width() - 12, 0)) + 2;
+  painter.restore();
+}
+
+void paintDegreeDays(QPainter& painter, const ReportContent& content) {
+  double top = paintHeading(painter, qs(ReportPageHeading(ReportPage::DegreeDays)), kBody.top());
+  painter.save();
+  painter.setFont(reportFont(10));
+  top += paintWrapped(painter, qs(content.degreeDayCaption),
+                      QRectF(kBody.left(), top, kBody.width(), 0)) +
+         12;
+  top = paintTextTable(painter, content.degreeDays, top) + kTableRowHeight;
+  painter.setFont(reportFont(9));
+  paintWrapped(painter, qs(kDegreeDayMethodText), QRectF(kBody.left(), top, kBody.width(), 0));
+  painter.restore();
+}
+
+std::vector<Figure> roseFigures(const ReportContent& content) {
+  std::vector<Figure> figures;
+  for (const ReportRose& rose : content.roses) figures.push_back(roseFigure(rose));
+  return figures;
+}
+
+// Every page the report shows, in the report's order.
+std::vector<Section> sections(const ReportContent& c) {
+  const auto heading = [](ReportPage page) { return ReportPageHeading(page); };
+  std::vector<Section> all{
+      {ReportPage::Cover, 1, {}},  // painted with the table of contents
+      {ReportPage::Chart, 1,
+       [&c, heading](ReportPages& pages) {
+         QPainter& painter = pages.next();
+         const double top = paintHeading(painter, qs(heading(ReportPage::Chart)), kBody.top());
+         paintFigure(
+             painter,
+             withLegend(drawingFigure({c.bioChart}, QSizeF(kReportChartWidth, kReportChartHeight),
+                                      c.bioChartCaption),
+                        c.bioChartLegend),
+             top, kBody.bottom() - top);
+       }},
+      {ReportPage::Analysis, 1, [&c](ReportPages& pages) { paintAnalysis(pages.next(), c); }},
+      {ReportPage::Monthly, halves(c.monthly.size()),
+       [&c, heading](ReportPages& pages) {
+         std::vector<Figure> figures;
+         for (std::size_t i = 0; i < c.monthly.size(); ++i)
+           figures.push_back(
+               monthlyChartFigure(c.monthly[i], QSizeF(720, 460), c.monthlyCaptions[i]));
+         paintInPairs(pages, heading(ReportPage::Monthly), figures);
+       }},
+      {ReportPage::Rose, halves(c.roses.size()),
+       [&c, heading](ReportPages& pages) {
+         paintInPairs(pages, heading(ReportPage::Rose), roseFigures(c));
+       }},
+      {ReportPage::SunPath, 1,
+       [&c, heading](ReportPages& pages) {
+         QPainter& painter = pages.next();
+         const double y = paintHeading(painter, qs(heading(ReportPage::SunPath)), kBody.top());
+         paintFigure(painter,
+                     withLegend(drawingFigure({*c.sunPath}, QSizeF(600, 600), c.sunPathCaption),
+                                SunPathLegend()),
+                     y, kBody.bottom() - y);
+       }},
+      {ReportPage::Months, 1, [&c](ReportPages& pages) { paintMonths(pages.next(), c); }},
+      {ReportPage::Carpet, 1,
+       [&c, heading](ReportPages& pages) {
+         paintInPairs(pages, heading(ReportPage::Carpet),
+                      {drawingFigure({c.carpets[0]}, QSizeF(720, 400), c.carpetCaptions[0]),
+                       drawingFigure({c.carpets[1]}, QSizeF(720, 400), c.carpetCaptions[1])});
+       }},
+      {ReportPage::DegreeDays, 1, [&c](ReportPages& pages) { paintDegreeDays(pages.next(), c); }},
+      {ReportPage::Radiation, 1,
+       [&c, heading](ReportPages& pages) {
+         const ReportRadiation& r = *c.radiation;
+         paintInPairs(pages, heading(ReportPage::Radiation),
+                      {drawingFigure({r.rose}, QSizeF(600, 600), r.roseCaption),
+                       drawingFigure({r.monthly}, QSizeF(720, 460), r.monthlyCaption)});
+       }},
+      {ReportPage::Comfort, 1,
+       [&c, heading](ReportPages& pages) {
+         paintInPairs(pages, heading(ReportPage::Comfort),
+                      {drawingFigure({c.comfortShares}, QSizeF(720, 460), c.comfortSharesCaption),
+                       drawingFigure({c.comfortChart}, QSizeF(720, 460), c.comfortChartCaption)});
+       }},
+  };
+  std::vector<Section> shown;
+  for (Section& section : all)
+    if (ReportShows(c, section.page)) shown.push_back(std::move(section));
+  return shown;
+}
+
 }  // namespace
 
 int reportPageCount(const ReportContent& content) {
-  const auto perPage = [](std::size_t n) {
-    return static_cast<int>((n + kFiguresPerPage - 1) / kFiguresPerPage);
-  };
-  return 3 + perPage(content.monthly.size()) + perPage(content.roses.size()) +
-         (content.sunPath ? 1 : 0) + (content.radiation ? 1 : 0) + 1;  // and the comfort page
+  int pages = 0;
+  for (const Section& section : sections(content)) pages += section.pages;
+  return pages;
 }
 
 void writeClimateReport(const ReportContent& content, const std::string& path,
@@ -218,67 +386,23 @@ void writeClimateReport(const ReportContent& content, const std::string& path,
   const A4Pdf document{96, QMarginsF(0, 0, 0, 0),
                        qs(kReportTitle) + " - " + qs(content.source.region),
                        QStringLiteral("Velmora ") + qs(content.version)};
+  const std::vector<Section> shown = sections(content);
+  std::vector<ContentsEntry> contents;
+  int first = 1;
+  for (const Section& section : shown) {
+    if (section.page != ReportPage::Cover)
+      contents.push_back({std::string(ReportPageHeading(section.page)), first});
+    first += section.pages;
+  }
   writeA4Pdf(path, document, [&](QPdfWriter& writer) {
     ReportPages pages(writer, content, progress);
     if (!pages.begin()) throw std::runtime_error("보고서의 PDF 문서를 만들 수 없습니다.");
-
-    paintCover(pages.next(), content);
-
-    QPainter& painter = pages.next();
-    const double top = paintHeading(painter, "건물생체기후도", kBody.top());
-    paintFigure(
-        painter,
-        withLegend(drawingFigure({content.bioChart}, QSizeF(kReportChartWidth, kReportChartHeight),
-                                 content.bioChartCaption),
-                   content.bioChartLegend),
-        top, kBody.bottom() - top);
-
-    paintAnalysis(pages.next(), content);
-
-    const double half = (kBody.height() - kHeadingHeight) / 2;
-    for (std::size_t i = 0; i < content.monthly.size(); ++i) {
-      const bool first = i % kFiguresPerPage == 0;
-      if (first) pages.next();
-      const double y = first ? paintHeading(painter, "월별 기후표현", kBody.top())
-                             : kBody.top() + kHeadingHeight + half;
-      paintFigure(
-          painter,
-          monthlyChartFigure(content.monthly[i], QSizeF(720, 460), content.monthlyCaptions[i]), y,
-          half - 8);
-    }
-    for (std::size_t i = 0; i < content.roses.size(); ++i) {
-      const bool first = i % kFiguresPerPage == 0;
-      if (first) pages.next();
-      const double y =
-          first ? paintHeading(painter, "풍향", kBody.top()) : kBody.top() + kHeadingHeight + half;
-      paintFigure(painter, roseFigure(content.roses[i]), y, half - 8);
-    }
-    if (content.sunPath) {
-      pages.next();
-      const double y = paintHeading(painter, "태양궤적도", kBody.top());
-      paintFigure(
-          painter,
-          withLegend(drawingFigure({*content.sunPath}, QSizeF(600, 600), content.sunPathCaption),
-                     SunPathLegend()),
-          y, kBody.bottom() - y);
-    }
-    if (content.radiation) {
-      QPainter& sun = pages.next();
-      const double y = paintHeading(sun, "일사 분석", kBody.top());
-      const ReportRadiation& r = *content.radiation;
-      paintFigure(sun, drawingFigure({r.rose}, QSizeF(600, 600), r.roseCaption), y, half - 8);
-      paintFigure(sun, drawingFigure({r.monthly}, QSizeF(720, 460), r.monthlyCaption),
-                  kBody.top() + kHeadingHeight + half, half - 8);
-    }
-    {
-      pages.next();
-      const double y = paintHeading(painter, "열쾌적 분석", kBody.top());
-      paintFigure(painter, drawingFigure({content.comfortShares}, QSizeF(720, 460),
-                                         content.comfortSharesCaption),
-                  y, half - 8);
-      paintFigure(painter, drawingFigure({content.comfortChart}, QSizeF(720, 460),
-                                         content.comfortChartCaption),
-                  kBody.top() + kHeadingHeight + half, half - 8);
+    for (const Section& section : shown) {
+      if (section.page == ReportPage::Cover) {
+        paintCover(pages.next(), content, contents);
+      } else {
+        section.paint(pages);
+      }
     }
     if (!pages.end()) throw std::runtime_error("보고서의 PDF 문서를 만들 수 없습니다.");
   });

@@ -1,5 +1,6 @@
 #include "core/report/radiation_report.h"
 
+#include "core/climate/region_display.h"
 #include "core/psychro/psychro_chart.h"
 #include "core/solar/radiation_figures.h"
 #include "core/solar/radiation_site.h"
@@ -19,7 +20,7 @@ std::optional<ReportRadiation> ReportRadiationOf(const ClimateData& climate, std
     why = kReportRadiationMissing;
     return std::nullopt;
   }
-  const std::string& region = climate.RegionName;
+  const std::string region = RegionDisplayName(climate);
   return ReportRadiation{RadiationRoseDrawing(*result, region),
                          RadiationMonthlyDrawing(*result, region),
                          region + " " + std::string(kRoseTitle),

@@ -1,9 +1,11 @@
 // What the climate report holds, computed once by the same core functions the
-// screens use: the cover's lines, the bioclimatic chart of the period with every
-// need and guideline zone, the analysis texts, the four monthly charts with
-// their numbers, the wind roses of the year and the four seasons, and the
-// sun-path diagram at the region's latitude (or why it is left out). The
-// render layer lays these out on pages; it computes nothing of its own.
+// screens use, for the pages asked for: the cover's lines, the bioclimatic
+// chart of the period with every need and guideline zone, the analysis texts,
+// the four monthly charts with their numbers, the wind roses of the year and
+// the four seasons, the sun-path diagram at the region's latitude (or why it
+// is left out), the seasonal analyses of the whole year, solar radiation and
+// thermal comfort. The render layer lays these out on pages; it computes
+// nothing of its own.
 #pragma once
 
 #include <array>
@@ -22,12 +24,14 @@
 #include "core/graphs/rose_view.h"
 #include "core/psychro/psychrometrics.h"
 #include "core/report/radiation_report.h"
+#include "core/report/report_pages.h"
+#include "core/report/text_table.h"
 
 namespace vlm {
 
 // Where the year came from.
 struct ReportSource {
-  std::string region;                  // the region name ("서울", "기타", …)
+  std::string region;                  // as it leaves the program: "서울", "기타 (JEONJU)"
   std::string file;                    // the climate file that was read
   std::optional<std::string> station;  // the station where the file names one
   std::optional<float> latitude;       // the latitude where the file records one
@@ -56,6 +60,7 @@ struct ReportRose {
 };
 
 struct ReportContent {
+  ReportPageSet pages = ReportPageSet::All();  // the pages asked for
   ReportSource source;
   std::string periodText;
   std::string writtenDate;  // "2026-12-08"
@@ -69,9 +74,21 @@ struct ReportContent {
   std::array<MonthlyChart, 4> monthly;
   std::array<std::string, 4> monthlyCaptions;
   std::vector<ReportRose> roses;  // the year, then spring … winter (periods with data)
+  std::string roseNote;           // why the wind roses are left out
   std::optional<Drawing> sunPath;
   std::string sunPathCaption;
   std::string sunPathNote;  // why the diagram is left out
+  // The seasonal analyses of the whole year, each page headed with its tab's
+  // caption: the need-zone shares with each month's most important guideline
+  // ("1월 : 단열, 침기차단"), the carpets by zone and by dry-bulb temperature,
+  // and the degree-days at the tab's default bases.
+  Drawing needShares;
+  std::string needSharesCaption;
+  std::vector<std::string> monthGuideLines;
+  std::array<Drawing, 2> carpets;
+  std::array<std::string, 2> carpetCaptions;
+  TextTable degreeDays;
+  std::string degreeDayCaption;
   std::optional<ReportRadiation> radiation;
   std::string radiationNote;  // why the solar radiation page is left out
   // The thermal comfort page (key "comfort"): the whole year's classes under
@@ -88,12 +105,21 @@ inline constexpr const char* kReportTitle = "기후 분석 보고서";
 // "기후 분석 보고서를 작성할 대상지역이 선택되지 않았습니다." in an "에러" box.
 [[nodiscard]] Message ClimateReportNoRegionMessage();
 
+// "선택한 쪽 가운데 보고서에 실을 수 있는 쪽이 없습니다." in an "에러" box, with
+// the reasons the chosen pages were left out.
+[[nodiscard]] Message ReportNoPageMessage(const std::vector<std::string>& reasons);
+
 // Everything the report shows for hours start … end (1 … 8760) of the loaded
-// year. Refuses (its message to the sink, nullopt) when no region is loaded or
-// when no hour of the period can be shown on the chart; nothing is written.
+// year, on the pages asked for. Refuses (its message to the sink, nullopt) when
+// no region is loaded, when no hour of the period can be shown on the chart, or
+// when none of the pages asked for can be shown; nothing is written.
 [[nodiscard]] std::optional<ReportContent> BuildReportContent(
     const ClimateData& climate, const ReportSource& source, int16_t start, int16_t end,
-    std::string writtenDate, std::string version, Psychrometrics& psychro, MessageSink& sink);
+    std::string writtenDate, std::string version, Psychrometrics& psychro, MessageSink& sink,
+    ReportPageSet pages = ReportPageSet::All());
+
+// Whether the report shows `page`: asked for, and not left out for want of data.
+[[nodiscard]] bool ReportShows(const ReportContent& content, ReportPage page);
 
 // The most important guideline in words: "가장 중요한 기후설계 지침은 단열,
 // 침기차단입니다." (the tab's lines joined by ", ").

@@ -8,6 +8,7 @@
 #include "core/analysis/zone.h"
 #include "core/analysis/zone_outlines.h"
 #include "core/climate/date_time.h"
+#include "core/climate/region_display.h"
 #include "core/seasonal/figure_parts.h"
 
 namespace vlm {
@@ -137,7 +138,7 @@ Drawing BuildCarpet(const ClimateData& climate, const PsychroChart& chart,
   }
   const std::string subject = colouring == CarpetColouring::Zone ? " 지역 시간별 생체기후적 요구 죤"
                                                                  : " 지역 시간별 건구온도";
-  figure::Title(d, kCarpetDays / 2.0f, kCarpetHours + 1.2f, climate.RegionName + subject);
+  figure::Title(d, kCarpetDays / 2.0f, kCarpetHours + 1.2f, RegionDisplayName(climate) + subject);
   return d;
 }
 

@@ -50,6 +50,10 @@ struct DegreeDayTable {
 [[nodiscard]] DegreeDayTable DegreeDaysByMonth(const ClimateData& climate, float heatingBase,
                                                float coolingBase);
 
+// The headings of the tab's columns, which the report's table repeats.
+inline constexpr std::array<const char*, 3> kDegreeDayColumns{"난방도일(°C·일)", "냉방도일(°C·일)",
+                                                              "결측 시간수"};
+
 // The method as the tab states it under its table.
 inline constexpr std::string_view kDegreeDayMethodText =
     "[참조] 도일(°C·일) = 유효한 시간의 도시간(°C·시) 합 ÷ 24, 결측 시간은 합에서 제외";

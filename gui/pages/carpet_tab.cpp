@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/climate/region_display.h"
 #include "core/psychro/psychro_chart.h"
 #include "core/report/figure_caption.h"
 #include "core/seasonal/carpet.h"
@@ -55,7 +56,7 @@ void CarpetTab::cmd14bDraw_Click() {
     const CarpetColouring colouring =
         byDryBulb_->isChecked() ? CarpetColouring::DryBulb : CarpetColouring::Zone;
     showDrawing(*picture_, BuildCarpet(state().climate(), PsychroChart{}, colouring));
-    caption_ = CarpetCaption(state().climate().RegionName, colouring);
+    caption_ = CarpetCaption(RegionDisplayName(state().climate()), colouring);
   });
 }
 

@@ -13,6 +13,7 @@
 #include "core/analysis/zone.h"
 #include "core/climate/load_texts.h"
 #include "core/climate/region_catalog.h"
+#include "core/climate/region_display.h"
 #include "core/psychro/psychro_chart.h"
 #include "core/report/figure_caption.h"
 #include "core/seasonal/climate_comparison.h"
@@ -166,7 +167,12 @@ void CompareTab::cmd14dCompare_Click() {
     progress_->setValue(0);
     progressText_->clear();
     if (!loaded) return;
-    show(CompareClimates(state().climate(), *second, PsychroChart{}, state().sink()));
+    ClimateComparison c =
+        CompareClimates(state().climate(), *second, PsychroChart{}, state().sink());
+    // The columns, the legend and the caption name each year by its station or file.
+    c.a.summary[0] = RegionDisplayName(state().climate());
+    c.b.summary[0] = RegionDisplayName(*second);
+    show(c);
   });
 }
 

@@ -42,8 +42,8 @@ DegreeDayTab::DegreeDayTab(AppState& state, QWidget* parent)
       heatingBase_(new QLineEdit(QStringLiteral("18"), this)),
       coolingBase_(new QLineEdit(QStringLiteral("24"), this)),
       table_(new ResultGrid("grd14c", rowCaptions(),
-                            {QStringLiteral("난방도일(°C·일)"), QStringLiteral("냉방도일(°C·일)"),
-                             QStringLiteral("결측 시간수")},
+                            {utf8Text(kDegreeDayColumns[0]), utf8Text(kDegreeDayColumns[1]),
+                             utf8Text(kDegreeDayColumns[2])},
                             this)),
       warning_(createWarningLine("lbl14cWarning", this)) {
   auto* bases = new QGroupBox(QStringLiteral("기준온도"), this);

@@ -20,6 +20,7 @@
 #include "core/analysis/psychro_grid.h"
 #include "core/analysis/zone_outlines.h"
 #include "core/climate/load_texts.h"
+#include "core/climate/region_display.h"
 #include "core/report/figure_caption.h"
 #include "gui/export_commands.h"
 #include "gui/pages/chart_labels.h"
@@ -74,9 +75,10 @@ Frm12::Frm12(AppState& state, QWidget* parent)
   exporter->attachTable(
       tab_->widget(1), [this] { return analysisTable(); },
       [this] {
-        return shownAnalysis_
-                   ? AnalysisTableCaption(shownAnalysis_->summary[0], shownAnalysis_->summary[2])
-                   : std::string();
+        return shownAnalysis_ ? AnalysisTableCaption(RegionDisplayName(shownAnalysis_->summary[0],
+                                                                       this->state().climate()),
+                                                     shownAnalysis_->summary[2])
+                              : std::string();
       });
   formLoad();
 }
@@ -97,7 +99,10 @@ std::optional<render::Figure> Frm12::currentFigure() const {
 
 std::optional<TextTable> Frm12::analysisTable() const {
   if (tab_->currentIndex() != 1 || !shownAnalysis_) return std::nullopt;
-  return AnalysisTable(*shownAnalysis_);
+  // The screen shows the region as specified; the table leaving it names the year.
+  AnalysisTexts texts = *shownAnalysis_;
+  texts.summary[0] = RegionDisplayName(texts.summary[0], state().climate());
+  return AnalysisTable(texts);
 }
 
 void Frm12::formLoad() {
@@ -246,7 +251,7 @@ void Frm12::DrawChart() {
     }
   }
   SilentSink quiet;
-  figureCaption_ = BioChartCaption(state().climate().RegionName,
+  figureCaption_ = BioChartCaption(RegionDisplayName(state().climate()),
                                    on[kData] ? PeriodText(periodStart_, periodEnd_, quiet) : "");
   drawProgress_->setValue(sum != 0 ? 1 : 0);
   drawProgress_->repaint();

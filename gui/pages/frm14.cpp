@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/climate/region_display.h"
 #include "core/report/figure_caption.h"
 #include "gui/export_commands.h"
 #include "gui/pages/carpet_tab.h"
@@ -70,7 +71,10 @@ Frm14::Frm14(AppState& state, QWidget* parent)
       [this, captionOf] { return captionOf(zones_->figure()); });
   exporter->attachTable(
       degreeDays_->table(), [this] { return degreeDays_->table()->textTable(); },
-      [this] { return DegreeDayCaption(region_->text().toStdString()); });
+      [this] {
+        return DegreeDayCaption(
+            RegionDisplayName(region_->text().toStdString(), this->state().climate()));
+      });
   exporter->attachTable(
       compare_->table(), [this] { return compare_->table()->textTable(); },
       [this, captionOf] { return captionOf(compare_->figure()); });

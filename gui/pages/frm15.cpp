@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "core/climate/region_display.h"
 #include "core/psychro/psychro_chart.h"
 #include "core/report/radiation_table.h"
 #include "core/solar/radiation_figures.h"
@@ -196,7 +197,7 @@ void Frm15::cmd15Draw_Click() {
 
 void Frm15::showResult(const RadiationYear& result) {
   result_ = result;
-  regionName_ = state().climate().RegionName;
+  regionName_ = RegionDisplayName(state().climate());
   showDrawing(*rose_, RadiationRoseDrawing(result, regionName_));
   showDrawing(*monthly_, RadiationMonthlyDrawing(result, regionName_));
   const TextTable table = RadiationTable(result);

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/climate/region_display.h"
 #include "core/comfort/adaptive_chart.h"
 #include "core/comfort/comfort_classes.h"
 #include "core/comfort/comfort_messages.h"
@@ -156,7 +157,7 @@ void Frm16::showYear(const ComfortYear& year) {
   for (std::size_t r = 1; r < t.rows.size(); ++r)
     for (std::size_t c = 1; c < t.rows[r].size(); ++c)
       table_->setText(static_cast<int>(r - 1), static_cast<int>(c - 1), utf8Text(t.rows[r][c]));
-  const std::string& region = state().climate().RegionName;
+  const std::string region = RegionDisplayName(state().climate());
   showDrawing(*shares_, BuildComfortShareChart(year, region));
   if (year.model != ComfortModel::Pmv)
     showDrawing(*adaptive_, BuildAdaptiveChart(state().climate(), year.model, region));
@@ -172,7 +173,8 @@ void Frm16::clearResults() {
 
 std::optional<render::Figure> Frm16::figureOf(const PictureBox& picture) const {
   const char* kind = &picture == shares_ ? kComfortShareKind : kAdaptiveChartKind;
-  return pictureFigure(picture, ComfortCaption(state().climate().RegionName, shownModel_, kind));
+  return pictureFigure(picture,
+                       ComfortCaption(RegionDisplayName(state().climate()), shownModel_, kind));
 }
 
 std::optional<render::Figure> Frm16::currentFigure() const {

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/climate/region_display.h"
 #include "core/report/figure_caption.h"
 #include "gui/app_state.h"
 #include "gui/guarded.h"
@@ -147,7 +148,7 @@ void MonthlyTab::cmd131Erase_Click() {
 
 std::optional<render::Figure> MonthlyTab::figure() const {
   if (!shown_ || !shownElement_) return std::nullopt;
-  const std::string region = region_->text().toStdString();
+  const std::string region = RegionDisplayName(region_->text().toStdString(), state_.climate());
   return render::monthlyChartFigure(*shown_, QSizeF(chart_->size()),
                                     MonthlyChartCaption(region, *shownElement_));
 }

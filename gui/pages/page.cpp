@@ -1,12 +1,14 @@
 #include "gui/pages/page.h"
 
 #include <QLayout>
+#include <QPicture>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QRectF>
 #include <algorithm>
 
 #include "gui/guarded.h"
+#include "render/a4_pdf.h"
 #include "render/picture_box.h"
 
 namespace vlm {
@@ -23,17 +25,31 @@ void Page::keepDrawingsForPrint() {
   if (printFlag_ != nullptr) state_.printFlags().*printFlag_ = true;
 }
 
-void Page::printPage(QPainter& painter, const QRectF& pageRect) {
-  // A hidden form that has never been shown still needs its layout settled.
+QSize Page::printedSize() {
+  // A hidden form that has never been shown still needs its layout settled,
+  // and the size its pane has given it meanwhile applied, which painting it
+  // does: paint it once to nowhere before measuring.
   if (layout() != nullptr) layout()->activate();
-  if (width() <= 0 || height() <= 0) return;
-  const QPaintDevice* device = painter.device();
-  const double natural = device != nullptr ? device->logicalDpiX() / 96.0 : 1.0;
-  const double fit = std::min(pageRect.width() / width(), pageRect.height() / height());
-  const double scale = std::min(natural, fit);
+  QPicture nowhere;
+  QPainter painter(&nowhere);
+  render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+  painter.end();
+  return size();
+}
+
+void Page::printPage(QPainter& painter, const QRectF& pageRect, PrintScale scale) {
+  const QSize printed = printedSize();
+  if (printed.width() <= 0 || printed.height() <= 0) return;
+  QRectF target = render::fitCentred(QSizeF(printed), pageRect);
+  if (scale == PrintScale::Natural) {
+    const QPaintDevice* device = painter.device();
+    const double natural = device != nullptr ? device->logicalDpiX() / 96.0 : 1.0;
+    const double factor = std::min(natural, target.width() / printed.width());
+    target = QRectF(pageRect.topLeft(), QSizeF(printed) * factor);
+  }
   painter.save();
-  painter.translate(pageRect.topLeft());
-  painter.scale(scale, scale);
+  painter.translate(target.topLeft());
+  painter.scale(target.width() / printed.width(), target.height() / printed.height());
   render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
   painter.restore();
 }

@@ -36,10 +36,17 @@ class Page : public QWidget {
   // has one; see setPrintFlag).
   virtual void keepDrawingsForPrint();
 
-  // Paints one copy of the form into `pageRect` (device coordinates of the
-  // painter): at its natural size on paper (96 form pixels per inch), or
-  // smaller when it would not fit.
-  virtual void printPage(QPainter& painter, const QRectF& pageRect);
+  // How a printed form meets its sheet: at its natural size on paper (96 form
+  // pixels per inch) from the top left, or smaller when it would not fit; or
+  // as large as the sheet allows, centred on it.
+  enum class PrintScale { Natural, Fill };
+
+  // The size the form prints at, once the size its pane has given it is applied.
+  [[nodiscard]] QSize printedSize();
+
+  // Paints one copy of the form into `pageRect` (device coordinates of the painter).
+  virtual void printPage(QPainter& painter, const QRectF& pageRect,
+                         PrintScale scale = PrintScale::Natural);
 
   // The pictures of the form, in creation order.
   [[nodiscard]] QList<PictureBox*> pictures() const;

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "core/climate/region_display.h"
 #include "core/graphs/rose_readout.h"
 #include "core/report/figure_caption.h"
 #include "gui/app_state.h"
@@ -188,7 +189,8 @@ void RoseTab::cmd132Draw_Click() {
     clearPicture(*picture_, state_.printFlags().RosePrinted);
     picture_->setDrawing(view_.drawing());
     shownCounts_ = RoseCounts::Of(state_.climate().WindDirCount, *chosenPeriod());
-    caption_ = WindRoseCaption(region_->text().toStdString(), *chosenPeriod());
+    caption_ = WindRoseCaption(RegionDisplayName(region_->text().toStdString(), state_.climate()),
+                               *chosenPeriod());
     showLabels();
   });
 }

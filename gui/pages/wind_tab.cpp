@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "core/climate/region_display.h"
 #include "core/psychro/psychro_chart.h"
 #include "core/seasonal/wind_classes.h"
 #include "core/seasonal/wind_figure.h"
@@ -168,7 +169,7 @@ void WindTab::cmd14eDraw_Click() {
 }
 
 void WindTab::show(const WindCounts& counts, const WindFilter& filter) {
-  const std::string& region = state().climate().RegionName;
+  const std::string region = RegionDisplayName(state().climate());
   geometry_ = RoseGeometry::ForPicture(static_cast<float>(picture_->width()),
                                        static_cast<float>(picture_->height()));
   showDrawing(*picture_, BuildWindRose(geometry_, counts, WindRoseTitle(region, filter.zone)));

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/analysis/zone.h"
+#include "core/climate/region_display.h"
 #include "core/psychro/psychro_chart.h"
 #include "core/report/figure_caption.h"
 #include "core/seasonal/monthly_zones.h"
@@ -109,8 +110,9 @@ void ZoneMonthsTab::cmd14aDraw_Click() {
       // Tied guidelines make a long text; the whole of it shows under the pointer.
       table_->setLongText(kMostRow, col, utf8Text(t.mostImportant).replace("\r\n", "\n"));
     }
-    showDrawing(*picture_, BuildNeedShareChart(zones, climate.RegionName));
-    caption_ = NeedShareCaption(climate.RegionName);
+    const std::string region = RegionDisplayName(climate);
+    showDrawing(*picture_, BuildNeedShareChart(zones, region));
+    caption_ = NeedShareCaption(region);
   });
 }
 

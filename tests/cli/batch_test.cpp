@@ -71,7 +71,7 @@ TEST_F(BatchCommand, AnalyseWritesOneRowPerFileAndAnErrorColumnForAFailure) {
   EXPECT_NE(rows[1].find("," + analysed["mostImportant"].get<std::string>() + ","),
             std::string::npos);
   EXPECT_EQ(rows[1].back(), ',');  // no error
-  EXPECT_EQ(rows[2].rfind(path("warm.cly") + ",기타,", 0), 0u) << rows[2];
+  EXPECT_EQ(rows[2].rfind(path("warm.cly") + ",기타 (warm.cly),", 0), 0u) << rows[2];
   EXPECT_EQ(rows[3].rfind(path("none.cly") + ",,", 0), 0u) << rows[3];
   EXPECT_NE(rows[3].find("none.cly"), rows[3].rfind("none.cly")) << "the message names the file";
 }
@@ -167,8 +167,9 @@ TEST_F(BatchCommand, AnEpwRowNamesItsStationAndANameThatIsNotUtf8IsReplaced) {
       << err_.str();
   const auto rows = lines(path("o.csv"));
   ASSERT_EQ(rows.size(), 3u);
-  EXPECT_EQ(rows[1].rfind(path("station.epw") + ",Testville.WS,", 0), 0u) << rows[1];
-  EXPECT_EQ(rows[2].rfind(path("m\xef\xbf\xbd.cly") + ",기타,", 0), 0u) << rows[2];
+  EXPECT_EQ(rows[1].rfind(path("station.epw") + ",기타 (Testville.WS),", 0), 0u) << rows[1];
+  EXPECT_EQ(rows[2].rfind(path("m\xef\xbf\xbd.cly") + ",기타 (m\xef\xbf\xbd.cly),", 0), 0u)
+      << rows[2];
 }
 
 // Each subcommand reads only its own options: another's is refused, not ignored.

@@ -121,6 +121,59 @@ TEST_F(ReportCommand, SeoulReportIsAnA4VectorPdfWithTheAnalysisOfAnalyse) {
 }
 #endif
 
+#ifdef VLM_HAVE_RENDER
+// The pages asked for and no others, in the report's own order; the seasonal
+// pages headed with their tabs' captions; a cover whose long source path
+// stays within the page's margin.
+TEST_F(ReportCommand, PagesAskedForInTheReportsOrderAndTheCoverWithinItsMargin) {
+  if (!havePoppler()) GTEST_SKIP() << "poppler-utils (pdfinfo, pdftotext) are not installed";
+  const fs::path deep = dir_ / std::string(120, 'd') / "기후자료_보관함_원본_관측년도별_정리본";
+  fs::create_directories(deep);
+  const fs::path cly = deep / "mine.cly";
+  fs::copy_file(fs::path(VLM_PROGRAM_DIR) / "weather" / "seoul.cly", cly);
+  const std::string pdf = path("some.pdf");
+  ASSERT_EQ(run({"report", cly.string(), "--pages", "degree-days,carpet,cover,months", "-o", pdf}),
+            kExitDone)
+      << err_.str();
+  const std::string info = capture("pdfinfo '" + pdf + "'").value_or("");
+  EXPECT_TRUE(std::regex_search(info, std::regex(R"(Pages:\s+4\n)"))) << info;
+  const std::array<const char*, 3> headings{"월별 존 분석", "시간별 분포", "도일"};
+  for (std::size_t i = 0; i < headings.size(); ++i) {
+    const std::string page = std::to_string(i + 2);
+    const std::string text =
+        capture("pdftotext -f " + page + " -l " + page + " '" + pdf + "' -").value_or("");
+    EXPECT_NE(text.find(std::string(headings[i]) + "\n"), std::string::npos) << page << text;
+  }
+  const std::string cover = capture("pdftotext -l 1 '" + pdf + "' -").value_or("");
+  EXPECT_NE(cover.find("대상지역 : 기타 (mine.cly)"), std::string::npos) << cover;
+  EXPECT_NE(cover.find("차례"), std::string::npos) << cover;
+  EXPECT_EQ(cover.find("건물생체기후도"), std::string::npos) << cover;
+
+  // Every word of the cover lies within the 36 pt margins of the A4 page.
+  const std::string boxes = capture("pdftotext -bbox -l 1 '" + pdf + "' -").value_or("");
+  const std::regex word(R"re(<word xMin="([\d.]+)" yMin="[\d.]+" xMax="([\d.]+)")re");
+  int words = 0;
+  for (auto it = std::sregex_iterator(boxes.begin(), boxes.end(), word);
+       it != std::sregex_iterator(); ++it, ++words) {
+    EXPECT_GE(std::stod((*it)[1]), 36.0 - 0.5) << it->str();
+    EXPECT_LE(std::stod((*it)[2]), 595.28 - 36.0 + 0.5) << it->str();
+  }
+  EXPECT_GT(words, 20) << boxes;
+}
+#endif
+
+TEST_F(ReportCommand, AnUnknownPageIsAUsageError) {
+  const std::string pdf = path("seoul.pdf");
+  EXPECT_EQ(run({"report", "서울", "--pages", "cover,charts", "-o", pdf}), kExitPlatform);
+  EXPECT_NE(
+      err_.str().find("알 수 없는 쪽 이름입니다: \"charts\" (cover, chart, analysis, monthly, "
+                      "rose, sunpath, months, carpet, degree-days, radiation, comfort 가운데에서 "
+                      "고르세요)"),
+      std::string::npos)
+      << err_.str();
+  EXPECT_FALSE(fs::exists(pdf));
+}
+
 TEST_F(ReportCommand, RefusalsTouchNoFile) {
   const std::string pdf = path("seoul.pdf");
   EXPECT_EQ(run({"report", "서울", "--from", "12/31/23", "--to", "1/1/0", "-o", pdf}),

@@ -39,6 +39,7 @@
 #include "gui/pages/frm31.h"
 #include "gui/pages/monthly_tab.h"
 #include "gui/pages/rose_tab.h"
+#include "gui/report_pages_dialog.h"
 #include "render/figure.h"
 #include "render/figure_file.h"
 #include "render/korean_font.h"
@@ -56,6 +57,10 @@ struct Program {
       asked << request.title;
       proposed << request.fileName;
       return answer;
+    });
+    window->setReportPagesDialog([this](QWidget*) {
+      asked << "report pages";
+      return reportPages;
     });
     for (Page* page : window->pages()) {
       if (ExportCommands* commands = ExportCommands::of(page)) {
@@ -92,6 +97,15 @@ struct Program {
   }
   void press(const char* page, const QString& name) const {
     find<QAbstractButton>(page, name)->click();
+  }
+
+  // A year of the user's own EPW file, loaded through "기타".
+  void loadOtherEpw(const QString& path) {
+    state.climate().OtherFilePath = path.toStdString();
+    QVERIFY(
+        LoadClimateYear(state.climate(), otherChoice(path.toStdString()), state.psychro(), sink));
+    page<Frm12>("frm12")->setRegion("기타", path);
+    sink.clear();
   }
 
   // Draws the figure of one of the five pictures and selects its page and tab.
@@ -138,6 +152,7 @@ struct Program {
   std::optional<QString> answer;
   QStringList asked;
   QStringList proposed;  // the names the save dialogs proposed
+  std::optional<ReportPageSet> reportPages = ReportPageSet::All();
 };
 
 QAction* widgetAction(QWidget* widget, const char* name) {
@@ -153,15 +168,18 @@ int pdfPages(const QString& path) {
   return static_cast<int>(content.count(QRegularExpression("/Type\\s*/Page[^s]")));
 }
 
-// The text layer of a PDF as pdftotext reads it, or nullopt without poppler.
-std::optional<QString> pdfText(const QString& path) {
+// The output of a poppler tool, or nullopt where it does not run.
+std::optional<QString> poppler(const QString& tool, const QStringList& arguments) {
   QProcess process;
-  process.start("pdftotext", {path, "-"});
+  process.start(tool, arguments);
   if (!process.waitForFinished() || process.exitStatus() != QProcess::NormalExit ||
       process.exitCode() != 0)
     return std::nullopt;
   return QString::fromUtf8(process.readAllStandardOutput());
 }
+
+// The text layer of a PDF as pdftotext reads it, or nullopt without poppler.
+std::optional<QString> pdfText(const QString& path) { return poppler("pdftotext", {path, "-"}); }
 
 // Control codes other than line and page breaks: a space that a font shares
 // with them reads back as one of them.
@@ -564,6 +582,33 @@ class ExportTest : public QObject {
         std::string("설치된 프린터가 없습니다.\r\n\r\n"
                     "[인쇄 대신 현재 화면을 PDF 파일로 저장합니다. 저장할 파일명을 지정하세요.]"));
     QCOMPARE(pdfPages(*p.answer), 1);
+    // The page fills the sheet within its 10 mm margins, centred, on a
+    // landscape sheet for a page wider than tall: what the form paints shows
+    // where its image lies on the rendered sheet.
+    const QSize printed = p.window->page("frm31")->printedSize();
+    QVERIFY(printed.width() > printed.height());
+    const QString png = p.dir.filePath("sheet");
+    if (poppler("pdftoppm", {"-r", "30", "-png", "-singlefile", *p.answer, png})) {
+      const QImage sheet(png + ".png");
+      QVERIFY(sheet.width() > sheet.height());
+      QRect image;
+      for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x)
+          if (qGray(sheet.pixel(x, y)) < 250) image |= QRect(x, y, 1, 1);
+      const double margin = 10 / 25.4 * 30;
+      const QString where = QString("%1,%2 %3x%4 on %5x%6")
+                                .arg(image.x())
+                                .arg(image.y())
+                                .arg(image.width())
+                                .arg(image.height())
+                                .arg(sheet.width())
+                                .arg(sheet.height());
+      QVERIFY2(std::abs(image.left() - (sheet.width() - 1 - image.right())) <= 2,
+               qPrintable(where));
+      QVERIFY2(std::abs(image.top() - (sheet.height() - 1 - image.bottom())) <= 2,
+               qPrintable(where));
+      QVERIFY2(std::min(image.left(), image.top()) <= margin + 2, qPrintable(where));
+    }
     if (const auto text = pdfText(*p.answer)) {
       QVERIFY2(text->contains("태양고도각 0°"), qPrintable(*text));
       QVERIFY2(!hasControlCodes(*text), qPrintable(*text));
@@ -576,10 +621,54 @@ class ExportTest : public QObject {
     p.loadSeoul();
     p.answer = p.dir.filePath("seoul");
     p.window->mnuReport_Click();
-    QCOMPARE(p.asked, QStringList{"기후 분석 보고서 저장"});
+    QCOMPARE(p.asked, (QStringList{"report pages", "기후 분석 보고서 저장"}));
     QVERIFY(pdfPages(p.dir.filePath("seoul.pdf")) >= 8);
     QCOMPARE(p.sink.size(), std::size_t{1});
     QCOMPARE(p.sink.last().title, std::string("Velmora"));
+  }
+
+  void aYearOfTheUsersOwnFileIsNamedByItsStation() {
+    const QString epw =
+        QString(VLM_SHARED_CLIMATE_DIR) + "/epw/KOR_CB_Jeonju.471460_TMYx.2009-2023.epw";
+    if (!QFile::exists(epw)) QSKIP("no shared climate folder");
+    Program p;
+    p.loadOtherEpw(epw);
+    QCOMPARE(p.state.climate().RegionName, std::string("기타"));
+    p.drawFigure("pic12aChart");
+    ExportCommands::of(p.window->page("frm12"))->refresh();
+    p.answer = p.dir.filePath("chart.svg");
+    widgetAction(p.find<QWidget>("frm12", "pic12aChart"), "mnuFigureSave")->trigger();
+    QCOMPARE(p.proposed.constFirst(), QString("기타(Jeonju)_1월1일-12월31일_건물생체기후도"));
+    QFile file(*p.answer);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(
+        QString::fromUtf8(file.readAll()).contains("기타 (Jeonju) | 1월 1일 0시~12월 31일 23시"));
+  }
+
+  void reportHoldsThePagesTheDialogTicks() {
+    ReportPagesDialog dialog;
+    auto* ok = dialog.findChild<QAbstractButton*>("cmdReportPagesOk");
+    QCOMPARE(dialog.pages(), ReportPageSet::All());
+    dialog.findChild<QCheckBox*>("chkReportPage_1")->setChecked(false);
+    QVERIFY(!dialog.pages().has(ReportPage::Chart) && dialog.pages().has(ReportPage::Cover));
+    dialog.findChild<QAbstractButton*>("cmdReportPagesNone")->click();
+    QVERIFY(dialog.pages().empty() && !ok->isEnabled());
+    dialog.findChild<QCheckBox*>("chkReportPage_8")->setChecked(true);
+    QVERIFY(dialog.pages().has(ReportPage::DegreeDays) && ok->isEnabled());
+
+    Program p;
+    p.loadSeoul();
+    p.reportPages = std::nullopt;  // cancelled: nothing more is asked
+    p.window->mnuReport_Click();
+    QCOMPARE(p.asked, QStringList{"report pages"});
+    ReportPageSet two;
+    two.add(ReportPage::Cover);
+    two.add(ReportPage::DegreeDays);
+    p.reportPages = two;
+    p.answer = p.dir.filePath("two.pdf");
+    p.window->mnuReport_Click();
+    QCOMPARE(pdfPages(*p.answer), 2);
+    if (const auto text = pdfText(*p.answer)) QVERIFY2(text->contains("도일\n"), qPrintable(*text));
   }
 
   void everySaveDialogProposesRegionPeriodAndKind_data() {

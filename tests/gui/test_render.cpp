@@ -9,6 +9,7 @@
 
 #include "core/common/file_error.h"
 #include "core/draw/drawing.h"
+#include "render/a4_pdf.h"
 #include "render/drawing_export.h"
 #include "render/picture_box.h"
 
@@ -323,6 +324,25 @@ class RenderTest : public QObject {
     vlm::clearPicture(picture, false);
     QVERIFY(picture.blank());
     QCOMPARE(picture.drawing().scale(), chart.scale());
+  }
+
+  // A page printed to PDF: as large as the sheet allows and centred on it.
+  void fitCentredFillsOneSideAndCentresTheOther_data() {
+    QTest::addColumn<QSizeF>("size");
+    QTest::addColumn<QRectF>("fitted");
+    QTest::addColumn<bool>("landscape");
+    const QRectF sheet(10, 20, 200, 100);
+    QTest::newRow("wider") << QSizeF(400, 100) << QRectF(10, 45, 200, 50) << true;
+    QTest::newRow("taller") << QSizeF(50, 100) << QRectF(85, 20, 50, 100) << false;
+    QTest::newRow("small, same shape") << QSizeF(20, 10) << sheet << true;
+    QTest::newRow("square") << QSizeF(30, 30) << QRectF(60, 20, 100, 100) << false;
+  }
+  void fitCentredFillsOneSideAndCentresTheOther() {
+    QFETCH(QSizeF, size);
+    QFETCH(QRectF, fitted);
+    QFETCH(bool, landscape);
+    QCOMPARE(vlm::render::fitCentred(size, QRectF(10, 20, 200, 100)), fitted);
+    QCOMPARE(vlm::render::orientationFor(size) == QPageLayout::Landscape, landscape);
   }
 
   void guiApplicationIsNotReplaced() {

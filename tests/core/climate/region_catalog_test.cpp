@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/climate/region_display.h"
+
 namespace vlm {
 namespace {
 
@@ -68,6 +70,36 @@ TEST(RegionCatalog, FilesLieInTheWeatherFolderOfTheProgramDirectory) {
   EXPECT_EQ(regionFilePath("/opt/vlm", seoul), "/opt/vlm/weather/seoul.cly");
   EXPECT_EQ(regionFilePath("/opt/vlm/", seoul), "/opt/vlm/weather/seoul.cly");
   EXPECT_EQ(regionFilePath("/", *regionByStem("jeju")), "/weather/jeju.cly");
+}
+
+// A year from the user's own file leaves the program named by its station,
+// else its file; RegionName itself stays "기타".
+TEST(RegionDisplayName, OtherFileTakesItsStationElseItsFileName) {
+  struct Case {
+    const char* region;
+    const char* station;
+    const char* file;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"서울", "SEOUL", "/opt/velmora/weather/seoul.cly", "서울"},
+      {"기타", "JEONJU", "/data/jeonju.epw", "기타 (JEONJU)"},
+      {"기타", " Jeonju ", "/data/x.cly", "기타 (Jeonju)"},
+      {"기타", "", "/data/mine.cly", "기타 (mine.cly)"},
+      {"기타", "  ", "C:\\data\\mine.cly", "기타 (mine.cly)"},
+      {"기타", "", "", "기타"},
+      {"전주시", "JEONJU", "/data/jeonju.epw", "전주시"},  // a name given with --region
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(RegionDisplayName(c.region, c.station, c.file), c.shown) << c.region << c.file;
+  }
+  ClimateData climate;
+  climate.RegionName = "기타";
+  climate.ClimateFilePath = "/data/jeonju.cly";
+  EXPECT_EQ(RegionDisplayName(climate), "기타 (jeonju.cly)");
+  climate.site = Site{"전주", 35.82, 127.15, 9};
+  EXPECT_EQ(RegionDisplayName(climate), "기타 (전주)");
+  EXPECT_EQ(climate.RegionName, "기타");
 }
 
 }  // namespace

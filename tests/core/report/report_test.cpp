@@ -12,6 +12,7 @@
 #include "core/climate/climate_stats.h"
 #include "core/report/figure_caption.h"
 #include "core/report/report_content.h"
+#include "core/report/report_pages.h"
 #include "core/report/text_table.h"
 
 namespace vlm {
@@ -137,15 +138,18 @@ TEST(ReportSource, SiteOrEpwFileGivesStationAndLatitude) {
   const ReportSource source = ReportSourceOf(climate);
   std::filesystem::remove(path);
   EXPECT_EQ(source.station, "ULSAN");
+  EXPECT_EQ(source.region, "기타 (ULSAN)");
   ASSERT_TRUE(source.latitude.has_value());
   EXPECT_FLOAT_EQ(*source.latitude, 35.55f);
   climate.ClimateFilePath = "/weather/seoul.cly";
   EXPECT_EQ(ReportSourceOf(climate).station, std::nullopt);
+  EXPECT_EQ(ReportSourceOf(climate).region, "기타 (seoul.cly)");
   // A converted file given a site on loading has its latitude, so its sun path.
   climate.ClimateFilePath = "/data/ulsan.cly";
   climate.site = Site{"울산", 35.5601, 129.3201, 9};
   const ReportSource converted = ReportSourceOf(climate);
   EXPECT_EQ(converted.station, "울산");
+  EXPECT_EQ(converted.region, "기타 (울산)");
   EXPECT_EQ(ReportLatitudeText(converted), "35.5601");
 }
 
@@ -214,6 +218,75 @@ TEST_F(ReportContentTest, OtherFileWithoutLatitudeLeavesSunPathOutWithReason) {
   ASSERT_TRUE(r.has_value());
   EXPECT_FALSE(r->sunPath.has_value());
   EXPECT_THAT(r->sunPathNote, HasSubstr("위도가 기록되어 있지 않으므로"));
+}
+
+ReportPageSet pagesOf(std::initializer_list<ReportPage> list) {
+  ReportPageSet set;
+  for (const ReportPage page : list) set.add(page);
+  return set;
+}
+
+TEST(ReportPages, KeysInAnyOrderEachKnownOrTheListRefused) {
+  struct Case {
+    const char* list;
+    std::optional<ReportPageSet> pages;
+    const char* bad;
+  };
+  const Case cases[] = {
+      {"chart,cover", pagesOf({ReportPage::Cover, ReportPage::Chart}), ""},
+      {" degree-days , months,months", pagesOf({ReportPage::Months, ReportPage::DegreeDays}), ""},
+      {"cover,chart,analysis,monthly,rose,sunpath,months,carpet,degree-days,radiation,comfort",
+       ReportPageSet::All(), ""},
+      {"chart,charts", std::nullopt, "charts"},
+      {"Cover", std::nullopt, "Cover"},
+      {"chart,,rose", std::nullopt, ""},
+      {"", std::nullopt, ""},
+  };
+  for (const Case& c : cases) {
+    std::string bad = "unchanged";
+    EXPECT_EQ(ParseReportPages(c.list, &bad), c.pages) << c.list;
+    if (!c.pages) {
+      EXPECT_EQ(bad, c.bad) << c.list;
+    }
+  }
+}
+
+TEST_F(ReportContentTest, HoldsOnlyThePagesAskedForTheSeasonalOnesOfTheWholeYear) {
+  const ReportPageSet asked =
+      pagesOf({ReportPage::Cover, ReportPage::Months, ReportPage::Carpet, ReportPage::DegreeDays});
+  const auto r = BuildReportContent(*climate_, {"서울", "seoul.cly", {}, {}}, 1, 8760, "2026-12-08",
+                                    "1.0.0", psychro_, sink_, asked);
+  ASSERT_TRUE(r.has_value());
+  for (const ReportPageInfo& info : kReportPages)
+    EXPECT_EQ(ReportShows(*r, info.page), asked.has(info.page)) << info.key;
+  EXPECT_TRUE(r->bioChart.empty());
+  EXPECT_TRUE(r->roses.empty());
+  EXPECT_FALSE(r->needShares.empty());
+  ASSERT_EQ(r->monthGuideLines.size(), 13u);
+  EXPECT_EQ(r->monthGuideLines[0].rfind("1월 : ", 0), 0u);
+  // The year's line names what the analysis of the whole year names.
+  const std::string year = r->monthGuideLines[12];
+  ASSERT_EQ(year.rfind("년간 : ", 0), 0u);
+  EXPECT_EQ("가장 중요한 기후설계 지침은 " + year.substr(std::string("년간 : ").size()) + "입니다.",
+            MostImportantSentence(r->analysis.mostImportant));
+  EXPECT_EQ(r->carpetCaptions[1], "서울 | 1월 1일 0시~12월 31일 23시 | 시간별 분포(건구온도)");
+  ASSERT_EQ(r->degreeDays.rows.size(), 14u);
+  EXPECT_EQ(r->degreeDays.rows[13][0], "년간");
+  EXPECT_EQ(r->degreeDayCaption,
+            "서울 | 1월~12월, 년간 | 도일 (기준온도: 난방 18.0°C, 냉방 24.0°C)");
+}
+
+TEST_F(ReportContentTest, RefusedWhenNoPageAskedForCanBeShown) {
+  climate_->RegionName = "기타";
+  EXPECT_FALSE(BuildReportContent(*climate_, {"기타", "/tmp/mine.cly", {}, {}}, 1, 8760,
+                                  "2026-12-08", "1.0.0", psychro_, sink_,
+                                  pagesOf({ReportPage::SunPath}))
+                   .has_value());
+  ASSERT_EQ(sink_.size(), 1u);
+  EXPECT_EQ(sink_.last().title, "에러");
+  EXPECT_EQ(sink_.last().text(),
+            "선택한 쪽 가운데 보고서에 실을 수 있는 쪽이 없습니다.\r\n\r\n"
+            "[태양궤적도: 기후파일에 위도가 기록되어 있지 않으므로 싣지 않았습니다.]");
 }
 
 TEST(ReportTexts, PageNumberAndTheMostImportantGuidelineInWords) {
