@@ -45,7 +45,7 @@ nlohmann::ordered_json withinJson(ComfortModel model, const ComfortTally& t) {
   return t.within[0];
 }
 
-nlohmann::ordered_json tallyJson(ComfortModel model, const ComfortTally& t) {
+nlohmann::ordered_json comfortTallyJson(ComfortModel model, const ComfortTally& t) {
   return {{"below", t.below},     {"within", withinJson(model, t)},
           {"above", t.above},     {"outside", t.outside},
           {"missing", t.missing}};
@@ -79,10 +79,10 @@ void runComfort(Context& ctx, const ComfortCommandArgs& args) {
   out["months"] = nlohmann::ordered_json::array();
   for (int m = 0; m < 12; ++m) {
     nlohmann::ordered_json month = {{"month", m + 1}};
-    month.update(tallyJson(settings.model, year.months[static_cast<std::size_t>(m)]));
+    month.update(comfortTallyJson(settings.model, year.months[static_cast<std::size_t>(m)]));
     out["months"].push_back(month);
   }
-  out["year"] = tallyJson(settings.model, year.year);
+  out["year"] = comfortTallyJson(settings.model, year.year);
   ctx.out << jsonText(out) << '\n';
 }
 
