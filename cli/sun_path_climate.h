@@ -1,0 +1,33 @@
+// --climate CLIMATE on the subcommands of the sun-path diagram and the shade:
+// the year's daytime hours that want or refuse the sun, at the climate's site.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/climate_arg.h"
+#include "core/climate/site.h"
+#include "core/solar/shade_performance.h"
+
+namespace vlm::cli {
+
+struct Context;
+
+struct SunPathClimateArgs {
+  ClimateArgs climate;
+  std::string site;
+};
+
+struct SunPathClimate {
+  Site site;
+  std::string latitudeText;  // the site's latitude as the diagram reads it
+  std::vector<WishedHour> hours;
+};
+
+// Loads the climate and places its hours' sun; nothing after a refusal.
+[[nodiscard]] std::optional<SunPathClimate> loadSunPathClimate(Context& ctx,
+                                                               const SunPathClimateArgs& args);
+
+}  // namespace vlm::cli
