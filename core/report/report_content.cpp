@@ -11,6 +11,7 @@
 #include "core/common/format.h"
 #include "core/psychro/psychro_chart.h"
 #include "core/report/figure_caption.h"
+#include "core/solar/climate_overlay.h"
 #include "core/solar/sun_path.h"
 
 namespace vlm {
@@ -156,6 +157,13 @@ std::optional<ReportContent> BuildReportContent(const ClimateData& climate,
   }
   r.roses = roses(climate, source.region);
   addSunPath(r);
+  // With the year's site known, the diagram carries the year's daytime hours.
+  if (r.sunPath && climate.site) {
+    const SolarSite site{climate.site->latitude, climate.site->longitude, climate.site->utcOffset,
+                         0};
+    DrawClimateOverlay(*r.sunPath, SunPathGeometry{},
+                       WishedHours(climate, SunWishes(climate, chart), site));
+  }
   r.coverLines = coverLines(r);
   r.header = source.region + " | " + baseName(source.file);
   return r;
