@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "bench/bench_years.h"
 #include "core/climate/climate_load.h"
 #include "core/climate/region_catalog.h"
 #include "core/comfort/comfort_year.h"
@@ -12,20 +13,7 @@
 
 namespace {
 
-const vlm::ClimateData& seoul() {
-  static const std::unique_ptr<vlm::ClimateData> data = [] {
-    auto d = std::make_unique<vlm::ClimateData>();
-    vlm::Psychrometrics psychro;
-    vlm::SilentSink sink;
-    const auto region = vlm::regionByStem("seoul");
-    if (!region ||
-        !vlm::LoadClimateYear(*d, vlm::builtInChoice(*region, VLM_PROGRAM_DIR), psychro, sink)) {
-      std::abort();
-    }
-    return d;
-  }();
-  return *data;
-}
+const vlm::ClimateData& seoul() { return vlm::bench::seoulYear(); }
 
 void classify(benchmark::State& state, vlm::ComfortModel model) {
   const vlm::ClimateData& c = seoul();

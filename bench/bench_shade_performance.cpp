@@ -3,35 +3,31 @@
 // does when the mask is first drawn for a loaded year; beside them that placing.
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
-#include "core/climate/climate_load.h"
+#include "bench/bench_years.h"
 #include "core/psychro/psychro_chart.h"
-#include "core/psychro/psychrometrics.h"
+#include "core/solar/radiation_site.h"
 #include "core/solar/shade_performance.h"
 
 namespace {
 
-const vlm::SolarSite kSeoul{37.5714, 126.9658, 9.0, 0};
+vlm::SolarSite seoulSite() {
+  vlm::SilentSink sink;
+  return *vlm::SolarSiteOf(vlm::bench::seoulYear(), sink);
+}
 
 const std::vector<vlm::WishedHour>& seoulHours() {
   static const auto hours = [] {
-    auto d = std::make_unique<vlm::ClimateData>();
-    vlm::Psychrometrics psychro;
-    vlm::readClimateYear(*d, std::string(VLM_TEST_DATA_DIR) + "/../../resources/weather/seoul.cly",
-                         psychro);
-    return vlm::WishedHours(*d, vlm::SunWishes(*d, vlm::PsychroChart{}), kSeoul);
+    const vlm::ClimateData& d = vlm::bench::seoulYear();
+    return vlm::WishedHours(d, vlm::SunWishes(d, vlm::PsychroChart{}), seoulSite());
   }();
   return hours;
 }
 
 void BM_PlaceWishedHours(benchmark::State& state) {
-  auto d = std::make_unique<vlm::ClimateData>();
-  vlm::Psychrometrics psychro;
-  vlm::readClimateYear(*d, std::string(VLM_TEST_DATA_DIR) + "/../../resources/weather/seoul.cly",
-                       psychro);
-  const auto wishes = vlm::SunWishes(*d, vlm::PsychroChart{});
-  for (auto _ : state) benchmark::DoNotOptimize(vlm::WishedHours(*d, wishes, kSeoul));
+  const vlm::ClimateData& d = vlm::bench::seoulYear();
+  const auto wishes = vlm::SunWishes(d, vlm::PsychroChart{});
+  const vlm::SolarSite site = seoulSite();
+  for (auto _ : state) benchmark::DoNotOptimize(vlm::WishedHours(d, wishes, site));
 }
 BENCHMARK(BM_PlaceWishedHours)->Unit(benchmark::kMillisecond);
 

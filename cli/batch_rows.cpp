@@ -86,9 +86,11 @@ BatchTable degreeDaysTable(const BatchOptions& options) {
                         MessageSink&) -> std::optional<std::vector<std::string>> {
     const DegreeDayTable dd = DegreeDaysByMonth(data, options.heatingBase, options.coolingBase);
     std::vector<std::string> cells = {ShortestText(dd.heatingBase), ShortestText(dd.coolingBase)};
+    // A month without a valid hour is an empty cell, not 0 degree-days.
+    const auto cell = [](const std::optional<float>& v) { return v ? ShortestText(*v) : ""; };
     for (const auto part : {&DegreeDays::hdd, &DegreeDays::cdd}) {
-      for (const DegreeDays& month : dd.months) cells.push_back(ShortestText(month.*part));
-      cells.push_back(ShortestText(dd.year.*part));
+      for (const DegreeDays& month : dd.months) cells.push_back(cell(month.*part));
+      cells.push_back(cell(dd.year.*part));
     }
     cells.push_back(std::to_string(dd.year.missingHours));
     return cells;

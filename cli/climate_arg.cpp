@@ -2,6 +2,7 @@
 
 #include "cli/cli_context.h"
 #include "core/climate/region_catalog.h"
+#include "core/climate/site_rules.h"
 
 namespace vlm::cli {
 
@@ -18,9 +19,23 @@ void addClimateArguments(CLI::App& command, ClimateArgs& args) {
   command.add_option("--region", args.region, "보고서와 제목에 쓸 지역명");
 }
 
-ClimateChoice resolveClimateChoice(const ClimateArgs& args, std::string_view programDir) {
+void addSiteOption(CLI::App& command, ClimateArgs& args) {
+  command.add_option("--site", args.site,
+                     "기후파일(.cly)의 위치: 위도,경도[,UTC 시차] (도, 시간; 시차 기본값 9)");
+}
+
+namespace {
+
+std::optional<Region> builtInRegionOf(const ClimateArgs& args) {
   auto region = regionByKoreanName(args.climate);
   if (!region) region = regionByStem(args.climate);
+  return region;
+}
+
+}  // namespace
+
+ClimateChoice resolveClimateChoice(const ClimateArgs& args, std::string_view programDir) {
+  const auto region = builtInRegionOf(args);
   ClimateChoice choice = region ? builtInChoice(*region, programDir) : otherChoice(args.climate);
   if (!args.region.empty()) choice.regionName = args.region;
   return choice;
@@ -35,7 +50,15 @@ LoadedClimate::~LoadedClimate() {
 
 std::unique_ptr<LoadedClimate> loadClimate(Context& ctx, const ClimateArgs& args) {
   auto loaded = std::make_unique<LoadedClimate>();
-  const ClimateChoice choice = resolveClimateChoice(args, ctx.programDir);
+  ClimateChoice choice = resolveClimateChoice(args, ctx.programDir);
+  // A built-in region's station is known; the site given is for a file that has none.
+  if (!args.site.empty() && !builtInRegionOf(args)) {
+    choice.site = ReadSiteArgument(args.site, ctx.sink);
+    if (!choice.site) {
+      ctx.exitCode = kExitRefused;
+      return nullptr;
+    }
+  }
   // A user file is the region page's "기타" pick, which the screens show as its source.
   if (choice.regionName == kOtherRegionName) loaded->data.OtherFilePath = choice.filePath;
   if (!LoadClimateYear(loaded->data, choice, loaded->psychro, ctx.sink, {}, loaded->memory())) {

@@ -3,7 +3,9 @@
 // read from weather/<stem>.cly in the program directory, or the path of a
 // .cly file or of an .epw file (imported in memory with the conversion's
 // checks). The region name is the Korean name of a built-in region and
-// "기타" for any other file, unless --region NAME gives another.
+// "기타" for any other file, unless --region NAME gives another. A .cly file
+// records no site; --site LAT,LON[,UTC] gives it where a subcommand places the
+// sun (built-in regions and EPW files know their own).
 #pragma once
 
 #include <CLI/CLI.hpp>
@@ -23,12 +25,15 @@ struct Context;
 struct ClimateArgs {
   std::string climate;
   std::string region;  // empty: the name that goes with the file
+  std::string site{};  // empty: the file's own site, or none
 };
 
 // Adds the positional CLIMATE to a subcommand.
 void addClimateArgument(CLI::App& command, ClimateArgs& args);
 // Adds CLIMATE and --region NAME.
 void addClimateArguments(CLI::App& command, ClimateArgs& args);
+// Adds --site LAT,LON[,UTC] (UTC offset in hours, default 9).
+void addSiteOption(CLI::App& command, ClimateArgs& args);
 
 // The region name and file the arguments stand for.
 [[nodiscard]] ClimateChoice resolveClimateChoice(const ClimateArgs& args,
@@ -54,9 +59,11 @@ class LoadedClimate {
   Psychrometrics psychro;
 };
 
-// Resolves, validates and loads the climate as the region page does. After a
-// refusal (its messages printed to stderr) it returns nullptr and sets exit
-// status 1. FileError and ComputeError propagate: call it inside guarded().
+// Resolves, validates and loads the climate as the region page does, a
+// --site given for a file of the user's first checked as the region page
+// checks a typed site. After a refusal (its messages printed to stderr) it
+// returns nullptr and sets exit status 1. FileError and ComputeError propagate: call it inside
+// guarded().
 [[nodiscard]] std::unique_ptr<LoadedClimate> loadClimate(Context& ctx, const ClimateArgs& args);
 
 }  // namespace vlm::cli

@@ -35,23 +35,27 @@ const std::map<std::string, ComfortModel> kComfortModelNames = {
     {"pmv", ComfortModel::Pmv},
 };
 
-nlohmann::ordered_json withinJson(ComfortModel model, const ComfortTally& t) {
+nlohmann::ordered_json comfortWithinJson(ComfortModel model, const ComfortTally& t) {
   switch (model) {
-    case ComfortModel::AshraeAdaptive: return {{"80", t.within[1]}, {"90", t.within[0]}};
+    case ComfortModel::AshraeAdaptive:
+      return {{"80", t.within[1]}, {"90", t.within[0]}};
     case ComfortModel::EnAdaptive:
       return {{"I", t.within[0]}, {"II", t.within[1]}, {"III", t.within[2]}};
-    case ComfortModel::Pmv: break;
+    case ComfortModel::Pmv:
+      break;
   }
   return t.within[0];
 }
 
 nlohmann::ordered_json comfortTallyJson(ComfortModel model, const ComfortTally& t) {
-  return {{"below", t.below},     {"within", withinJson(model, t)},
-          {"above", t.above},     {"outside", t.outside},
+  return {{"below", t.below},
+          {"within", comfortWithinJson(model, t)},
+          {"above", t.above},
+          {"outside", t.outside},
           {"missing", t.missing}};
 }
 
-bool readSettings(Context& ctx, const ComfortCommandArgs& args, ComfortSettings& settings) {
+bool readComfortSettings(Context& ctx, const ComfortCommandArgs& args, ComfortSettings& settings) {
   settings.model = kComfortModelNames.at(args.model);
   if (settings.model != ComfortModel::Pmv) return true;
   const auto met = ReadPmvBox(PmvBox::Met, args.met, ctx.sink);
@@ -66,7 +70,7 @@ bool readSettings(Context& ctx, const ComfortCommandArgs& args, ComfortSettings&
 
 void runComfort(Context& ctx, const ComfortCommandArgs& args) {
   ComfortSettings settings;
-  if (!readSettings(ctx, args, settings)) {
+  if (!readComfortSettings(ctx, args, settings)) {
     ctx.exitCode = kExitRefused;
     return;
   }
@@ -88,9 +92,9 @@ void runComfort(Context& ctx, const ComfortCommandArgs& args) {
 
 void runPmv(Context& ctx, const PmvCommandArgs& args) {
   const auto dbt = ReadPmvBox(PmvBox::AirTemperature, args.dbt, ctx.sink);
-  const auto mrt = dbt ? ReadPmvBox(PmvBox::RadiantTemperature, args.mrt.empty() ? args.dbt : args.mrt,
-                                    ctx.sink)
-                       : std::nullopt;
+  const auto mrt =
+      dbt ? ReadPmvBox(PmvBox::RadiantTemperature, args.mrt.empty() ? args.dbt : args.mrt, ctx.sink)
+          : std::nullopt;
   const auto rh = mrt ? ReadPmvBox(PmvBox::Humidity, args.rh, ctx.sink) : std::nullopt;
   const auto speed = rh ? ReadPmvBox(PmvBox::AirSpeed, args.airSpeed, ctx.sink) : std::nullopt;
   const auto met = speed ? ReadPmvBox(PmvBox::Met, args.met, ctx.sink) : std::nullopt;
@@ -126,13 +130,11 @@ void registerComfort(CLI::App& app, Context& ctx) {
 
 void registerPmv(CLI::App& app, Context& ctx) {
   auto args = std::make_shared<PmvCommandArgs>();
-  CLI::App* command =
-      app.add_subcommand("pmv", "한 상태의 PMV와 PPD를 ISO 7730으로 계산합니다");
+  CLI::App* command = app.add_subcommand("pmv", "한 상태의 PMV와 PPD를 ISO 7730으로 계산합니다");
   command->add_option("--dbt", args->dbt, "기온(°C), 10 … 30")->required();
   command->add_option("--rh", args->rh, "상대습도(%), 0 … 100")->required();
   command->add_option("--mrt", args->mrt, "평균복사온도(°C), 10 … 40 (기본: 기온)");
-  command->add_option("--air-speed", args->airSpeed, "기류속도(m/s), 0 … 1")
-      ->capture_default_str();
+  command->add_option("--air-speed", args->airSpeed, "기류속도(m/s), 0 … 1")->capture_default_str();
   command->add_option("--met", args->met, "대사량(met), 0.8 … 4")->capture_default_str();
   command->add_option("--clo", args->clo, "착의량(clo), 0 … 2")->capture_default_str();
   command->callback([&ctx, args] { guarded(ctx, [&] { runPmv(ctx, *args); }); });

@@ -8,7 +8,6 @@
 #include "cli/cli_context.h"
 #include "cli/commands.h"
 #include "cli/picture_file.h"
-#include "cli/site_arg.h"
 #include "cli/sun_path_climate.h"
 #include "core/solar/climate_overlay.h"
 #include "core/solar/shading_mask.h"
@@ -20,7 +19,7 @@ struct MaskArgs {
   std::string lat;
   int16_t type = kShadeCombined;
   std::string v, hw, he, s;
-  SunPathClimateArgs climate;
+  ClimateArgs climate;
   PictureFileArgs file;
 };
 
@@ -38,16 +37,16 @@ void registerMask(CLI::App& app, Context& ctx) {
   command->add_option("--he", args->he, "동향 수평음영각 (°)");
   command->add_option("--s", args->s, "면방위각 (°, 남 0, 동 -, 서 +)");
   CLI::Option* climate = command->add_option(
-      "--climate", args->climate.climate.climate,
+      "--climate", args->climate.climate,
       "기후자료: 낮 시간을 음영마스크 밑에 표시하고 그 위치의 위도로 그립니다");
-  addSiteArgument(*command, args->climate.site);
+  addSiteOption(*command, args->climate);
   addPictureFileOptions(*command, args->file);
   command->callback([&ctx, args, lat, climate] {
     if (lat->count() == 0 && climate->count() == 0)
       throw CLI::RequiredError("--lat 혹은 --climate");
     guarded(ctx, [&] {
       std::optional<SunPathClimate> year;
-      if (!args->climate.climate.climate.empty()) {
+      if (!args->climate.climate.empty()) {
         year = loadSunPathClimate(ctx, args->climate);
         if (!year) return;
       }

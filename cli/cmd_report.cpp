@@ -65,6 +65,7 @@ void registerReport(CLI::App& app, Context& ctx) {
       "기후 분석 보고서(표지, 건물생체기후도, 분석표, 월별 그래프, 풍향, 태양궤적도)를 "
       "PDF 파일로 저장합니다");
   addClimateArguments(*command, args->climate);
+  addSiteOption(*command, args->climate);
   addPeriodOptions(*command, args->period);
   command->add_option("-o,--output", args->path, "보고서 파일 (.pdf)")->required();
   command->add_flag("--yes", args->yes, "같은 이름의 파일이 있으면 묻지 않고 대체합니다");

@@ -7,7 +7,6 @@
 #include "cli/cli_context.h"
 #include "cli/commands.h"
 #include "cli/json_output.h"
-#include "cli/site_arg.h"
 #include "cli/sun_path_climate.h"
 #include "core/solar/shade_performance.h"
 #include "core/solar/shading_mask.h"
@@ -16,7 +15,7 @@ namespace vlm::cli {
 namespace {
 
 struct ShadingArgs {
-  SunPathClimateArgs climate;
+  ClimateArgs climate;
   int16_t type = kShadeCombined;
   std::string v, hw, he, s;
 };
@@ -93,14 +92,14 @@ void registerShading(CLI::App& app, Context& ctx) {
   CLI::App* command = app.add_subcommand(
       "shading", "차양이 한 해 동안 태양열차단 시간의 일사를 막고 태양열획득 시간의 일사를 "
                  "들이는 정도를 계산합니다");
-  addClimateArguments(*command, args->climate.climate);
+  addClimateArguments(*command, args->climate);
   command->add_option("--type", args->type, "차양종류: 1 수평차양, 2 수직차양, 3 수평수직차양")
       ->required();
   command->add_option("--v", args->v, "수직음영각 (°)");
   command->add_option("--hw", args->hw, "서향 수평음영각 (°)");
   command->add_option("--he", args->he, "동향 수평음영각 (°)");
   command->add_option("--s", args->s, "면방위각 (°, 남 0, 동 -, 서 +)")->required();
-  addSiteArgument(*command, args->climate.site);
+  addSiteOption(*command, args->climate);
   command->callback([&ctx, args] { guarded(ctx, [&] { runShading(ctx, *args); }); });
 }
 

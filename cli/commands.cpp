@@ -25,6 +25,7 @@ constexpr std::array kTextCommands{
     TextCommand{"batch", registerBatch},
     TextCommand{"comfort", registerComfort},
     TextCommand{"pmv", registerPmv},
+    TextCommand{"radiation", registerRadiation},
     TextCommand{"shading", registerShading},
 };
 

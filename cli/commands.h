@@ -58,5 +58,9 @@ void registerDegreeDays(CLI::App& app, Context& ctx);
 void registerCompare(CLI::App& app, Context& ctx);
 void registerComfort(CLI::App& app, Context& ctx);
 void registerPmv(CLI::App& app, Context& ctx);
+void registerWind(CLI::App& app, Context& ctx);
+
+void registerRadiation(CLI::App& app, Context& ctx);
+void registerRadiationRose(CLI::App& app, Context& ctx);
 
 }  // namespace vlm::cli

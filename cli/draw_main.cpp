@@ -8,8 +8,9 @@
 #include "core/common/program_dir.h"
 
 int main(int argc, char** argv) {
+  vlm::cli::StandardOutput output(std::cout, stdout);
   vlm::cli::Context ctx(std::cout, std::cerr,
                         vlm::ProgramDirFor(vlm::cli::executableDir(), VLM_INSTALLED_DATA_DIR));
   const int status = vlm::cli::run(argc, argv, ctx);
-  return vlm::cli::finishStandardOutput(status, std::cout, stdout, std::cerr);
+  return output.finish(status, std::cerr);
 }

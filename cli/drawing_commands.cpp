@@ -14,6 +14,8 @@ void registerDrawingCommands(CLI::App& app, Context& ctx) {
   registerMonthly(app, ctx);
   registerRose(app, ctx);
   registerCarpet(app, ctx);
+  registerWind(app, ctx);
+  registerRadiationRose(app, ctx);
 }
 
 void registerAll(CLI::App& app, Context& ctx) {

@@ -12,6 +12,7 @@
 
 int main(int argc, char** argv) {
   using namespace vlm::cli;
+  StandardOutput output(std::cout, stdout);
   Context ctx(std::cout, std::cerr, vlm::ProgramDirFor(executableDir(), VLM_INSTALLED_DATA_DIR));
   // Only the command asked for is built: the others' options are never read.
   const CommandRegistrar command = textCommandNamed(requestedSubcommand(argc, argv));
@@ -21,5 +22,5 @@ int main(int argc, char** argv) {
   CLI::App app;
   buildApp(app, ctx, command);
   const int status = parseAndRun(app, argc, argv, ctx);
-  return finishStandardOutput(status, std::cout, stdout, std::cerr);
+  return output.finish(status, std::cerr);
 }

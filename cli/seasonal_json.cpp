@@ -8,8 +8,14 @@ namespace {
 
 using nlohmann::ordered_json;
 
+ordered_json optionalJson(const std::optional<float>& v) {
+  return v ? ordered_json(jsonFloat(*v)) : ordered_json(nullptr);
+}
+
 ordered_json degreeDayJson(const DegreeDays& d) {
-  return {{"hdd", jsonFloat(d.hdd)}, {"cdd", jsonFloat(d.cdd)}, {"missingHours", d.missingHours}};
+  return {{"hdd", optionalJson(d.hdd)},
+          {"cdd", optionalJson(d.cdd)},
+          {"missingHours", d.missingHours}};
 }
 
 ordered_json meansJson(const std::array<MeanPair, 12>& means) {
@@ -17,7 +23,7 @@ ordered_json meansJson(const std::array<MeanPair, 12>& means) {
   for (const MeanPair& pair : means) {
     ordered_json both = ordered_json::array();
     for (const auto& v : pair)
-      both.push_back(v ? ordered_json(jsonFloat(*v)) : ordered_json(nullptr));
+      both.push_back(optionalJson(v));
     out.push_back(both);
   }
   return out;

@@ -3,22 +3,25 @@
 #include <cstdio>
 
 #include "cli/cli_context.h"
-#include "cli/site_arg.h"
 #include "core/psychro/psychro_chart.h"
+#include "core/solar/radiation_site.h"
 
 namespace vlm::cli {
 
-std::optional<SunPathClimate> loadSunPathClimate(Context& ctx, const SunPathClimateArgs& args) {
-  const auto loaded = loadClimate(ctx, args.climate);
+std::optional<SunPathClimate> loadSunPathClimate(Context& ctx, const ClimateArgs& args) {
+  const auto loaded = loadClimate(ctx, args);
   if (!loaded) return std::nullopt;
-  std::optional<Site> site = siteOf(ctx, loaded->data, args.site);
-  if (!site) return std::nullopt;
-  if (site->name.empty()) site->name = loaded->data.RegionName;
+  const std::optional<SolarSite> solar = SolarSiteOf(loaded->data, ctx.sink);
+  if (!solar) {
+    ctx.exitCode = kExitRefused;
+    return std::nullopt;
+  }
+  Site site = *loaded->data.site;
+  if (site.name.empty()) site.name = loaded->data.RegionName;
   char latitude[32];
-  std::snprintf(latitude, sizeof latitude, "%.4f", site->latitude);
-  const SolarSite solar{site->latitude, site->longitude, site->utcOffset, 0};
-  return SunPathClimate{*site, latitude,
-                        WishedHours(loaded->data, SunWishes(loaded->data, PsychroChart{}), solar)};
+  std::snprintf(latitude, sizeof latitude, "%.4f", site.latitude);
+  return SunPathClimate{site, latitude,
+                        WishedHours(loaded->data, SunWishes(loaded->data, PsychroChart{}), *solar)};
 }
 
 }  // namespace vlm::cli

@@ -2,7 +2,6 @@
 // the year's daytime hours that want or refuse the sun, at the climate's site.
 #pragma once
 
-#include <CLI/CLI.hpp>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,19 +14,14 @@ namespace vlm::cli {
 
 struct Context;
 
-struct SunPathClimateArgs {
-  ClimateArgs climate;
-  std::string site;
-};
-
 struct SunPathClimate {
   Site site;
   std::string latitudeText;  // the site's latitude as the diagram reads it
   std::vector<WishedHour> hours;
 };
 
-// Loads the climate and places its hours' sun; nothing after a refusal.
+// Loads the climate and places its hours' sun; nothing after a refusal (exit status 1).
 [[nodiscard]] std::optional<SunPathClimate> loadSunPathClimate(Context& ctx,
-                                                               const SunPathClimateArgs& args);
+                                                               const ClimateArgs& args);
 
 }  // namespace vlm::cli

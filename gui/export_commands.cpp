@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/common/atomic_file.h"
+#include "core/report/figure_caption.h"
 #include "gui/guarded.h"
 #include "render/figure_file.h"
 
@@ -89,13 +90,14 @@ void ExportCommands::attachFigure(QWidget* widget, FigureGetter figure) {
   refreshers_.emplace_back([watch] { watch->refresh(); });
 }
 
-void ExportCommands::attachTable(QWidget* widget, TableGetter table) {
+void ExportCommands::attachTable(QWidget* widget, TableGetter table, CaptionGetter caption) {
   widget->setContextMenuPolicy(Qt::ActionsContextMenu);
   if (widget->focusPolicy() == Qt::NoFocus) widget->setFocusPolicy(Qt::ClickFocus);
   QAction* copy = addAction(widget, "mnuTableCopy", kCopyTableText, QKeySequence::Copy);
   QAction* save = addAction(widget, "mnuTableSave", kSaveTableText, QKeySequence());
   connect(copy, &QAction::triggered, this, [this, table] { copyTable(table()); });
-  connect(save, &QAction::triggered, this, [this, table] { saveTable(table()); });
+  connect(save, &QAction::triggered, this,
+          [this, table, caption] { saveTable(table(), caption ? caption() : std::string()); });
   auto* watch =
       new AvailabilityWatch(widget, [table] { return table().has_value(); }, {copy, save});
   refreshers_.emplace_back([watch] { watch->refresh(); });
@@ -106,17 +108,18 @@ void ExportCommands::refresh() const {
 }
 
 std::optional<QString> ExportCommands::askPath(const char* title, std::string_view filter,
-                                               const QString& suffix) {
-  const std::optional<QString> chosen =
-      saveFile_(page_, FileDialogRequest{QString::fromUtf8(title), QDir::homePath(),
-                                         qtFileFilter(filter), "Export", QString(), suffix});
+                                               const QString& suffix, const std::string& fileName) {
+  const std::optional<QString> chosen = saveFile_(
+      page_, FileDialogRequest{QString::fromUtf8(title), QDir::homePath(), qtFileFilter(filter),
+                               "Export", QString::fromStdString(fileName), suffix});
   if (!chosen) return std::nullopt;
   return withSuffix(*chosen, suffix);
 }
 
 bool ExportCommands::saveFigure(const std::optional<render::Figure>& figure) {
   if (!figure) return false;
-  const std::optional<QString> path = askPath(kSavePictureTitle, kPictureFilter, "png");
+  const std::optional<QString> path =
+      askPath(kSavePictureTitle, kPictureFilter, "png", CaptionFileName(figure->caption, ""));
   if (!path) return false;
   return guarded(sink_, [&] { render::saveFigure(*figure, path->toStdString()); });
 }
@@ -134,9 +137,13 @@ bool ExportCommands::copyTable(const std::optional<TextTable>& table) {
   return true;
 }
 
-bool ExportCommands::saveTable(const std::optional<TextTable>& table) {
+bool ExportCommands::saveTable(const std::optional<TextTable>& table, const std::string& caption) {
   if (!table) return false;
-  const std::optional<QString> path = askPath(kSaveTableTitle, kTableFilter, "csv");
+  // A table without a caption of its own is named after its page.
+  const std::string named =
+      caption.empty() ? FormCaptionKind(page_->windowTitle().toStdString()) : caption;
+  const std::optional<QString> path =
+      askPath(kSaveTableTitle, kTableFilter, "csv", CaptionFileName(named, "csv"));
   if (!path) return false;
   return guarded(sink_, [&] { writeFileAtomically(path->toStdString(), TableCsv(*table)); });
 }

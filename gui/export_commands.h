@@ -22,6 +22,8 @@ namespace vlm {
 
 using FigureGetter = std::function<std::optional<render::Figure>()>;
 using TableGetter = std::function<std::optional<TextTable>()>;
+// The caption (subject | period | kind) from which a saved table is named.
+using CaptionGetter = std::function<std::string()>;
 
 // The captions of the commands, in context menus and the 파일 menu.
 inline constexpr const char* kSavePictureText = "그림 저장...";
@@ -46,25 +48,29 @@ class ExportCommands : public QObject {
   // Gives `widget` a context menu with "그림 저장..." (Ctrl+S) and "그림 복사"
   // (Ctrl+C), enabled only while `figure` has something drawn.
   void attachFigure(QWidget* widget, FigureGetter figure);
-  // Gives `widget` a context menu with "표 복사" (Ctrl+C) and "표 저장...".
-  void attachTable(QWidget* widget, TableGetter table);
+  // Gives `widget` a context menu with "표 복사" (Ctrl+C) and "표 저장..."; the
+  // save dialog proposes a name from `caption` when there is one.
+  void attachTable(QWidget* widget, TableGetter table, CaptionGetter caption = {});
 
   // Sets every attached command's enabled state from what is on show now (the
   // widgets also do this as their context menu opens and before a shortcut).
   void refresh() const;
 
   // The commands themselves; false when there was nothing to export, the
-  // dialog was cancelled or writing failed (then after an "에러" box).
+  // dialog was cancelled or writing failed (then after an "에러" box). The save
+  // dialogs propose a name from the figure's or table's caption; a figure's
+  // name has no extension, so that the format chosen in the dialog gives it.
   bool saveFigure(const std::optional<render::Figure>& figure);
   bool copyFigure(const std::optional<render::Figure>& figure);
   bool copyTable(const std::optional<TextTable>& table);
-  bool saveTable(const std::optional<TextTable>& table);
+  bool saveTable(const std::optional<TextTable>& table, const std::string& caption = {});
 
   // The page's export commands, or nullptr when it has none.
   [[nodiscard]] static ExportCommands* of(const QWidget* page);
 
  private:
-  std::optional<QString> askPath(const char* title, std::string_view filter, const QString& suffix);
+  std::optional<QString> askPath(const char* title, std::string_view filter, const QString& suffix,
+                                 const std::string& fileName);
 
   MessageSink& sink_;
   QWidget* page_;

@@ -14,6 +14,7 @@
 #include <QUrl>
 #include <chrono>
 
+#include "core/report/figure_caption.h"
 #include "core/report/report_content.h"
 #include "gui/app_info.h"
 #include "gui/export_commands.h"
@@ -26,6 +27,8 @@
 #include "gui/pages/frm12.h"
 #include "gui/pages/frm13.h"
 #include "gui/pages/frm14.h"
+#include "gui/pages/frm15.h"
+#include "gui/pages/frm16.h"
 #include "gui/pages/frm31.h"
 #include "gui/pages/frm32.h"
 #include "gui/pages/frm33.h"
@@ -99,17 +102,21 @@ void MainWindow::createPages() {
   frm12_ = new Frm12(state_, nullptr);
   frm13_ = new Frm13(state_, nullptr);
   frm14_ = new Frm14(state_, nullptr);
+  auto* frm15 = new Frm15(state_, nullptr);
+  auto* frm16 = new Frm16(state_, nullptr);
   auto* frm31 = new Frm31(state_, nullptr);
   auto* frm32 = new Frm32(state_, nullptr);
   auto* frm33 = new Frm33(state_, nullptr);
   auto* frm43 = new Frm43(state_, nullptr);
   // They stay unshown until the navigation pane hosts them; only the page of
   // the selected item is ever on show.
-  pages_ = {frm1_, frm11_, frm12_, frm13_, frm14_, frm31, frm32, frm33, frm43};
+  pages_ = {frm1_, frm11_, frm12_, frm13_, frm14_, frm15, frm16, frm31, frm32, frm33, frm43};
   // The region page writes the loaded region into the analysis and graph pages.
   connect(frm11_, &Frm11::regionPublished, frm12_, &Frm12::setRegion);
   connect(frm11_, &Frm11::regionPublished, frm13_, &Frm13::setRegion);
   connect(frm11_, &Frm11::regionPublished, frm14_, &Frm14::setRegion);
+  connect(frm11_, &Frm11::regionPublished, frm15, &Frm15::setRegion);
+  connect(frm11_, &Frm11::regionPublished, frm16, &Frm16::setRegion);
 }
 
 void MainWindow::createMenus() {
@@ -166,6 +173,8 @@ void MainWindow::buildNavigationTree() {
   navigation_->addPageLeaf(design, "기후분석", frm12_);
   navigation_->addPageLeaf(design, "월별 기후표현", frm13_);
   navigation_->addPageLeaf(design, "기후 심화분석", frm14_);
+  navigation_->addPageLeaf(design, "일사 분석", page("frm15"));
+  navigation_->addPageLeaf(design, "열쾌적 분석", page("frm16"));
   QTreeWidgetItem* extra = navigation_->addGroup(kGroupExtra, frm1_);
   navigation_->addPageLeaf(extra, "태양궤적, 음영평가", page("frm31"));
   navigation_->addPageLeaf(extra, "습공기 상태계산", page("frm32"));
@@ -237,9 +246,16 @@ void MainWindow::munPrint_Click() {
 
 void MainWindow::printToPdf(Page& target) {
   state_.sink().show(noPrinterPdfNotice());
+  // Named after the figure on show, else after the page.
+  const auto* source = dynamic_cast<const FigureSource*>(&target);
+  const std::optional<render::Figure> figure =
+      source != nullptr ? source->currentFigure() : std::nullopt;
+  const std::string caption =
+      figure ? figure->caption : FormCaptionKind(target.windowTitle().toStdString());
   const std::optional<QString> path = saveFile_(
-      this, FileDialogRequest{"PDF 파일로 저장", QDir::homePath(),
-                              qtFileFilter("PDF 문서(*.pdf)|*.pdf"), "Report", QString(), "pdf"});
+      this,
+      FileDialogRequest{"PDF 파일로 저장", QDir::homePath(), qtFileFilter("PDF 문서(*.pdf)|*.pdf"),
+                        "Report", QString::fromStdString(CaptionFileName(caption, "pdf")), "pdf"});
   if (!path) return;
   target.keepDrawingsForPrint();
   guarded(state_.sink(), [&] { printPageToPdf(target, path->toStdString()); });
@@ -291,9 +307,12 @@ void MainWindow::mnuReport_Click() {
                }) ||
       !content)
     return;
-  std::optional<QString> path = saveFile_(
-      this, FileDialogRequest{"기후 분석 보고서 저장", QDir::homePath(),
-                              qtFileFilter("PDF 문서(*.pdf)|*.pdf"), "Report", QString(), "pdf"});
+  const std::string name = CaptionFileName(
+      ClimateReportCaption(state_.climate().RegionName, content->periodText), "pdf");
+  std::optional<QString> path =
+      saveFile_(this, FileDialogRequest{"기후 분석 보고서 저장", QDir::homePath(),
+                                        qtFileFilter("PDF 문서(*.pdf)|*.pdf"), "Report",
+                                        QString::fromStdString(name), "pdf"});
   if (!path) return;
   if (QFileInfo(*path).suffix().isEmpty()) *path += ".pdf";
   QProgressDialog progress("기후 분석 보고서 작성중...", QString(), 0,

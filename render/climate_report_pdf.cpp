@@ -143,6 +143,13 @@ void paintCover(QPainter& painter, const ReportContent& content) {
     painter.setFont(reportFont(10));
     painter.drawText(QRectF(kBody.left() + 60, top, kBody.width() - 120, 40),
                      Qt::AlignLeft | Qt::TextWordWrap, qs(content.sunPathNote));
+    top += 40;
+  }
+  if (!content.radiationNote.empty()) {
+    top += 20;
+    painter.setFont(reportFont(10));
+    painter.drawText(QRectF(kBody.left() + 60, top, kBody.width() - 120, 40),
+                     Qt::AlignLeft | Qt::TextWordWrap, qs(content.radiationNote));
   }
   painter.restore();
 }
@@ -205,7 +212,7 @@ int reportPageCount(const ReportContent& content) {
     return static_cast<int>((n + kFiguresPerPage - 1) / kFiguresPerPage);
   };
   return 3 + perPage(content.monthly.size()) + perPage(content.roses.size()) +
-         (content.sunPath ? 1 : 0);
+         (content.sunPath ? 1 : 0) + (content.radiation ? 1 : 0) + 1;  // and the comfort page
 }
 
 void writeClimateReport(const ReportContent& content, const std::string& path,
@@ -253,6 +260,24 @@ void writeClimateReport(const ReportContent& content, const std::string& path,
       paintFigure(painter,
                   drawingFigure({*content.sunPath}, QSizeF(600, 600), content.sunPathCaption), y,
                   kBody.bottom() - y);
+    }
+    if (content.radiation) {
+      QPainter& sun = pages.next();
+      const double y = paintHeading(sun, "일사 분석", kBody.top());
+      const ReportRadiation& r = *content.radiation;
+      paintFigure(sun, drawingFigure({r.rose}, QSizeF(600, 600), r.roseCaption), y, half - 8);
+      paintFigure(sun, drawingFigure({r.monthly}, QSizeF(720, 460), r.monthlyCaption),
+                  kBody.top() + kHeadingHeight + half, half - 8);
+    }
+    {
+      pages.next();
+      const double y = paintHeading(painter, "열쾌적 분석", kBody.top());
+      paintFigure(painter, drawingFigure({content.comfortShares}, QSizeF(720, 460),
+                                         content.comfortSharesCaption),
+                  y, half - 8);
+      paintFigure(painter, drawingFigure({content.comfortChart}, QSizeF(720, 460),
+                                         content.comfortChartCaption),
+                  kBody.top() + kHeadingHeight + half, half - 8);
     }
     if (!pages.end()) throw std::runtime_error("보고서의 PDF 문서를 만들 수 없습니다.");
   });

@@ -1,7 +1,13 @@
 #include "render/drawing_export.h"
 
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QBuffer>
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
@@ -14,6 +20,7 @@
 #include <QRectF>
 #include <QSvgGenerator>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <stdexcept>
 #include <string_view>
@@ -260,9 +267,20 @@ void ensureGuiApplication() {
   static char arg1[] = "-platform";
   static char arg2[] = "offscreen";
   static char* argv[] = {arg0, arg1, arg2, nullptr};
+  nameRuntimeFolder();
   static QGuiApplication* application = new QGuiApplication(argc, argv);
   (void)application;
   useKoreanFaces();
+}
+
+void nameRuntimeFolder() {
+  if (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) return;
+  const passwd* user = ::getpwuid(::geteuid());
+  if (user == nullptr) return;
+  const QByteArray folder = QFile::encodeName(QDir::tempPath()) + "/runtime-" + user->pw_name;
+  // Private to its user, as a runtime folder must be; one made before is kept.
+  if (::mkdir(folder.constData(), 0700) != 0 && errno != EEXIST) return;
+  qputenv("XDG_RUNTIME_DIR", folder);
 }
 
 }  // namespace vlm::render

@@ -30,4 +30,9 @@ void saveDrawing(const Drawing& drawing, const std::string& path, int widthPx, i
 // Creates a QGuiApplication on the offscreen platform when none exists (for vlm-cli).
 void ensureGuiApplication();
 
+// Before vlm-cli creates its application: without XDG_RUNTIME_DIR (cron, a
+// container, su) Qt falls back to <temp>/runtime-<user> and says so on stderr,
+// the CLI's message channel. That same folder is named here beforehand.
+void nameRuntimeFolder();
+
 }  // namespace vlm::render

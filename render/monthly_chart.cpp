@@ -310,6 +310,7 @@ void ensureWidgetsApplication() {
   static char arg1[] = "-platform";
   static char arg2[] = "offscreen";
   static char* argv[] = {arg0, arg1, arg2, nullptr};
+  nameRuntimeFolder();
   static QApplication* application = new QApplication(argc, argv);
   (void)application;
   useKoreanFaces();

@@ -37,11 +37,19 @@ if [ "$(id -u)" -ne 0 ]; then
   fi
 fi
 
-echo "setup: installing ${missing[*]}"
+# apt's own output goes to a log: on failure only its first error is told, on
+# one line with the command that installs by hand.
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+printf 'setup: installing %s ... ' "${missing[*]}" >&2
 export DEBIAN_FRONTEND=noninteractive
-if ! { "${sudo[@]}" apt-get update -qq &&
-  "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=300 install -y -qq --no-install-recommends "${missing[@]}" >/dev/null; }; then
-  echo "setup: could not install: ${missing[*]}" >&2
-  echo "setup: run as root, with the network reachable: apt-get update && apt-get install ${missing[*]}" >&2
-  exit 1
+if "${sudo[@]}" apt-get update -qq >"$log" 2>&1 &&
+  "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=300 install -y -qq --no-install-recommends \
+    "${missing[@]}" >>"$log" 2>&1; then
+  echo "done" >&2
+  exit 0
 fi
+reason=$(grep -m1 '^E: ' "$log" | cut -c4- || true)
+echo "failed${reason:+: $reason}" >&2
+echo "setup: run as root, with the network reachable: apt-get update && apt-get install ${missing[*]}" >&2
+exit 1

@@ -9,6 +9,7 @@
 
 #include "core/climate/asos_columns.h"
 #include "core/climate/asos_hour.h"
+#include "core/climate/asos_stations.h"
 #include "core/climate/field_number.h"
 #include "core/climate/text_line_reader.h"
 
@@ -84,6 +85,33 @@ std::optional<Time> parseTime(std::string_view text) {
   return t;
 }
 
+// A line stamped H:00 reports the hour that ends then: its temperature was
+// read at H:00 and its radiation received from H−1:00. The year stores an hour
+// by the start of that interval, as the EPW import does, so the line is filed
+// one hour earlier: 00:00 of a day is hour 23 of the day before, and 00:00 of
+// 1 January belongs to the year before.
+Time intervalOf(Time stamp) {
+  if (stamp.hour > 0) {
+    --stamp.hour;
+    return stamp;
+  }
+  stamp.hour = kHoursPerDay - 1;
+  if (stamp.day > 1) {
+    --stamp.day;
+    return stamp;
+  }
+  if (stamp.month == 1) {
+    stamp.month = 12;
+    --stamp.year;
+  } else {
+    --stamp.month;
+  }
+  stamp.day = stamp.month == 2 && isLeapYear(stamp.year)
+                  ? 29
+                  : kDaysInMonth[static_cast<std::size_t>(stamp.month - 1)];
+  return stamp;
+}
+
 std::optional<std::int32_t> parseStation(std::string_view text) {
   text = trimmed(text);
   std::int32_t value = 0;
@@ -155,7 +183,7 @@ class AsosReader {
       return Next::Refused;
     }
     station_ = *station;
-    time_ = *time;
+    time_ = intervalOf(*time);
     return Next::Line;
   }
 
@@ -311,6 +339,7 @@ std::optional<AsosYear> build(AsosReader& reader, const AsosStationYear& source,
                               const ConversionProgress& progress) {
   AsosYear year;
   year.source = source;
+  year.site = asosStationSite(source.station);
   year.records.resize(kHoursPerYear);
   std::vector<bool> present(kHoursPerYear, false);
   std::vector<Radiation> radiation(kHoursPerYear, Radiation::Absent);

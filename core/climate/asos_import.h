@@ -11,8 +11,12 @@
 // checks the order of the dates, the second converts the chosen year), so the
 // stream must be seekable.
 //
-// The year: hour k of a non-leap year holds the line dated that month, day
-// and hour; 29 February is dropped; an absent hour is all markers. An empty
+// The year: a line stamped H:00 reports the hour that ends then, so hour k
+// of a non-leap year (the interval from its H:00 to H+1:00) holds the line
+// stamped an hour after the hour's start: 1 January 0 h is the line of
+// 01:00, 31 December 23 h the line of the next year's 1 January 00:00, and
+// the line of this year's 1 January 00:00 belongs to the year before.
+// 29 February is dropped; an absent hour is all markers. An empty
 // radiation field before the first or after the last reported hour of its
 // day is night (0); between them, or on a day without any reported hour, it
 // is the marker.
@@ -27,6 +31,7 @@
 
 #include "core/climate/climate_record.h"
 #include "core/climate/conversion_progress.h"
+#include "core/climate/site.h"
 #include "core/common/message.h"
 
 namespace vlm {
@@ -60,6 +65,7 @@ struct AsosMissingHours {
 
 struct AsosYear {
   AsosStationYear source;
+  std::optional<Site> site;  // the station's position, when it is in the station list
   bool leapDayDropped = false;
   AsosMissingHours missing;
   std::vector<ClimateFileRecord> records;  // 8760, record k at index k − 1

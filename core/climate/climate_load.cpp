@@ -123,11 +123,11 @@ void deriveYear(ClimateData& data, const ClyFileReader& reader, Psychrometrics& 
 }  // namespace
 
 ClimateChoice builtInChoice(const Region& region, std::string_view programDir) {
-  return {std::string(region.koreanName), regionFilePath(programDir, region)};
+  return {std::string(region.koreanName), regionFilePath(programDir, region), siteOf(region)};
 }
 
 ClimateChoice otherChoice(const std::string& otherFilePath) {
-  return {std::string(kOtherRegionName), otherFilePath};
+  return {std::string(kOtherRegionName), otherFilePath, std::nullopt};
 }
 
 HourRecord hourOf(const ClimateFileRecord& r) {
@@ -194,6 +194,7 @@ void storeAndCount(ClimateData& data, const ClimateChoice& choice, Psychrometric
                    const std::optional<ClyFileReader>& file) {
   data.RegionName = choice.regionName;
   data.ClimateFilePath = choice.filePath;
+  data.site = epw && epw->station.site ? epw->station.site : choice.site;
   try {
     if (epw)
       storeClimateYear(data, epw->records, psychro, progress);

@@ -5,7 +5,8 @@
 //   2. CheckClimateFile refuses the file → its error, then climateFileAdviceMessage(), false;
 //      an EPW file (by its extension) is instead imported in memory with the
 //      conversion's checks, and a refusal is the import's one box, false
-//   3. RegionName and ClimateFilePath take the choice
+//   3. RegionName and ClimateFilePath take the choice, data.site the year's
+//      site: an EPW file's LOCATION line, else the choice's (or none)
 //   4. the 8760 records are read into data.year, each hour's AH, VP, RH and
 //      SpecV derived at that hour's station pressure; progress(k) after record k
 //   5. ComputeMonthStats, CountWindDirs
@@ -25,6 +26,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory_resource>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,9 +47,13 @@ using LoadProgress = std::function<void(int16_t hour)>;
 struct ClimateChoice {
   std::string regionName;
   std::string filePath;  // "" when nothing has been picked for "기타"
+  // The site of a file that does not record one (a .cly); an EPW file's own
+  // LOCATION line comes first.
+  std::optional<Site> site = std::nullopt;
 };
 
-// A built-in region: its Korean name and the file in the program's weather folder.
+// A built-in region: its Korean name, the file in the program's weather
+// folder and the site of its station.
 [[nodiscard]] ClimateChoice builtInChoice(const Region& region, std::string_view programDir);
 // "기타" with the path last picked in the file dialog (OtherFilePath).
 [[nodiscard]] ClimateChoice otherChoice(const std::string& otherFilePath);

@@ -3,10 +3,13 @@
 #include <array>
 #include <cctype>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "core/climate/epw_year_conversion.h"
 #include "core/climate/field_number.h"
+#include "core/climate/radiation_timing.h"
+#include "core/climate/site_rules.h"
 #include "core/climate/text_line_reader.h"
 #include "core/common/compute_error.h"
 #include "core/common/format.h"
@@ -292,6 +295,7 @@ std::optional<std::string> parseEpwLocation(std::string_view line, EpwStation& s
     return numberRule(1, 7, "위도");
   if (parseSingleField(fields.text[9], read.elevation) != FieldFault::None)
     return numberRule(1, 10, "표고");
+  read.site = siteOfTexts(fields.text[1], fields.text[6], fields.text[7], fields.text[8]);
   station = std::move(read);
   return std::nullopt;
 }
@@ -303,8 +307,9 @@ std::optional<std::string> parseEpwDataLine(std::string_view line, std::int64_t 
     int number;
     std::string_view name;
     float EpwHour::*member;
+    bool optional = false;  // a text that is no number reads as NaN, not a refusal
   };
-  static constexpr std::array<Field, 11> kFields = {{
+  static constexpr std::array<Field, 12> kFields = {{
       {2, "월", &EpwHour::month},
       {3, "일", &EpwHour::day},
       {4, "시각", &EpwHour::hour},
@@ -312,6 +317,7 @@ std::optional<std::string> parseEpwDataLine(std::string_view line, std::int64_t 
       {8, "이슬점온도", &EpwHour::dewPoint},
       {9, "상대습도", &EpwHour::relativeHumidity},
       {10, "대기압", &EpwHour::stationPressure},
+      {11, "대기권외 수평면 일사량", &EpwHour::extraterrestrialHorizontal, true},
       {14, "수평면 전일사량", &EpwHour::globalHorizontal},
       {21, "풍향", &EpwHour::windDirection},
       {22, "풍속", &EpwHour::windSpeed},
@@ -325,8 +331,10 @@ std::optional<std::string> parseEpwDataLine(std::string_view line, std::int64_t 
   for (const Field& field : kFields) {
     for (; number < field.number; ++number) next += fieldEndingInComma(next).size() + 1;
     const std::string_view text = fieldEndingInComma(next);
-    if (parseSingleField(text, read.*field.member) != FieldFault::None)
-      return numberRule(lineNumber, field.number, field.name);
+    if (parseSingleField(text, read.*field.member) != FieldFault::None) {
+      if (!field.optional) return numberRule(lineNumber, field.number, field.name);
+      read.*field.member = std::numeric_limits<float>::quiet_NaN();
+    }
     next += text.size() + 1;
     ++number;
   }
@@ -400,6 +408,7 @@ std::optional<EpwYear> ImportEpwRecords(std::istream& in, MessageSink& sink,
   int16_t firstHour = 0;            // of the year, 0 … 8759, that the first line holds
   std::int64_t firstBlankLine = 0;  // blank lines are allowed only at the end
   EpwHour hour;
+  RadiationTiming timing;
   for (;;) {
     const Status status = reader.next(line);
     if (status == Status::End) break;
@@ -430,11 +439,13 @@ std::optional<EpwYear> ImportEpwRecords(std::istream& in, MessageSink& sink,
     }
     if (!stampIs(hour, expected)) return refuse(stampRule(n, hour, expected));
     countDewPointFault(hour, year.dewPointAboveDryBulb);
+    timing.add(hour.hour, hour.extraterrestrialHorizontal);
     ++kept;
     conversion.add(hour);
     progress.hourDone(kept);
   }
   if (kept != kHoursPerYear) return refuse(lineCountRule());
+  if (year.station.site) year.station.site->radiationLag = timing.lag(*year.station.site);
   conversion.finish();
   year.leapDayDropped = leapHours == 24;
   return year;

@@ -32,6 +32,7 @@
 
 #include "core/climate/climate_record.h"
 #include "core/climate/conversion_progress.h"
+#include "core/climate/site.h"
 #include "core/common/message.h"
 #include "core/psychro/psychrometrics.h"
 
@@ -53,6 +54,9 @@ struct EpwStation {
   std::string name;     // the LOCATION line's city field
   float latitude = 0;   // degrees, north positive
   float elevation = 0;  // metres
+  // The LOCATION line's city, latitude, longitude and time zone; nothing when
+  // the longitude or the time zone does not read or breaks a site's ranges.
+  std::optional<Site> site;
   bool operator==(const EpwStation&) const = default;
 };
 
@@ -67,6 +71,8 @@ struct EpwHour {
   float windDirection = 0;             // degrees from north
   float windSpeed = 0;                 // m/s
   float totalSkyCover = 0;             // tenths
+  // Wh/m², read but never refused: only the radiation's timing is taken from it.
+  float extraterrestrialHorizontal = 0;
 };
 
 // The 16-point code of a direction: 0 for a calm hour (speed 0), 999 when the
@@ -100,7 +106,7 @@ inline constexpr float kEpwHighestHumidity = 110.0f;  // %
                                                SaturationMemo* memo = nullptr);
 
 // Reads the LOCATION line (line 1): at least ten fields, of which the city,
-// latitude and elevation are kept; fields after the tenth are ignored. Gives
+// latitude, longitude, time zone and elevation are kept; fields after the tenth are ignored. Gives
 // the violated rule or nothing.
 [[nodiscard]] std::optional<std::string> parseEpwLocation(std::string_view line,
                                                           EpwStation& station);

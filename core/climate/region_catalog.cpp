@@ -15,6 +15,11 @@ std::optional<Region> findRegion(std::string_view value, Key key) {
 
 }  // namespace
 
+Site siteOf(const Region& region) {
+  return Site{std::string(region.site.station), region.site.latitude, region.site.longitude,
+              region.site.utcOffset, kBuiltInRadiationLag};
+}
+
 std::string relativeFileName(const Region& region) {
   return "weather/" + std::string(region.fileStem) + ".cly";
 }

@@ -26,8 +26,8 @@ using DailyMeans = std::array<std::optional<double>, kDaysPerYear>;
 // so 1 January follows on from 31 December: the recurrence runs once over the
 // year unrecorded and again recorded, where α^365 leaves nothing of the start.
 // A day without a mean carries the running mean on unchanged.
-[[nodiscard]] std::array<double, kDaysPerYear> RunningMeanOutdoor(
-    const DailyMeans& daily, double alpha = kRunningMeanAlpha);
+[[nodiscard]] std::array<double, kDaysPerYear> RunningMeanOutdoor(const DailyMeans& daily,
+                                                                  double alpha = kRunningMeanAlpha);
 
 // The acceptable band at one running mean. Bands are nested, narrowest first:
 // ASHRAE 90 % then 80 %; EN categories I, II, III (two bands used by ASHRAE).

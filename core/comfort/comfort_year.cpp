@@ -41,10 +41,18 @@ HourClass pmvClass(const HourRecord& hour, const ComfortSettings& s) {
 
 void count(ComfortTally& tally, const HourClass& c, int bands) {
   switch (c.verdict) {
-    case Verdict::Below: ++tally.below; break;
-    case Verdict::Above: ++tally.above; break;
-    case Verdict::Outside: ++tally.outside; break;
-    case Verdict::Missing: ++tally.missing; break;
+    case Verdict::Below:
+      ++tally.below;
+      break;
+    case Verdict::Above:
+      ++tally.above;
+      break;
+    case Verdict::Outside:
+      ++tally.outside;
+      break;
+    case Verdict::Missing:
+      ++tally.missing;
+      break;
     case Verdict::Within:
       for (int i = c.narrowestBand; i < bands; ++i) ++tally.within[static_cast<std::size_t>(i)];
       break;
@@ -55,9 +63,12 @@ void count(ComfortTally& tally, const HourClass& c, int bands) {
 
 int BandCount(ComfortModel model) {
   switch (model) {
-    case ComfortModel::AshraeAdaptive: return 2;
-    case ComfortModel::EnAdaptive: return 3;
-    case ComfortModel::Pmv: return 1;
+    case ComfortModel::AshraeAdaptive:
+      return 2;
+    case ComfortModel::EnAdaptive:
+      return 3;
+    case ComfortModel::Pmv:
+      return 1;
   }
   return 0;
 }

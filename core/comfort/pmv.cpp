@@ -11,7 +11,7 @@
 namespace vlm {
 namespace {
 
-constexpr double kMetToWatts = 58.15;  // W/m² per met
+constexpr double kMetToWatts = 58.15;       // W/m² per met
 constexpr double kCloToResistance = 0.155;  // m²K/W per clo
 constexpr double kRadiation = 3.96e-8;  // σ · body emissivity · effective radiating area share
 
@@ -67,7 +67,7 @@ double PpdOfPmv(double pmv) {
 }
 
 PmvResult ComputePmv(const PmvInputs& in) {
-  const double m = in.met * kMetToWatts;  // no external work
+  const double m = in.met * kMetToWatts;         // no external work
   const double pa = in.vapourPressure * 1000.0;  // Pa
   const Clothing c = clothingOf(in.clo);
   const double tcl = clothingTemperature(in, m, c);
@@ -77,11 +77,11 @@ PmvResult ComputePmv(const PmvInputs& in) {
   const double sweating = std::max(0.0, 0.42 * (m - kMetToWatts));
   const double latentRespiration = 1.7e-5 * m * (5867.0 - pa);
   const double dryRespiration = 0.0014 * m * (34.0 - in.airTemperature);
-  const double radiation = kRadiation * c.area *
-                           (std::pow(tcl + 273.0, 4) - std::pow(in.radiantTemperature + 273.0, 4));
+  const double radiation =
+      kRadiation * c.area * (std::pow(tcl + 273.0, 4) - std::pow(in.radiantTemperature + 273.0, 4));
   const double convective = c.area * hc * excess;
-  const double load = m - skinDiffusion - sweating - latentRespiration - dryRespiration -
-                      radiation - convective;
+  const double load =
+      m - skinDiffusion - sweating - latentRespiration - dryRespiration - radiation - convective;
   const double pmv = (0.303 * std::exp(-0.036 * m) + 0.028) * load;
   return {pmv, PpdOfPmv(pmv)};
 }
@@ -97,12 +97,18 @@ struct BoxRange {
 BoxRange rangeOf(PmvBox box) {
   using namespace comfort_texts;
   switch (box) {
-    case PmvBox::AirTemperature: return {kAirTemperature, 10, 30, "°C"};
-    case PmvBox::RadiantTemperature: return {kRadiantTemperature, 10, 40, "°C"};
-    case PmvBox::AirSpeed: return {kAirSpeed, 0, 1, "m/s"};
-    case PmvBox::Met: return {kMetabolicRate, 0.8, 4, "met"};
-    case PmvBox::Clo: return {kClothing, 0, 2, "clo"};
-    case PmvBox::Humidity: return {kHumidity, 0, 100, "%"};
+    case PmvBox::AirTemperature:
+      return {kAirTemperature, 10, 30, "°C"};
+    case PmvBox::RadiantTemperature:
+      return {kRadiantTemperature, 10, 40, "°C"};
+    case PmvBox::AirSpeed:
+      return {kAirSpeed, 0, 1, "m/s"};
+    case PmvBox::Met:
+      return {kMetabolicRate, 0.8, 4, "met"};
+    case PmvBox::Clo:
+      return {kClothing, 0, 2, "clo"};
+    case PmvBox::Humidity:
+      return {kHumidity, 0, 100, "%"};
   }
   return {"", 0, 0, ""};
 }
@@ -119,9 +125,9 @@ std::string number(double v) {
 Message PmvRangeMessage(PmvBox box) {
   const BoxRange r = rangeOf(box);
   const std::string unit = r.unit;
-  return errorMessage({std::string(r.name) + comfort_texts::kInvalidInput, "",
-                       "[" + number(r.low) + unit + " <= " + r.name + " <= " + number(r.high) +
-                           unit + "]"});
+  return errorMessage(
+      {std::string(r.name) + comfort_texts::kInvalidInput, "",
+       "[" + number(r.low) + unit + " <= " + r.name + " <= " + number(r.high) + unit + "]"});
 }
 
 std::optional<double> ReadPmvBox(PmvBox box, std::string_view text, MessageSink& sink) {

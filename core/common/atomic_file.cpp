@@ -1,13 +1,19 @@
 #include "core/common/atomic_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <memory>
+#include <vector>
 
 #include "core/common/file_error.h"
 
@@ -15,7 +21,9 @@ namespace vlm {
 
 namespace {
 
-// FNV-1a: a stable digest of the target's name for its temporary file.
+namespace fs = std::filesystem;
+
+// FNV-1a: a stable digest of the target's name for its temporary files.
 std::uint64_t digestOf(std::string_view text) {
   std::uint64_t hash = 14695981039346656037ull;
   for (const char c : text) {
@@ -27,35 +35,88 @@ std::uint64_t digestOf(std::string_view text) {
 
 // The permissions the finished file gets: those of the file it replaces, or
 // the usual ones of a new file.
-mode_t finishedMode(const std::string& target) {
+mode_t finishedMode(const std::string& destination) {
   struct stat existing {};
-  if (::stat(target.c_str(), &existing) == 0) return existing.st_mode & 07777;
+  if (::stat(destination.c_str(), &existing) == 0) return existing.st_mode & 07777;
   const mode_t mask = ::umask(0);
   ::umask(mask);
   return 0666 & ~mask;
 }
 
-}  // namespace
-
-std::string AtomicFile::temporaryPathOf(const std::string& targetPath) {
-  const std::filesystem::path target(targetPath);
-  const std::filesystem::path folder =
-      target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-  char name[32];
-  std::snprintf(name, sizeof name, ".vlm-%016llx.tmp",
-                static_cast<unsigned long long>(digestOf(target.filename().string())));
-  return (folder / name).string();
+NotAFile kindOf(mode_t mode) {
+  if (S_ISDIR(mode)) return NotAFile::Directory;
+  if (S_ISFIFO(mode)) return NotAFile::Pipe;
+  if (S_ISSOCK(mode)) return NotAFile::Socket;
+  if (S_ISLNK(mode)) return NotAFile::Link;
+  return NotAFile::Device;
 }
 
-AtomicFile::AtomicFile(std::string targetPath) : target_(std::move(targetPath)) {
+// The regular file that a write of `target` replaces: the target itself, or
+// the file a symbolic link at it names. Looked at without following the
+// target, so that nothing but a regular file is ever renamed over.
+std::string destinationOf(const std::string& target) {
+  struct stat info {};
+  // A target that cannot be looked at is a new file, or one whose folder
+  // creating the temporary file reports on.
+  if (::lstat(target.c_str(), &info) != 0 || S_ISREG(info.st_mode)) return target;
+  if (!S_ISLNK(info.st_mode)) throwNotAFile(kindOf(info.st_mode), target);
   std::error_code error;
-  if (std::filesystem::is_directory(target_, error)) throwFileError(EISDIR, target_);
-  const std::string temp = temporaryPathOf(target_);
-  // Left by a write of this target that was interrupted.
-  ::unlink(temp.c_str());
-  fd_ = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  const fs::path named = fs::canonical(target, error);
+  if (error) throwNotAFile(NotAFile::Link, target);
+  if (::stat(named.c_str(), &info) != 0) throwNotAFile(NotAFile::Link, target);
+  if (!S_ISREG(info.st_mode)) throwNotAFile(kindOf(info.st_mode), target);
+  return named.string();
+}
+
+fs::path folderOf(const std::string& destination) {
+  const fs::path path(destination);
+  return path.has_parent_path() ? path.parent_path() : fs::path(".");
+}
+
+// Every temporary file of a destination begins with this name, followed by
+// the writing process's id: ".vlm-<digest of the name>-<pid>-XXXXXX.tmp", of
+// bounded length so that a destination name of any valid length still has one.
+std::string temporaryPrefixOf(const std::string& destination) {
+  char name[32];
+  std::snprintf(
+      name, sizeof name, ".vlm-%016llx-",
+      static_cast<unsigned long long>(digestOf(fs::path(destination).filename().string())));
+  return name;
+}
+
+// A temporary file whose writer is no longer running was left by a write
+// that was interrupted; one whose writer runs is another write in progress.
+bool isLeftover(std::string_view name, std::string_view prefix) {
+  constexpr std::string_view kSuffix = ".tmp";
+  if (!name.starts_with(prefix) || !name.ends_with(kSuffix)) return false;
+  name.remove_prefix(prefix.size());
+  pid_t writer = 0;
+  const auto [end, fault] = std::from_chars(name.data(), name.data() + name.size(), writer);
+  if (fault != std::errc() || end == name.data() || *end != '-' || writer <= 0) return false;
+  return ::kill(writer, 0) != 0 && errno == ESRCH;
+}
+
+void removeLeftovers(const fs::path& folder, const std::string& prefix) {
+  const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+  if (!dir) return;
+  std::vector<std::string> leftovers;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    if (isLeftover(entry->d_name, prefix)) leftovers.emplace_back(entry->d_name);
+  }
+  for (const std::string& name : leftovers) ::unlink((folder / name).c_str());
+}
+
+}  // namespace
+
+AtomicFile::AtomicFile(std::string targetPath)
+    : target_(std::move(targetPath)), destination_(destinationOf(target_)) {
+  const fs::path folder = folderOf(destination_);
+  const std::string prefix = temporaryPrefixOf(destination_);
+  removeLeftovers(folder, prefix);
+  std::string temp = (folder / (prefix + std::to_string(::getpid()) + "-XXXXXX.tmp")).string();
+  fd_ = ::mkostemps(temp.data(), 4, O_CLOEXEC);
   if (fd_ < 0) throwFileError(errno, target_);
-  temp_ = temp;
+  temp_ = std::move(temp);
 }
 
 AtomicFile::~AtomicFile() { discard(); }
@@ -78,13 +139,19 @@ void AtomicFile::commit() {
   const int closed = ::close(fd_);
   fd_ = -1;
   if (closed != 0) throwFileError(errno, target_);
+  // Something other than a file may have taken the destination's place while
+  // the content was being written.
+  struct stat now {};
+  if (::lstat(destination_.c_str(), &now) == 0 && !S_ISREG(now.st_mode)) {
+    discard();
+    throwNotAFile(kindOf(now.st_mode), target_);
+  }
   // The temporary file is created 0600; the finished one keeps the replaced
   // file's permissions.
-  ::chmod(temp_.c_str(), finishedMode(target_));
-  if (std::rename(temp_.c_str(), target_.c_str()) != 0) {
+  ::chmod(temp_.c_str(), finishedMode(destination_));
+  if (std::rename(temp_.c_str(), destination_.c_str()) != 0) {
     const int error = errno;
-    ::unlink(temp_.c_str());
-    temp_.clear();
+    discard();
     throwFileError(error, target_);
   }
   temp_.clear();

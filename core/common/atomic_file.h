@@ -2,6 +2,10 @@
 // to a temporary file in the target's folder, which replaces the target by a
 // rename only when it is complete. Until commit() the target is untouched, and
 // an AtomicFile destroyed without commit() removes its temporary file.
+//
+// Only a regular file is ever replaced. A symbolic link to one is followed:
+// the file it names is replaced and the link stays. Any other thing at the
+// target (a directory, a device, a pipe, a socket, a broken link) is refused.
 #pragma once
 
 #include <string>
@@ -11,9 +15,10 @@ namespace vlm {
 
 class AtomicFile {
  public:
-  // Creates the temporary file, removing one left by an interrupted write of
-  // the same target; throws FileError when the folder is not writable or the
-  // target is a directory.
+  // Creates a temporary file of this write's own, so that writes of the same
+  // target by several processes never meet, and removes those that writes of
+  // the target interrupted earlier left behind. Throws FileError when the
+  // folder is not writable or the target is not a regular file.
   explicit AtomicFile(std::string targetPath);
   ~AtomicFile();
   AtomicFile(const AtomicFile&) = delete;
@@ -29,14 +34,9 @@ class AtomicFile {
 
   [[nodiscard]] const std::string& targetPath() const { return target_; }
 
-  // The temporary file of a target: a hidden name of fixed length beside it
-  // (so that a target name of any valid length still has one), the same for
-  // every write of that target, so that a write interrupted earlier leaves no
-  // lasting litter.
-  [[nodiscard]] static std::string temporaryPathOf(const std::string& targetPath);
-
  private:
-  std::string target_;
+  std::string target_;       // as the caller named it, for messages
+  std::string destination_;  // the regular file that is replaced: the target or what it links to
   std::string temp_;
   int fd_ = -1;  // of the temporary file, while it is being written
 };

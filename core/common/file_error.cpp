@@ -36,4 +36,24 @@ void throwFileError(int errorNumber, const std::string& path) {
   throw FileError(describeFileError(errorNumber, path));
 }
 
+std::string describeNotAFile(NotAFile kind, const std::string& path) {
+  switch (kind) {
+    case NotAFile::Directory:
+      return describeFileError(EISDIR, path);
+    case NotAFile::Pipe:
+      return "파일이 아니라 파이프입니다. (" + path + ")";
+    case NotAFile::Device:
+      return "파일이 아니라 장치입니다. (" + path + ")";
+    case NotAFile::Socket:
+      return "파일이 아니라 소켓입니다. (" + path + ")";
+    case NotAFile::Link:
+      break;
+  }
+  return "파일이 아니라 끊어진 심볼릭 링크입니다. (" + path + ")";
+}
+
+void throwNotAFile(NotAFile kind, const std::string& path) {
+  throw FileError(describeNotAFile(kind, path));
+}
+
 }  // namespace vlm

@@ -1,5 +1,6 @@
 #include "core/common/number_parse.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -15,11 +16,17 @@ std::size_t skipDigits(std::string_view text, std::size_t i) {
   return i;
 }
 
-}  // namespace
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-double LeadingNumber(std::string_view text) {
+// Where the leading number lies, after the leading blanks; an empty span when
+// the text does not begin with one.
+struct Span {
+  std::size_t start = 0, end = 0;
+};
+
+Span leadingNumberSpan(std::string_view text) {
   std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  while (i < text.size() && isBlank(text[i])) ++i;
   const std::size_t start = i;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
   const std::size_t intStart = i;
@@ -31,7 +38,7 @@ double LeadingNumber(std::string_view text) {
     anyDigit = anyDigit || fracEnd > fracStart;
     i = fracEnd;
   }
-  if (!anyDigit) return 0.0;
+  if (!anyDigit) return {start, start};
   std::size_t end = i;
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     std::size_t j = i + 1;
@@ -39,6 +46,14 @@ double LeadingNumber(std::string_view text) {
     const std::size_t expEnd = skipDigits(text, j);
     if (expEnd > j) end = expEnd;
   }
+  return {start, end};
+}
+
+}  // namespace
+
+double LeadingNumber(std::string_view text) {
+  const auto [start, end] = leadingNumberSpan(text);
+  if (start == end) return 0.0;
   std::string number(text.substr(start, end - start));
   if (!number.empty() && number[0] == '+') number.erase(0, 1);
   double value = 0.0;
@@ -50,6 +65,12 @@ double LeadingNumber(std::string_view text) {
   }
   if (result.ec != std::errc()) return 0.0;
   return value;
+}
+
+bool IsPlainNumber(std::string_view text) {
+  const auto [start, end] = leadingNumberSpan(text);
+  if (start == end) return false;
+  return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(end), text.end(), isBlank);
 }
 
 bool OutOfRangeIsOverflow(std::string_view number) {

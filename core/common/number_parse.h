@@ -11,6 +11,11 @@ namespace vlm {
 // caller to refuse; one too small for a double ("1e-400") is 0.
 [[nodiscard]] double LeadingNumber(std::string_view text);
 
+// True when the text is a number and nothing else but blanks around it, so
+// that LeadingNumber reads all of it: "25", " -2.5e1 ", "12." but not "25도",
+// "abc", "   " or "".
+[[nodiscard]] bool IsPlainNumber(std::string_view text);
+
 // For a decimal number that std::from_chars found out of range: true when it
 // is too large in magnitude, false when it is too small (an underflow).
 [[nodiscard]] bool OutOfRangeIsOverflow(std::string_view number);

@@ -17,13 +17,9 @@ bool holdsWeather(const std::filesystem::path& dir) {
 std::string ProgramDirFor(const std::string& exeDir, std::string_view installedRelative) {
   const std::filesystem::path exe(exeDir);
   if (holdsWeather(exe) || installedRelative.empty()) return exeDir;
-  const std::filesystem::path installed = (exe / installedRelative).lexically_normal();
-  if (holdsWeather(installed)) {
-    std::string dir = installed.string();
-    while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
-    return dir;
-  }
-  return exeDir;
+  std::string installed = (exe / installedRelative).lexically_normal().string();
+  while (installed.size() > 1 && installed.back() == '/') installed.pop_back();
+  return installed;
 }
 
 }  // namespace vlm

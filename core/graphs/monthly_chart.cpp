@@ -1,5 +1,7 @@
 #include "core/graphs/monthly_chart.h"
 
+#include <cmath>
+
 #include "core/common/format.h"
 #include "core/graphs/graph_messages.h"
 
@@ -13,7 +15,7 @@ constexpr std::array<MonthlyElementText, 4> kElementTexts = {{
     {"opt131WS", "풍속", " 지역 풍속, 단위 : m/s", "풍속"},
 }};
 
-std::optional<float> cell(const MonthStatRow& row, std::size_t column) {
+std::optional<float> statistic(const MonthStatRow& row, std::size_t column) {
   switch (column) {
     case 0:
       return row.max;
@@ -22,6 +24,14 @@ std::optional<float> cell(const MonthStatRow& row, std::size_t column) {
     default:
       return row.min;
   }
+}
+
+// A .cly file's readings are never checked, so a NaN reading reaches the
+// statistics; a bar cannot stand at NaN, and the cell shows none.
+std::optional<float> cell(const MonthStatRow& row, std::size_t column) {
+  const std::optional<float> value = statistic(row, column);
+  if (value && !std::isfinite(*value)) return std::nullopt;
+  return value;
 }
 
 }  // namespace

@@ -132,6 +132,33 @@ float readValue(const std::string& text) {
   return static_cast<float>(value);
 }
 
+// The caption of each input box, in the order of CalcInput.
+constexpr std::array<const char*, kCalcInputCount> kInputCaptions{"건구온도", "습구온도", "절대습도",
+                                                                  "상대습도", "엔탈피"};
+
+// A typed humidity that no air can have is refused before it reaches the
+// formulas, whose fault would name an internal function instead.
+std::optional<Message> rangeRefusal(const AirState& given, int16_t code) {
+  if ((code & kAbs) != 0 && given.ah < 0.0f) {
+    return errorMessage({"절대습도의 입력값이 유효하지 않습니다.", "", "[0 kg/kg' <= 절대습도]"});
+  }
+  if ((code & kRel) != 0 && !(given.rh >= 0.0f && given.rh <= 100.0f)) {
+    return errorMessage(
+        {"상대습도의 입력값이 유효하지 않습니다.", "", "[0% <= 상대습도 <= 100%]"});
+  }
+  return std::nullopt;
+}
+
+// "건구온도: 'abc' → 0" for a box that the lenient read took liberties with;
+// none for a number beyond the float range, which the overflow fault names.
+std::optional<std::string> readNote(CalcInput which, const std::string& text) {
+  if (text.empty() || IsPlainNumber(text)) return std::nullopt;
+  const double value = LeadingNumber(text);
+  if (!(std::fabs(value) <= static_cast<double>(FLT_MAX))) return std::nullopt;
+  return std::string(kInputCaptions[static_cast<std::size_t>(which)]) + ": '" + text + "' → " +
+         ShortestText(static_cast<float>(value));
+}
+
 float& slot(AirState& state, CalcInput which) {
   switch (which) {
     case CalcInput::DryBulb:
@@ -185,6 +212,10 @@ std::optional<AirState> SolveAirState(const CalcInputs& inputs, Psychrometrics& 
   AirState state;
   slot(state, pair->first) = readValue(firstText);
   slot(state, pair->second) = readValue(secondText);
+  if (const auto refusal = rangeRefusal(state, code)) {
+    sink.show(*refusal);
+    return std::nullopt;
+  }
   pair->solve(psychro, state);
   state.vp = psychro.GetVP_AH(state.ah);
   state.dpt = psychro.GetDPT_VP(state.vp);
@@ -221,6 +252,18 @@ std::string ImpossibleStateWarning(const AirState& state) {
   add(state.wbt > state.dbt + kDegrees, "습구온도가 건구온도보다 높습니다");
   add(state.dpt > state.dbt + kDegrees, "노점온도가 건구온도보다 높습니다");
   return found.empty() ? found : "물리적으로 불가능한 상태입니다: " + found + ".";
+}
+
+std::string CalculatorWarningLine(const CalcInputs& inputs,
+                                  const std::optional<AirState>& solved) {
+  std::string line = solved ? ImpossibleStateWarning(*solved) : std::string();
+  const Pair* pair = findPair(SelectionCode(inputs));
+  if (pair == nullptr) return line;
+  for (const CalcInput which : {pair->first, pair->second}) {
+    if (const auto note = readNote(which, inputs[which].text))
+      line += (line.empty() ? "" : "\n") + *note;
+  }
+  return line;
 }
 
 float OutputValue(const AirState& state, CalcOutput which) {

@@ -60,7 +60,8 @@ struct AirState {
 [[nodiscard]] int16_t SelectionCode(const CalcInputs& inputs);
 
 // Sets Patm to 101.325 kPa and solves the ticked pair. A selection that is not
-// a pair, or a pair with an empty text, reports its "에러" message to the sink
+// a pair, a pair with an empty text, or a typed absolute humidity below 0 or
+// relative humidity outside 0 … 100 % reports its "에러" message to the sink
 // and gives nullopt. A floating-point fault throws ComputeError.
 std::optional<AirState> SolveAirState(const CalcInputs& inputs, Psychrometrics& psychro,
                                       MessageSink& sink);
@@ -79,6 +80,12 @@ std::optional<AirState> CalculateAirState(const CalcInputs& inputs, Psychrometri
 // each impossibility; "" for a possible state. The result itself stands: the
 // calculator computes such pairs without refusing them.
 [[nodiscard]] std::string ImpossibleStateWarning(const AirState& state);
+
+// The calculator's red line: the impossibilities of the solved state (none
+// when nothing was solved), then, one a line, each box of the ticked pair whose
+// text is not a plain number with the value it was read as ("건구온도: 'abc' → 0").
+[[nodiscard]] std::string CalculatorWarningLine(const CalcInputs& inputs,
+                                                const std::optional<AirState>& solved);
 
 // The eight outputs in the order of their labels and sliders.
 enum class CalcOutput : int16_t {

@@ -1,6 +1,7 @@
 #include "core/report/figure_caption.h"
 
 #include <array>
+#include <regex>
 
 namespace vlm {
 namespace {
@@ -14,6 +15,28 @@ std::string_view trimmed(std::string_view text) {
   if (first == std::string_view::npos) return {};
   const auto last = text.find_last_not_of(" \t\r\n");
   return text.substr(first, last - first + 1);
+}
+
+// One part of a caption as it stands in a file name.
+std::string FileNamePart(std::string_view part) {
+  std::string text(part);
+  // PeriodText ends in "(총 8760시간)", which says nothing the dates do not.
+  if (const auto count = text.find("(총 "); count != std::string::npos) text.erase(count);
+  std::string out;
+  for (const char c : text) {
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') continue;
+    if (c == '~') {
+      out += '-';
+    } else if (std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos ||
+               static_cast<unsigned char>(c) < 0x20) {
+      out += '_';
+    } else {
+      out += c;
+    }
+  }
+  // From 0 h of the first day to 23 h of the last: the days alone.
+  static const std::regex wholeDays("^([0-9]+월[0-9]+일)0시-([0-9]+월[0-9]+일)23시$");
+  return std::regex_replace(out, wholeDays, "$1-$2");
 }
 
 }  // namespace
@@ -79,6 +102,40 @@ std::string CarpetCaption(std::string_view region, CarpetColouring colouring) {
 std::string ComparisonCaption(std::string_view region, std::string_view other) {
   const std::string subject = std::string(trimmed(region)) + " / " + std::string(trimmed(other));
   return JoinCaption(subject, "1월~12월", "기후 비교(월평균 건구온도, 상대습도)");
+}
+
+std::string AnalysisTableCaption(std::string_view region, std::string_view periodText) {
+  return JoinCaption(region, periodText, "분석 결과");
+}
+
+std::string DegreeDayCaption(std::string_view region) {
+  return JoinCaption(region, "1월~12월, 년간", "도일");
+}
+
+std::string FormCaptionKind(std::string_view formCaption) {
+  const auto dash = formCaption.find('-');
+  const bool numbered =
+      dash != std::string_view::npos && dash > 0 &&
+      formCaption.substr(0, dash).find_first_not_of("0123456789") == std::string_view::npos;
+  return std::string(trimmed(numbered ? formCaption.substr(dash + 1) : formCaption));
+}
+
+std::string ClimateReportCaption(std::string_view region, std::string_view periodText) {
+  return JoinCaption(region, periodText, "보고서");
+}
+
+std::string CaptionFileName(std::string_view caption, std::string_view extension) {
+  std::string name;
+  std::string_view rest = caption;
+  while (!rest.empty()) {
+    const auto end = rest.find(kSeparator);
+    const std::string part = FileNamePart(rest.substr(0, end));
+    if (!part.empty()) name += (name.empty() ? "" : "_") + part;
+    rest =
+        end == std::string_view::npos ? std::string_view() : rest.substr(end + kSeparator.size());
+  }
+  if (name.empty() || extension.empty()) return name;
+  return name + "." + std::string(extension);
 }
 
 }  // namespace vlm

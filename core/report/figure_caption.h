@@ -37,4 +37,27 @@ namespace vlm {
 [[nodiscard]] std::string CarpetCaption(std::string_view region, CarpetColouring colouring);
 [[nodiscard]] std::string ComparisonCaption(std::string_view region, std::string_view other);
 
+// The tables that leave the program: the analysis of a period (a PeriodText)
+// and the degree-days of the loaded year.
+[[nodiscard]] std::string AnalysisTableCaption(std::string_view region,
+                                               std::string_view periodText);
+[[nodiscard]] std::string DegreeDayCaption(std::string_view region);
+
+// What a form shows, from its caption without the menu number:
+// "32-습공기 상태계산" → "습공기 상태계산"; for a page printed or a table saved
+// without a caption of its own.
+[[nodiscard]] std::string FormCaptionKind(std::string_view formCaption);
+
+// The climate report of a period (a PeriodText).
+[[nodiscard]] std::string ClimateReportCaption(std::string_view region,
+                                               std::string_view periodText);
+
+// The name a save dialog proposes for a figure, table or report of this
+// caption: its parts joined by '_', each without blanks, with '~' as '-' and
+// without the bracketed hour count of a period; a period of whole days drops
+// its hours ("서울_1월1일-12월31일_보고서.pdf"). Characters that a file name
+// may not hold become '_'. No extension when `extension` is empty; empty when
+// the caption is.
+[[nodiscard]] std::string CaptionFileName(std::string_view caption, std::string_view extension);
+
 }  // namespace vlm

@@ -10,7 +10,10 @@
 #include "core/climate/region_catalog.h"
 #include "core/common/format.h"
 #include "core/psychro/psychro_chart.h"
+#include "core/report/comfort_table.h"
 #include "core/report/figure_caption.h"
+#include "core/comfort/adaptive_chart.h"
+#include "core/comfort/comfort_share_chart.h"
 #include "core/solar/climate_overlay.h"
 #include "core/solar/sun_path.h"
 
@@ -81,10 +84,26 @@ void addSunPath(ReportContent& r) {
   r.sunPathCaption = SunPathCaption(*latitude);
 }
 
+void addComfort(ReportContent& r, const ClimateData& climate) {
+  constexpr ComfortModel model = ComfortModel::AshraeAdaptive;
+  r.comfortShares =
+      BuildComfortShareChart(ClassifyComfortYear(climate, {model}), r.source.region);
+  r.comfortSharesCaption = ComfortCaption(r.source.region, model, kComfortShareKind);
+  r.comfortChart = BuildAdaptiveChart(climate, model, r.source.region);
+  r.comfortChartCaption = ComfortCaption(r.source.region, model, kAdaptiveChartKind);
+}
+
 }  // namespace
 
 ReportSource ReportSourceOf(const ClimateData& climate) {
   ReportSource source{climate.RegionName, climate.sourcePath(), std::nullopt, std::nullopt};
+  // The loaded year's site, whichever source gave it (a converted file's
+  // included); a year loaded without one may still be an EPW file's.
+  if (climate.site) {
+    if (!climate.site->name.empty()) source.station = climate.site->name;
+    source.latitude = static_cast<float>(climate.site->latitude);
+    return source;
+  }
   if (!endsWithEpw(source.file)) return source;
   std::ifstream in(source.file, std::ios::binary);
   std::string line;
@@ -160,10 +179,12 @@ std::optional<ReportContent> BuildReportContent(const ClimateData& climate,
   // With the year's site known, the diagram carries the year's daytime hours.
   if (r.sunPath && climate.site) {
     const SolarSite site{climate.site->latitude, climate.site->longitude, climate.site->utcOffset,
-                         0};
+                         climate.site->radiationLag};
     DrawClimateOverlay(*r.sunPath, SunPathGeometry{},
                        WishedHours(climate, SunWishes(climate, chart), site));
   }
+  r.radiation = ReportRadiationOf(climate, r.radiationNote);
+  addComfort(r, climate);
   r.coverLines = coverLines(r);
   r.header = source.region + " | " + baseName(source.file);
   return r;

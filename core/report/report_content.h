@@ -20,6 +20,7 @@
 #include "core/graphs/monthly_chart.h"
 #include "core/graphs/rose_view.h"
 #include "core/psychro/psychrometrics.h"
+#include "core/report/radiation_report.h"
 
 namespace vlm {
 
@@ -31,7 +32,8 @@ struct ReportSource {
   std::optional<float> latitude;       // the latitude where the file records one
 };
 
-// The source of a loaded year: an EPW file gives its station and latitude.
+// The source of a loaded year: the station and latitude of its site, or, for
+// a year without one, those of its EPW file's LOCATION line.
 [[nodiscard]] ReportSource ReportSourceOf(const ClimateData& climate);
 
 // The latitude text of the sun-path page for the report: for a built-in region
@@ -68,6 +70,14 @@ struct ReportContent {
   std::optional<Drawing> sunPath;
   std::string sunPathCaption;
   std::string sunPathNote;  // why the diagram is left out
+  std::optional<ReportRadiation> radiation;
+  std::string radiationNote;  // why the solar radiation page is left out
+  // The thermal comfort page (key "comfort"): the whole year's classes under
+  // ASHRAE 55's adaptive model as bars, and its adaptive chart.
+  Drawing comfortShares;
+  std::string comfortSharesCaption;
+  Drawing comfortChart;
+  std::string comfortChartCaption;
 };
 
 // The report's heading texts.

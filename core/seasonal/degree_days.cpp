@@ -23,6 +23,7 @@ DegreeDays CountDegreeDays(const ClimateData& climate, int16_t start, int16_t en
     below += std::max(0.0, static_cast<double>(heatingBase) - dbt);
     above += std::max(0.0, static_cast<double>(dbt) - coolingBase);
   }
+  if (missing == last - first + 1) return {std::nullopt, std::nullopt, static_cast<int16_t>(missing)};
   return {static_cast<float>(below / 24.0), static_cast<float>(above / 24.0),
           static_cast<int16_t>(missing)};
 }
@@ -36,6 +37,12 @@ DegreeDayTable DegreeDaysByMonth(const ClimateData& climate, float heatingBase, 
   table.year =
       CountDegreeDays(climate, 1, static_cast<int16_t>(kHoursPerYear), heatingBase, coolingBase);
   return table;
+}
+
+std::string DegreeDayBaseWarning(float heatingBase, float coolingBase) {
+  if (heatingBase <= coolingBase) return {};
+  return "난방 기준온도가 냉방 기준온도보다 높습니다. 두 기준온도 사이의 시간은 난방도일과 "
+         "냉방도일에 함께 더해집니다.";
 }
 
 Message DegreeDayBaseMessage(DegreeDayBase base) {

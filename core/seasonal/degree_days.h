@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/climate/climate_data.h"
@@ -23,15 +24,18 @@ inline constexpr float kHighestHeatingBase = 30.0f;
 inline constexpr float kLowestCoolingBase = 10.0f;
 inline constexpr float kHighestCoolingBase = 40.0f;
 
+// Both sums are none when the span had no valid hour: 0 would read as a span
+// that needed no heating or cooling.
 struct DegreeDays {
-  float hdd = 0.0f;          // °C·day below the heating base
-  float cdd = 0.0f;          // °C·day above the cooling base
+  std::optional<float> hdd;  // °C·day below the heating base
+  std::optional<float> cdd;  // °C·day above the cooling base
   int16_t missingHours = 0;  // hours whose dry-bulb is the marker, left out of both sums
   bool operator==(const DegreeDays&) const = default;
 };
 
-// Hours start … end (1 … 8760) of the year. A missing hour adds nothing;
-// the sums are not scaled up for it, and the count says how many there were.
+// Hours start … end (1 … 8760) of the year: the degree-hours of the valid
+// hours ÷ 24. A missing hour adds nothing; the sums are not scaled up for it,
+// and the count says how many there were.
 [[nodiscard]] DegreeDays CountDegreeDays(const ClimateData& climate, int16_t start, int16_t end,
                                          float heatingBase, float coolingBase);
 
@@ -45,6 +49,15 @@ struct DegreeDayTable {
 
 [[nodiscard]] DegreeDayTable DegreeDaysByMonth(const ClimateData& climate, float heatingBase,
                                                float coolingBase);
+
+// The method as the tab states it under its table.
+inline constexpr std::string_view kDegreeDayMethodText =
+    "[참조] 도일(°C·일) = 유효한 시간의 도시간(°C·시) 합 ÷ 24, 결측 시간은 합에서 제외";
+
+// The tab's warning line: a heating base above the cooling base is allowed,
+// but the hours between the two then count as both heating and cooling; ""
+// for bases in their usual order.
+[[nodiscard]] std::string DegreeDayBaseWarning(float heatingBase, float coolingBase);
 
 enum class DegreeDayBase { Heating, Cooling };
 

@@ -107,19 +107,28 @@ RadiationRosePoint RoseValuePoint(const RadiationRoseScale& scale, double azimut
   return {static_cast<float>(r * std::cos(a)), static_cast<float>(r * std::sin(a))};
 }
 
-Drawing RadiationRoseDrawing(const RadiationYear& result, std::string_view regionName) {
+Drawing RadiationRoseDrawing(const RadiationYear& result, std::string_view regionName,
+                             RoseSeries series) {
   Drawing d(UserScale{-1.5f, 1.5f, -1.75f, 1.45f});
   const RadiationRoseScale s = RoseScaleFor(result);
   d.text(label(0, 1.42f, std::string(regionName) + " " + std::string(kRoseTitle), HAlign::Center,
                VAlign::Top, 11.0f));
   drawRoseGrid(d, s);
   d.setPenWidth(2);
-  drawSeries(d, result, s, &RadiationTotals::year, kYearColor);
-  drawSeries(d, result, s, &RadiationTotals::wanted, kWantedColor);
-  drawSeries(d, result, s, &RadiationTotals::unwanted, kUnwantedColor);
-  legendEntry(d, -1.45f, 1.22f, kYearColor, kYearCaption);
-  legendEntry(d, -1.45f, 1.12f, kWantedColor, kWantedLegend);
-  legendEntry(d, -1.45f, 1.02f, kUnwantedColor, kUnwantedLegend);
+  const auto shown = [series](RoseSeries one) {
+    return series == RoseSeries::All || series == one;
+  };
+  float legendY = 1.22f;
+  const auto entry = [&](RoseSeries one, float RadiationTotals::*total, Color colour,
+                         std::string_view caption) {
+    if (!shown(one)) return;
+    drawSeries(d, result, s, total, colour);
+    legendEntry(d, -1.45f, legendY, colour, caption);
+    legendY -= 0.1f;
+  };
+  entry(RoseSeries::Year, &RadiationTotals::year, kYearColor, kYearCaption);
+  entry(RoseSeries::Wanted, &RadiationTotals::wanted, kWantedColor, kWantedLegend);
+  entry(RoseSeries::Unwanted, &RadiationTotals::unwanted, kUnwantedColor, kUnwantedLegend);
   const auto& wanted = result.orientations[OrientationIndex(result.mostWanted)];
   const auto& unwanted = result.orientations[OrientationIndex(result.mostUnwanted)];
   d.text(label(0, -1.28f, mostLine(kMostWantedLead, result.mostWanted, wanted.wanted),

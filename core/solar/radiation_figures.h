@@ -35,10 +35,13 @@ struct RadiationRosePoint {
 [[nodiscard]] RadiationRosePoint RoseValuePoint(const RadiationRoseScale& scale, double azimuth,
                                                 float value);
 
+// Which totals the rose draws: all three, or one of them alone.
+enum class RoseSeries { All, Year, Wanted, Unwanted };
+
 // The rose, titled after the region, with its legend and, under it, the
 // orientations that receive the most wanted and the most unwanted sun.
-[[nodiscard]] Drawing RadiationRoseDrawing(const RadiationYear& result,
-                                           std::string_view regionName);
+[[nodiscard]] Drawing RadiationRoseDrawing(const RadiationYear& result, std::string_view regionName,
+                                           RoseSeries series = RoseSeries::All);
 
 // The orientation under (x, y) in the rose's user coordinates and its three
 // totals; nothing off the rose (beyond a tenth past its outer ring).

@@ -1,5 +1,6 @@
 #include "core/solar/solar_pos.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -78,7 +79,9 @@ float GetAzi_TDL(float t, float decl, float lat) {
 
 float GetDayLen_LD(float lat, float decl) {
   const auto c = static_cast<float>(-std::tan(rad(lat)) * std::tan(rad(decl)));
-  return static_cast<float>(2.0 * ArcCosDeg(c) / 15.0);
+  // Beyond ±1 the sun neither rises nor sets that day: polar night (0 h) above
+  // +1, midnight sun (24 h) below −1, the arc cosine's two ends.
+  return static_cast<float>(2.0 * ArcCosDeg(std::clamp(c, -1.0f, 1.0f)) / 15.0);
 }
 
 }  // namespace vlm

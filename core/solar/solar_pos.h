@@ -46,7 +46,8 @@ inline constexpr const char* kMonthRangeText = "1 <= 월 <= 12 !";
 [[nodiscard]] float GetAlt_TDL(float t, float decl, float lat);
 // Solar azimuth; negative before noon, 0 at noon for a sun south of the zenith.
 [[nodiscard]] float GetAzi_TDL(float t, float decl, float lat);
-// Hours from sunrise to sunset: 2·arccos(−tan φ·tan δ)/15.
+// Hours from sunrise to sunset: 2·arccos(−tan φ·tan δ)/15; 24 on a day the sun
+// does not set and 0 on one it does not rise (beyond the polar circles).
 [[nodiscard]] float GetDayLen_LD(float lat, float decl);
 
 }  // namespace vlm

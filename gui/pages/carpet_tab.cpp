@@ -42,7 +42,7 @@ CarpetTab::CarpetTab(AppState& state, QWidget* parent)
   side->addStretch(1);
 
   picture_->setObjectName("pic14bCarpet");
-  picture_->setMinimumSize(640, 360);
+  picture_->setMinimumSize(480, 270);
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(side);
   layout->addWidget(picture_, 1);

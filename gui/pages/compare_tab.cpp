@@ -114,7 +114,7 @@ CompareTab::CompareTab(AppState& state, QWidget* parent)
   mostLayout->setColumnStretch(1, 1);
 
   picture_->setObjectName("pic14dChart");
-  picture_->setMinimumSize(480, 240);
+  picture_->setMinimumSize(400, 180);
   auto* results = new QVBoxLayout;
   results->addWidget(table_, 3);
   results->addWidget(most);

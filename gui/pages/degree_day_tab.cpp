@@ -3,6 +3,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -11,6 +12,7 @@
 #include "core/seasonal/degree_days.h"
 #include "gui/app_state.h"
 #include "gui/pages/result_grid.h"
+#include "gui/pages/warning_line.h"
 
 namespace vlm {
 namespace {
@@ -22,9 +24,14 @@ QStringList rowCaptions() {
   return rows;
 }
 
+// A month without a valid hour leaves its degree-day cells empty.
+QString cellText(const std::optional<float>& value) {
+  return value ? utf8Text(Format(*value, "#0.0")) : QString();
+}
+
 void showRow(ResultGrid& table, int row, const DegreeDays& d) {
-  table.setText(row, 0, utf8Text(Format(d.hdd, "#0.0")));
-  table.setText(row, 1, utf8Text(Format(d.cdd, "#0.0")));
+  table.setText(row, 0, cellText(d.hdd));
+  table.setText(row, 1, cellText(d.cdd));
   table.setText(row, 2, QString::number(d.missingHours));
 }
 
@@ -37,7 +44,8 @@ DegreeDayTab::DegreeDayTab(AppState& state, QWidget* parent)
       table_(new ResultGrid("grd14c", rowCaptions(),
                             {QStringLiteral("난방도일(°C·일)"), QStringLiteral("냉방도일(°C·일)"),
                              QStringLiteral("결측 시간수")},
-                            this)) {
+                            this)),
+      warning_(createWarningLine("lbl14cWarning", this)) {
   auto* bases = new QGroupBox(QStringLiteral("기준온도"), this);
   bases->setObjectName("fra14c");
   auto* form = new QFormLayout(bases);
@@ -61,12 +69,23 @@ DegreeDayTab::DegreeDayTab(AppState& state, QWidget* parent)
   sideWidget->setLayout(side);
   sideWidget->setFixedWidth(200);
 
+  auto* results = new QVBoxLayout;
+  results->addWidget(table_, 1);
+  auto* method = new QLabel(utf8Text(kDegreeDayMethodText), this);
+  method->setObjectName("lbl14cMethod");
+  method->setWordWrap(true);
+  results->addWidget(method);
+  results->addWidget(warning_);
+
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(sideWidget);
-  layout->addWidget(table_, 1);
+  layout->addLayout(results, 1);
 }
 
-void DegreeDayTab::clearResults() { table_->clearTexts(); }
+void DegreeDayTab::clearResults() {
+  table_->clearTexts();
+  warning_->clear();
+}
 
 void DegreeDayTab::cmd14cCalc_Click() {
   whenLoaded([this] {
@@ -82,6 +101,7 @@ void DegreeDayTab::cmd14cCalc_Click() {
     for (std::size_t m = 0; m < t.months.size(); ++m)
       showRow(*table_, static_cast<int>(m), t.months[m]);
     showRow(*table_, 12, t.year);
+    warning_->setText(utf8Text(DegreeDayBaseWarning(*heating, *cooling)));
   });
 }
 

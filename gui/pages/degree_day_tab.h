@@ -1,9 +1,11 @@
 // The third tab of frm14, "도일": heating and cooling degree-days of each month
-// and the year above and below the bases in its two boxes.
+// and the year above and below the bases in its two boxes, the method under
+// the table and a warning line for bases out of their usual order.
 #pragma once
 
 #include "gui/pages/seasonal_tab.h"
 
+class QLabel;
 class QLineEdit;
 
 namespace vlm {
@@ -26,6 +28,7 @@ class DegreeDayTab : public SeasonalTab {
   QLineEdit* heatingBase_;
   QLineEdit* coolingBase_;
   ResultGrid* table_;
+  QLabel* warning_;  // a heating base above the cooling base
 };
 
 }  // namespace vlm

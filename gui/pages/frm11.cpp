@@ -1,19 +1,24 @@
 #include "gui/pages/frm11.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "core/climate/climate_load.h"
 #include "core/climate/load_texts.h"
 #include "core/climate/region_catalog.h"
+#include "core/climate/site_rules.h"
 #include "gui/pages/korea_map.h"
 #include "gui/pages/progress_bar.h"
 
@@ -82,6 +87,11 @@ Frm11::Frm11(AppState& state, QWidget* parent)
       choose_(new QPushButton("기후파일 선택...", this)),
       confirm_(new QPushButton("지역선택 확인", this)),
       pickedFile_(new QLabel(this)),
+      siteChoices_(siteChoices()),
+      site_(new QComboBox(this)),
+      latitude_(new QLineEdit(this)),
+      longitude_(new QLineEdit(this)),
+      utcOffset_(new QLineEdit(this)),
       progress_(new ProgressBar(this)),
       progressText_(new QLabel(this)),
       openFile_(systemOpenFileDialog) {
@@ -124,6 +134,7 @@ Frm11::Frm11(AppState& state, QWidget* parent)
   side->addSpacing(16);
   side->addWidget(choose_, 0, Qt::AlignLeft);
   side->addWidget(pickedFile_);
+  side->addLayout(createSiteChoice());
   side->addWidget(confirm_, 0, Qt::AlignLeft);
   side->addStretch(1);
   auto* block = new QGridLayout;
@@ -143,6 +154,7 @@ Frm11::Frm11(AppState& state, QWidget* parent)
 
   // Form_Load: Seoul is the default region, no file is chosen, nothing is loaded.
   findChild<QRadioButton*>(text(kDefaultRegionOption))->setChecked(true);
+  enableSiteChoice();
   progress_->setValue(0);
   ClimateData& climate = this->state().climate();
   climate.RegionName.clear();
@@ -177,6 +189,48 @@ void Frm11::createRegionOptions() {
             [this, option](bool checked) { onOptionToggled(option, checked); });
 }
 
+QLayout* Frm11::createSiteChoice() {
+  site_->setObjectName("cbo11Site");
+  for (const SiteChoice& choice : siteChoices_) site_->addItem(text(choice.text));
+  latitude_->setObjectName("txt11Latitude");
+  longitude_->setObjectName("txt11Longitude");
+  utcOffset_->setObjectName("txt11UtcOffset");
+  utcOffset_->setText(kSiteDefaultUtcText);
+  connect(site_, &QComboBox::currentIndexChanged, this, &Frm11::enableSiteChoice);
+  auto* label = new QLabel(kSiteChoiceCaption, this);
+  label->setObjectName("lbl11Site");
+  label->setBuddy(site_);
+  auto* form = new QFormLayout;
+  form->addRow(label, site_);
+  form->addRow(kSiteLatitudeCaption, latitude_);
+  form->addRow(kSiteLongitudeCaption, longitude_);
+  form->addRow(kSiteUtcCaption, utcOffset_);
+  return form;
+}
+
+// The site is chosen only for "기타", whose file may record none; the boxes
+// only for a typed site.
+void Frm11::enableSiteChoice() {
+  const bool other = otherOption_ != nullptr && otherOption_->isChecked();
+  const auto index = static_cast<std::size_t>(std::max(0, site_->currentIndex()));
+  const bool typed = other && siteChoices_[index].typed;
+  site_->setEnabled(other);
+  for (QLineEdit* box : {latitude_, longitude_, utcOffset_}) box->setEnabled(typed);
+}
+
+bool Frm11::chosenSite(std::optional<Site>& site) {
+  const SiteChoice& choice =
+      siteChoices_[static_cast<std::size_t>(std::max(0, site_->currentIndex()))];
+  if (!choice.typed) {
+    site = choice.site;
+    return true;
+  }
+  site = ReadTypedSite({latitude_->text().toStdString(), longitude_->text().toStdString(),
+                        utcOffset_->text().toStdString()},
+                       sink());
+  return site.has_value();
+}
+
 void Frm11::onOptionToggled(QRadioButton* option, bool checked) {
   // The chosen option is shown in bold.
   QFont font = option->font();
@@ -184,6 +238,7 @@ void Frm11::onOptionToggled(QRadioButton* option, bool checked) {
   option->setFont(font);
   // Bold type is wider; the circle must stay on its city.
   placeOption(option, anchors_.value(option));
+  enableSiteChoice();
   if (!checked) return;
   if (option == otherOption_) {
     choose_->setEnabled(true);
@@ -217,6 +272,8 @@ void Frm11::loadClimateYear() {
   ClimateChoice choice;
   if (option == otherOption_) {
     choice = otherChoice(data.OtherFilePath);
+    // A typed site is checked before anything is read, so a refused one changes nothing.
+    if (!chosenSite(choice.site)) return;
   } else {
     const std::optional<Region> region = regionByOption(option->objectName().toStdString());
     if (!region.has_value()) return;

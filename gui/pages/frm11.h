@@ -7,13 +7,18 @@
 #include <QPointF>
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
+#include "core/climate/site.h"
+#include "core/climate/site_choices.h"
 #include "gui/file_dialogs.h"
 #include "gui/pages/page.h"
 
 class QButtonGroup;
+class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -43,6 +48,11 @@ class Frm11 : public Page {
 
  private:
   void createRegionOptions();
+  [[nodiscard]] QLayout* createSiteChoice();
+  void enableSiteChoice();
+  // The site chosen for a file of the user's; false when a typed site was
+  // refused (its message shown).
+  [[nodiscard]] bool chosenSite(std::optional<Site>& site);
   void onOptionToggled(QRadioButton* option, bool checked);
   [[nodiscard]] QRadioButton* checkedOption() const;
   void loadClimateYear();
@@ -58,6 +68,12 @@ class Frm11 : public Page {
   QPushButton* confirm_;
   // The file picked for "기타", with an EPW file's station.
   QLabel* pickedFile_;
+  // "위치": the site of a file that records none, and the boxes of a typed one.
+  std::vector<SiteChoice> siteChoices_;
+  QComboBox* site_;
+  QLineEdit* latitude_;
+  QLineEdit* longitude_;
+  QLineEdit* utcOffset_;
   ProgressBar* progress_;
   QLabel* progressText_;
   FileDialog openFile_;

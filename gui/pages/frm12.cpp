@@ -70,7 +70,13 @@ Frm12::Frm12(AppState& state, QWidget* parent)
   layout->addWidget(tab_);
   auto* exporter = new ExportCommands(state.sink(), this);
   exporter->attachFigure(picture_, [this] { return currentFigure(); });
-  exporter->attachTable(tab_->widget(1), [this] { return analysisTable(); });
+  exporter->attachTable(
+      tab_->widget(1), [this] { return analysisTable(); },
+      [this] {
+        return shownAnalysis_
+                   ? AnalysisTableCaption(shownAnalysis_->summary[0], shownAnalysis_->summary[2])
+                   : std::string();
+      });
   formLoad();
 }
 
@@ -153,6 +159,7 @@ void Frm12::clearChart() {
   outlines_ = ZoneOutlineItems{};
   drawnChart_ = Drawing{};
   periodFigures_ = AnalysisTexts{};
+  pmvLegend_->clear();
   clearZoneFocus();
 }
 
@@ -209,6 +216,7 @@ void Frm12::readChartAt(QPointF user, QPoint pixel) {
 void Frm12::cmd12aDraw_Click() {
   clearChart();
   guarded([this] {
+    if (!readPmvSettings()) return;
     if (SetPatm(0, state().psychro()) == -1) return;
     picture_->editDrawing().setScale(
         chart_.SetChartScale(static_cast<float>(picture_->width()) * kChartUnitsPerPixel,
@@ -252,6 +260,7 @@ void Frm12::DrawChart() {
   std::array<ZoneItems, 9> guide{};
   if (on[kNeed]) DrawNeedZones(c, ticked(needZones_), &need);
   if (on[kGuide]) DrawGuideZones(c, ticked(guideZones_), &guide);
+  drawPmvOutline(c, on[kData]);
   std::copy(need.begin(), need.end(), outlines_.begin());
   std::copy(guide.begin(), guide.end(), outlines_.begin() + need.size());
   if (on[kLabels]) ShowAxisLabels(1);

@@ -17,6 +17,7 @@
 #include "core/analysis/axis_labels.h"
 #include "core/analysis/period.h"
 #include "core/analysis/zone_focus.h"
+#include "core/comfort/comfort_year.h"
 #include "core/psychro/psychro_chart.h"
 #include "gui/figure_source.h"
 #include "gui/file_dialogs.h"
@@ -33,8 +34,10 @@ class QTabWidget;
 
 namespace vlm {
 
+struct BioChart;
 class ChartLabels;
 class LegendShape;
+class PmvBoxes;
 class PictureBox;
 class UpDown;
 
@@ -77,6 +80,12 @@ class Frm12 : public Page, public FigureSource {
   QGroupBox* createNeedZoneFrame();
   QGroupBox* createGuideZoneFrame();
   QGroupBox* createTimeFrame();
+  // The PMV outline beside the specified options (frm12_pmv.cpp).
+  QGroupBox* createPmvFrame();
+  // The boxes read and checked when the outline is ticked; false after the
+  // refusal of a box, before anything is drawn.
+  [[nodiscard]] bool readPmvSettings();
+  void drawPmvOutline(BioChart& c, bool dataPlotted);
   // Tab 1, the analysis; tab 2, the extraction.
   QWidget* createAnalysisTab();
   QWidget* createExtractTab();
@@ -148,6 +157,12 @@ class Frm12 : public Page, public FigureSource {
   AnalysisTexts periodFigures_;
   std::optional<std::size_t> focus_;
   QLabel* focusLabel_ = nullptr;
+  // The PMV outline's tick, its three boxes, the settings they held at the
+  // last draw and the legend line under the chart.
+  QCheckBox* pmvOutline_ = nullptr;
+  PmvBoxes* pmvBoxes_ = nullptr;  // met, clo, air speed
+  ComfortSettings pmvSettings_;
+  QLabel* pmvLegend_ = nullptr;
   // The row captions of the analysis tab that single out their zone.
   std::array<QLabel*, kZoneOutlineCount> zoneRowCaptions_{};
 };

@@ -83,12 +83,15 @@ QWidget* Frm12::createChartTab() {
   auto* chartColumn = new QVBoxLayout;
   chartColumn->addWidget(picture_, 1);
   chartColumn->addWidget(focusLabel_);
+  QGroupBox* pmvFrame = createPmvFrame();
+  chartColumn->addWidget(pmvLegend_);
   chartColumn->addWidget(createTimeFrame());
 
   auto* panel = new QWidget;
   auto* side = new QVBoxLayout(panel);
   side->setContentsMargins(0, 0, 0, 0);
   side->addWidget(createDrawOptionFrame());
+  side->addWidget(pmvFrame);
   side->addWidget(createNeedZoneFrame());
   side->addWidget(createGuideZoneFrame());
   side->addStretch(1);

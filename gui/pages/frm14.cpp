@@ -6,11 +6,13 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/report/figure_caption.h"
 #include "gui/export_commands.h"
 #include "gui/pages/carpet_tab.h"
 #include "gui/pages/compare_tab.h"
 #include "gui/pages/degree_day_tab.h"
 #include "gui/pages/result_grid.h"
+#include "gui/pages/wind_tab.h"
 #include "gui/pages/zone_months_tab.h"
 #include "render/picture_box.h"
 
@@ -33,7 +35,8 @@ Frm14::Frm14(AppState& state, QWidget* parent)
       zones_(new ZoneMonthsTab(state, tabs_)),
       carpet_(new CarpetTab(state, tabs_)),
       degreeDays_(new DegreeDayTab(state, tabs_)),
-      compare_(new CompareTab(state, tabs_)) {
+      compare_(new CompareTab(state, tabs_)),
+      wind_(new WindTab(state, tabs_)) {
   auto* summary = new QGroupBox(QStringLiteral("정보요약"), this);
   summary->setObjectName("fra14");
   auto* row = new QHBoxLayout(summary);
@@ -48,6 +51,7 @@ Frm14::Frm14(AppState& state, QWidget* parent)
   tabs_->addTab(carpet_, QStringLiteral("시간별 분포"));
   tabs_->addTab(degreeDays_, QStringLiteral("도일"));
   tabs_->addTab(compare_, QStringLiteral("기후 비교"));
+  tabs_->addTab(wind_, QStringLiteral("바람 분석"));
   tabs_->setCurrentIndex(0);
 
   auto* layout = new QVBoxLayout(this);
@@ -57,9 +61,23 @@ Frm14::Frm14(AppState& state, QWidget* parent)
   exporter->attachFigure(zones_->picture(), [this] { return zones_->figure(); });
   exporter->attachFigure(carpet_->picture(), [this] { return carpet_->figure(); });
   exporter->attachFigure(compare_->picture(), [this] { return compare_->figure(); });
-  exporter->attachTable(zones_->table(), [this] { return zones_->table()->textTable(); });
-  exporter->attachTable(degreeDays_->table(), [this] { return degreeDays_->table()->textTable(); });
-  exporter->attachTable(compare_->table(), [this] { return compare_->table()->textTable(); });
+  // A table is named as the figure beside it.
+  const auto captionOf = [](const std::optional<render::Figure>& figure) {
+    return figure ? figure->caption : std::string();
+  };
+  exporter->attachTable(
+      zones_->table(), [this] { return zones_->table()->textTable(); },
+      [this, captionOf] { return captionOf(zones_->figure()); });
+  exporter->attachTable(
+      degreeDays_->table(), [this] { return degreeDays_->table()->textTable(); },
+      [this] { return DegreeDayCaption(region_->text().toStdString()); });
+  exporter->attachTable(
+      compare_->table(), [this] { return compare_->table()->textTable(); },
+      [this, captionOf] { return captionOf(compare_->figure()); });
+  exporter->attachFigure(wind_->picture(), [this] { return wind_->figure(); });
+  exporter->attachTable(
+      wind_->table(), [this] { return wind_->table()->textTable(); },
+      [this] { return wind_->figure() ? wind_->figure()->caption : std::string(); });
 }
 
 std::optional<render::Figure> Frm14::currentFigure() const {
@@ -67,6 +85,7 @@ std::optional<render::Figure> Frm14::currentFigure() const {
   if (shown == zones_) return zones_->figure();
   if (shown == carpet_) return carpet_->figure();
   if (shown == compare_) return compare_->figure();
+  if (shown == wind_) return wind_->figure();
   return std::nullopt;
 }
 
@@ -78,6 +97,7 @@ void Frm14::setRegion(const QString& name, const QString& path) {
   carpet_->clearResults();
   degreeDays_->clearResults();
   compare_->clearResults();
+  wind_->clearResults();
 }
 
 }  // namespace vlm

@@ -1,6 +1,7 @@
 // frm14, the seasonal-analysis page "1-기후 심화분석": when in the year the
-// loaded climate needs what. Four tabs — the zones month by month, the
-// hour-by-day carpet, degree-days and a comparison with a second climate —
+// loaded climate needs what. Five tabs — the zones month by month, the
+// hour-by-day carpet, degree-days, a comparison with a second climate and the
+// wind of the hours that want ventilation —
 // each computed in the core from the loaded year and shown here. The region
 // page writes the loaded region into it through setRegion(), which also
 // empties every result shown for the previous region.
@@ -18,6 +19,7 @@ class ZoneMonthsTab;
 class CarpetTab;
 class DegreeDayTab;
 class CompareTab;
+class WindTab;
 
 class Frm14 : public Page, public FigureSource {
   Q_OBJECT
@@ -29,8 +31,9 @@ class Frm14 : public Page, public FigureSource {
   [[nodiscard]] CarpetTab* carpetTab() const { return carpet_; }
   [[nodiscard]] DegreeDayTab* degreeDayTab() const { return degreeDays_; }
   [[nodiscard]] CompareTab* compareTab() const { return compare_; }
+  [[nodiscard]] WindTab* windTab() const { return wind_; }
 
-  // The need-zone shares, the carpet or the comparison chart of the shown tab,
+  // The need-zone shares, the carpet, the comparison chart or the wind rose of the shown tab,
   // once drawn; the degree-day tab has no figure.
   [[nodiscard]] std::optional<render::Figure> currentFigure() const override;
 
@@ -46,6 +49,7 @@ class Frm14 : public Page, public FigureSource {
   CarpetTab* carpet_;
   DegreeDayTab* degreeDays_;
   CompareTab* compare_;
+  WindTab* wind_;
 };
 
 }  // namespace vlm

@@ -2,28 +2,25 @@
 
 #include <QComboBox>
 #include <QEvent>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSvgRenderer>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
-#include "core/report/figure_caption.h"
 #include "core/solar/sun_path_readout.h"
 #include "gui/export_commands.h"
+#include "gui/pages/frm31_widgets.h"
 #include "gui/pages/pointer_readout.h"
 #include "gui/pages/progress_bar.h"
 #include "gui/pages/square_box.h"
 #include "render/picture_box.h"
 
 namespace vlm {
+using frm31::plainLabel;
+using frm31::qs;
+
 namespace {
 
 // 7000 twips at 15 twips to the pixel of a 96-dpi screen.
@@ -36,41 +33,6 @@ constexpr double kLabelPointSize = 8.0;
 constexpr std::array<const char*, 9> kLabelKeys = {"N",   "S",   "E",   "W",  "V0",
                                                    "V20", "V40", "V60", "V80"};
 
-QString qs(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Captions hold "<=" and CR LF; they are plain text, never markup.
-QLabel* plainLabel(const QString& name, const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
-
-QLabel* valueLabel(const QString& name, QWidget* parent) {
-  QLabel* label = plainLabel(name, QString(), parent);
-  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  label->setMinimumWidth(150);
-  return label;
-}
-
-QPushButton* button(const QString& name, const QString& text, const QString& tip, QWidget* parent) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  b->setToolTip(tip);
-  return b;
-}
-
-QFrame* swatch(const QString& name, const Color& color, QWidget* parent) {
-  auto* frame = new QFrame(parent);
-  frame->setObjectName(name);
-  frame->setFixedSize(28, 10);
-  frame->setStyleSheet(
-      QString("background-color: rgb(%1, %2, %3);").arg(color.r).arg(color.g).arg(color.b));
-  return frame;
-}
-
 // The picture position of a label anchored at (x, y) in the diagram's user scale.
 QPoint labelPosition(const PictureLabel& anchor, const QSize& labelSize, const SunPathGeometry& g,
                      const QSize& pictureSize) {
@@ -82,88 +44,11 @@ QPoint labelPosition(const PictureLabel& anchor, const QSize& labelSize, const S
   double top = py;
   if (anchor.vAlign == VAlign::Middle) top -= labelSize.height() / 2.0;
   if (anchor.vAlign == VAlign::Bottom) top -= labelSize.height();
+  // Beside the horizon a small picture leaves less room than the east and west
+  // labels need: they move in rather than lose their brackets at the edge.
+  left = std::clamp(left, 0.0, std::max(0.0, double(pictureSize.width() - labelSize.width())));
+  top = std::clamp(top, 0.0, std::max(0.0, double(pictureSize.height() - labelSize.height())));
   return QPoint(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)));
-}
-
-// One of the four drawings of tab 1 that show a shade type and how its angles
-// are measured, painted from its vector file so that it prints sharp.
-class Illustration : public QWidget {
- public:
-  Illustration(const QString& name, const QString& path, QWidget* parent)
-      : QWidget(parent), renderer_(new QSvgRenderer(path, this)) {
-    setObjectName(name);
-    setFixedSize(260, 200);
-  }
-  [[nodiscard]] bool valid() const { return renderer_->isValid(); }
-
- protected:
-  void paintEvent(QPaintEvent* /*event*/) override {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    painter.setRenderHint(QPainter::Antialiasing);
-    if (renderer_->isValid()) renderer_->render(&painter, QRectF(rect()));
-    painter.setPen(Qt::gray);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-  }
-
- private:
-  QSvgRenderer* renderer_;
-};
-
-struct ShadeText {
-  const char* suffix;  // of txt31SMinput…
-  const char* caption;
-  const char* range;
-};
-
-// In the order of ShadeInputs: type 1 v, s; type 2 hw, he, s; type 3 v, hw, he, s.
-constexpr std::array<ShadeText, 9> kShadeTexts = {{
-    {"Hv", "수직음영각", "(0<= and <=90°)"},
-    {"Hs", "면방위각", "(-180<= and <= 180°)"},
-    {"Vhw", "수평음영각", "(서, 0<= and <=90°)"},
-    {"Vhe", "수평음영각", "(동, -90<= and <=0°)"},
-    {"Vs", "면방위각", "(-180<= and <=180°)"},
-    {"HVv", "수직음영각", "(0< and <=70°)"},
-    {"HVhw", "수평음영각", "(서, 15<= and <90°)"},
-    {"HVhe", "수평음영각", "(동, -90< and <=-15°)"},
-    {"HVs", "면방위각", "(-180<= and <=180°)"},
-}};
-
-struct ShadeOption {
-  const char* name;
-  const char* caption;
-  const char* tip;
-  std::size_t firstText, textCount;
-};
-
-constexpr std::array<ShadeOption, 3> kShadeOptions = {{
-    {"opt31SMinputH", "수평차양(혹은 건물 입면)", "차양종류를 선택하세요.", 0, 2},
-    {"opt31SMinputV", "수직차양(혹은 건물 평면)", "처양종류를 선택하세요.", 2, 3},
-    {"opt31SMinputHV", "수평수직차양(혹은 건물 입, 평면)", "차양종류를 선택하세요.", 5, 4},
-}};
-
-struct IllustrationItem {
-  const char* file;
-  const char* caption;
-};
-
-constexpr std::array<IllustrationItem, 4> kIllustrations = {{
-    {"/images/shade_horizontal.svg", "[수평차양]"},
-    {"/images/shade_vertical.svg", "[수직차양]"},
-    {"/images/shade_combined.svg", "[수평수직차양]"},
-    {"/images/shade_building.svg", "[건물의 경우]"},
-}};
-
-constexpr const char* kMaskLegend =
-    "(1) 차양의 경우\r\n\r\n - 굵은 선 내부 : 음영 생김\r\n - 굵은 선 외부 : 음영 안 생김\r\n\r\n"
-    "(2) 건물의 경우\r\n\r\n - 굵은 선 내부 : 음영 안 생김\r\n - 굵은 선 외부 : 음영 생김";
-
-std::array<QString, 9> labelNames(const QString& prefix, const QString& directionSuffix) {
-  std::array<QString, 9> names;
-  const std::array<const char*, 4> directions = {"N", "S", "E", "W"};
-  for (std::size_t i = 0; i < 4; ++i) names[i] = prefix + directions[i] + directionSuffix;
-  for (std::size_t i = 4; i < 9; ++i) names[i] = prefix + "V" + QString::number((i - 4) * 20);
-  return names;
 }
 
 }  // namespace
@@ -214,189 +99,6 @@ std::optional<render::Figure> Frm31::figureOf(const Target& target) const {
   }
   layers.push_back(labels.withLabels());
   return render::drawingFigure(std::move(layers), QSizeF(target.picture->size()), target.caption);
-}
-
-QWidget* Frm31::createSchartTab() {
-  auto* tab = new QWidget;
-  auto* site = new QGroupBox("지역선택", tab);
-  site->setObjectName("fra31SchartLatitude");
-  city_ = new QComboBox(site);
-  city_->setObjectName("cbo31SchartCity");
-  city_->setToolTip("대상지역을 선택하세요.");
-  for (const SchartCity& c : kSchartCities) city_->addItem(qs(c.name));
-  latitude_ = new QLineEdit(site);
-  latitude_->setObjectName("txt31SchartLatitude");
-  latitude_->setToolTip("기타 지역인 경우 위도(북위, 25~55°) 직접 입력");
-  latitude_->setEnabled(false);
-  connect(city_, &QComboBox::currentIndexChanged, this, &Frm31::cbo31SchartCity_Click);
-
-  auto* grid = new QGridLayout(site);
-  grid->addWidget(plainLabel("lblSchartCity", "대상지역", site), 0, 0);
-  grid->addWidget(city_, 0, 1);
-  grid->addWidget(plainLabel("lbl31SchartLatitude", "위      도\r\n (25~55°)", site), 1, 0);
-  grid->addWidget(latitude_, 1, 1);
-
-  auto* draw = button("cmd31SchartDraw", "그리기", "태양궤적도 그리기", tab);
-  auto* erase = button("cmd31SchartErase", "지우기", "태양궤적도 지우기", tab);
-  connect(draw, &QPushButton::clicked, this, &Frm31::cmd31SchartDraw_Click);
-  connect(erase, &QPushButton::clicked, this, &Frm31::cmd31SchartErase_Click);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(draw);
-  buttons->addWidget(erase);
-
-  schart_ = createTarget("pic31Schart", "prog31SchartDraw", labelNames("lbl31Schart", ""), tab);
-  connect(schart_.picture, &PictureBox::pointerMoved, this,
-          [this](QPointF user, QPoint pixel) { readDiagramAt(schart_, user, pixel); });
-
-  auto* left = new QVBoxLayout;
-  left->addWidget(site);
-  left->addLayout(buttons);
-  left->addWidget(schart_.progress);
-  left->addStretch(1);
-  auto* layout = new QHBoxLayout(tab);
-  layout->addLayout(left);
-  layout->addWidget(schart_.box, 1);
-  layout->addWidget(createSchartLegend(), 0, Qt::AlignTop);
-  return tab;
-}
-
-QWidget* Frm31::createSchartLegend() {
-  auto* frame = new QGroupBox(QString(), nullptr);
-  frame->setObjectName("fra31SchartLegend");
-  auto* grid = new QGridLayout(frame);
-  grid->setVerticalSpacing(4);
-  int row = 0;
-  grid->addWidget(plainLabel("lbl31SchartLegendDates", qs(kSunPathLegendDates), frame), row++, 0, 1,
-                  2);
-  for (std::size_t i = 0; i < kSunPathDateCurves.size(); ++i) {
-    const SunPathDateCurve& curve = kSunPathDateCurves[i];
-    const QString n = QString::number(i + 1);
-    grid->addWidget(swatch("shp31SchartLegend" + n, curve.swatch, frame), row, 0);
-    grid->addWidget(plainLabel("lbl31SchartLegend" + n, qs(curve.caption), frame), row++, 1);
-  }
-  grid->setRowMinimumHeight(row++, 8);
-  grid->addWidget(plainLabel("lbl31SchartLegendHours", qs(kSunPathLegendHours), frame), row++, 0, 1,
-                  2);
-  grid->addWidget(swatch("shp31SchartLegendHour", Color::rgb(0, 0, 0), frame), row, 0,
-                  Qt::AlignTop);
-  grid->addWidget(plainLabel("lbl31SchartLegendHourText", qs(kSunPathLegendHourText), frame), row++,
-                  1);
-  grid->setRowMinimumHeight(row++, 8);
-  grid->addWidget(plainLabel("lbl31SchartLegendAngles", qs(kSunPathLegendAngles), frame), row++, 0,
-                  1, 2);
-  return frame;
-}
-
-QWidget* Frm31::createInputTab() {
-  auto* tab = new QWidget;
-  auto* frame = new QGroupBox("정보입력", tab);
-  frame->setObjectName("fra31SMinput");
-  auto* grid = new QGridLayout(frame);
-  grid->setColumnMinimumWidth(0, 16);
-  int row = 0;
-  for (std::size_t type = 0; type < kShadeOptions.size(); ++type) {
-    const ShadeOption& option = kShadeOptions[type];
-    auto* radio = new QRadioButton(option.caption, frame);
-    radio->setObjectName(option.name);
-    radio->setToolTip(option.tip);
-    shadeOptions_[type] = radio;
-    const auto shadeType = static_cast<int16_t>(type + 1);
-    connect(radio, &QRadioButton::clicked, this,
-            [this, shadeType] { opt31SMinput_Click(shadeType); });
-    if (type > 0) grid->setRowMinimumHeight(row++, 10);
-    grid->addWidget(radio, row++, 0, 1, 4);
-    for (std::size_t i = option.firstText; i < option.firstText + option.textCount; ++i) {
-      const ShadeText& item = kShadeTexts[i];
-      const QString suffix = item.suffix;
-      auto* text = new QLineEdit(frame);
-      text->setObjectName("txt31SMinput" + suffix);
-      text->setFixedWidth(80);
-      shadeTexts_[i] = text;
-      grid->addWidget(plainLabel("lbl31SMinput" + suffix + "Name", item.caption, frame), row, 1);
-      grid->addWidget(text, row, 2);
-      grid->addWidget(plainLabel("lbl31SMinput" + suffix + "Range", item.range, frame), row++, 3);
-    }
-  }
-
-  auto* layout = new QHBoxLayout(tab);
-  layout->addWidget(createIllustrations(), 0, Qt::AlignTop);
-  layout->addWidget(frame, 0, Qt::AlignTop);
-  layout->addStretch(1);
-  return tab;
-}
-
-QWidget* Frm31::createIllustrations() {
-  auto* box = new QWidget;
-  auto* grid = new QGridLayout(box);
-  grid->setContentsMargins(0, 0, 0, 0);
-  for (std::size_t i = 0; i < kIllustrations.size(); ++i) {
-    const QString n = QString::number(i + 1);
-    const QString path = QString::fromStdString(state().programPath(kIllustrations[i].file));
-    auto* picture = new Illustration("pic31SMinput" + n, path, box);
-    QLabel* caption = plainLabel("lbl31SMinput" + n, kIllustrations[i].caption, box);
-    caption->setAlignment(Qt::AlignCenter);
-    const int row = static_cast<int>(i / 2) * 2;
-    const int column = static_cast<int>(i % 2);
-    grid->addWidget(picture, row, column);
-    grid->addWidget(caption, row + 1, column);
-  }
-  return box;
-}
-
-QWidget* Frm31::createMaskTab() {
-  auto* tab = new QWidget;
-  auto* draw = button("cmd31SMDraw", "그리기", "음영마스크 그리기", tab);
-  auto* erase = button("cmd31SMErase", "지우기", "음영마스크 지우기", tab);
-  connect(draw, &QPushButton::clicked, this, &Frm31::cmd31SMDraw_Click);
-  connect(erase, &QPushButton::clicked, this, &Frm31::cmd31SMErase_Click);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(draw);
-  buttons->addWidget(erase);
-
-  mask_ = createTarget("pic31SM", "prog31SMDraw", labelNames("lbl31SM", "1"), tab);
-  connect(mask_.picture, &PictureBox::pointerMoved, this,
-          [this](QPointF user, QPoint pixel) { readDiagramAt(mask_, user, pixel); });
-
-  auto* left = new QVBoxLayout;
-  left->addWidget(createSummary());
-  left->addLayout(buttons);
-  left->addWidget(mask_.progress);
-  left->addWidget(createMaskLegend());
-  left->addStretch(1);
-  auto* layout = new QHBoxLayout(tab);
-  layout->addLayout(left);
-  layout->addWidget(mask_.box, 1);
-  return tab;
-}
-
-QWidget* Frm31::createSummary() {
-  auto* frame = new QGroupBox("정보 요약");
-  frame->setObjectName("fra31SMsummary");
-  auto* grid = new QGridLayout(frame);
-  int row = 0;
-  const auto add = [&](const QString& name, const QString& caption) {
-    QLabel* value = valueLabel(name, frame);
-    grid->addWidget(plainLabel(name + "Caption", caption, frame), row, 0);
-    grid->addWidget(value, row++, 1);
-    return value;
-  };
-  sumCity_ = add("lbl31SMcity", "대상지역 :");
-  sumLatitude_ = add("lbl31SMlatitude", "위  도(°) :");
-  sumDevice_ = add("lbl31SMdevice", "차양종류 :");
-  grid->addWidget(plainLabel("lbl31SMangles", "음영각 정보", frame), row++, 0, 1, 2);
-  sumV_ = add("lbl31SMv", "- 수직음영각(°) :");
-  sumHw_ = add("lbl31SMhw", "- 수평음영각(°, 서) :");
-  sumHe_ = add("lbl31SMhe", "- 수평음영각(°, 동) :");
-  sumS_ = add("lbl31SMs", "- 면방위각(°) :");
-  return frame;
-}
-
-QWidget* Frm31::createMaskLegend() {
-  auto* frame = new QGroupBox("음영 평가 방법");
-  frame->setObjectName("fra31SMLegend");
-  auto* box = new QVBoxLayout(frame);
-  box->addWidget(plainLabel("lbl31SMLegend", kMaskLegend, frame));
-  return frame;
 }
 
 Frm31::Target Frm31::createTarget(const QString& pictureName, const QString& progressName,
@@ -481,56 +183,6 @@ void Frm31::showDrawing(Target& target, const SunPathPicture& drawn) {
   }
 }
 
-void Frm31::cbo31SchartCity_Click(int index) {
-  if (index < 0) return;
-  const std::optional<SchartCityChoice> choice = ChooseSchartCity(static_cast<std::size_t>(index));
-  if (!choice) return;
-  latitude_->setText(QString::fromStdString(choice->latitudeText));
-  latitude_->setEnabled(choice->latitudeEditable);
-  if (choice->latitudeEditable) latitude_->setFocus();
-}
-
-void Frm31::cmd31SchartDraw_Click() {
-  clearTarget(schart_);
-  SunPathPicture drawn(geometry_);
-  ProgressBar* bar = schart_.progress;
-  // A fault part-way keeps what was drawn up to it on the picture.
-  guarded([&] {
-    DrawSchart(drawn, geometry_, latitude_->text().toStdString(), sink(),
-               [bar](int percent) { bar->showProgress(percent); });
-  });
-  showDrawing(schart_, drawn);
-  schart_.caption = SunPathCaption(latitude_->text().toStdString());
-  SilentSink checked;  // the drawing has shown any message already
-  if (!drawn.labels.empty()) {
-    schart_.latitude = ReadSchartLatitude(latitude_->text().toStdString(), checked);
-  }
-}
-
-void Frm31::cmd31SchartErase_Click() { clearTarget(schart_); }
-
-void Frm31::opt31SMinput_Click(int16_t shadeType) {
-  shadeType_ = shadeType;
-  for (std::size_t i = 0; i < shadeOptions_.size(); ++i) {
-    QRadioButton* option = shadeOptions_[i];
-    const bool chosen = static_cast<int16_t>(i + 1) == shadeType;
-    if (chosen && !option->isChecked()) option->setChecked(true);
-    QFont font = option->font();
-    font.setBold(chosen);
-    option->setFont(font);
-  }
-  setShadeTextsEnabled();
-}
-
-void Frm31::setShadeTextsEnabled() {
-  for (std::size_t type = 0; type < kShadeOptions.size(); ++type) {
-    const ShadeOption& option = kShadeOptions[type];
-    const bool chosen = static_cast<int16_t>(type + 1) == shadeType_;
-    for (std::size_t i = option.firstText; i < option.firstText + option.textCount; ++i)
-      shadeTexts_[i]->setEnabled(chosen);
-  }
-}
-
 void Frm31::onTabChanged(int index) {
   const int previous = currentTab_;
   currentTab_ = index;
@@ -563,26 +215,5 @@ MaskSummary Frm31::summary() const {
   return MaskSummary{text(sumCity_), text(sumLatitude_), text(sumDevice_), text(sumV_),
                      text(sumHw_),   text(sumHe_),       text(sumS_)};
 }
-
-void Frm31::cmd31SMDraw_Click() {
-  clearTarget(mask_);
-  SunPathPicture drawn(geometry_);
-  ProgressBar* bar = mask_.progress;
-  const MaskSummary captions = summary();
-  guarded([&] {
-    DrawShadingMask(drawn, geometry_, shadeType_, captions, sink(),
-                    [bar](int percent) { bar->showProgress(percent); });
-  });
-  showDrawing(mask_, drawn);
-  mask_.caption = ShadingMaskCaption(captions.latitude, captions.device);
-  SilentSink checked;  // the drawing has shown any message already
-  if (drawn.labels.empty()) return;
-  mask_.latitude = ReadMaskLatitude(captions, checked);
-  if (const auto angles = ReadShadeAngles(shadeType_, captions, checked)) {
-    mask_.mask = std::pair{shadeType_, *angles};
-  }
-}
-
-void Frm31::cmd31SMErase_Click() { clearTarget(mask_); }
 
 }  // namespace vlm

@@ -7,13 +7,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
 #include <optional>
 
 #include "gui/export_commands.h"
+#include "gui/pages/frm32_comfort.h"
+#include "gui/pages/warning_line.h"
 
 namespace vlm {
 namespace {
@@ -90,15 +91,12 @@ Frm32::Frm32(AppState& state, QWidget* parent) : Page(state, "frm32", "32-습공
   left->addLayout(buttons);
   left->addStretch(1);
   // Under the results: what is physically impossible about them, in red.
-  warning_ = new QLabel(this);
-  warning_->setObjectName("lbl32OWarning");
-  warning_->setWordWrap(true);
-  QPalette red = warning_->palette();
-  red.setColor(QPalette::WindowText, Qt::red);
-  warning_->setPalette(red);
+  warning_ = createWarningLine("lbl32OWarning", this);
   auto* right = new QVBoxLayout;
   right->addWidget(output);
   right->addWidget(warning_);
+  comfort_ = new Frm32Comfort(state.sink(), this);
+  right->addWidget(comfort_);
   right->addStretch(1);
   // The frames keep their natural size; a larger pane only adds room around them.
   auto* layout = new QHBoxLayout(this);
@@ -214,10 +212,21 @@ void Frm32::cmd32Calc_Click() {
   // A floating-point fault is reported by the calculation itself, with the
   // advice to check the values and units; anything else still ends in a box.
   guarded([&] { solved = CalculateAirState(inputs, state().psychro(), sink()); });
-  if (!solved.has_value()) return;
-  stored_ = *solved;
-  for (std::size_t i = 0; i < kCalcOutputCount; ++i) showOutput(i);
-  warning_->setText(QString::fromStdString(ImpossibleStateWarning(stored_)));
+  // A failed calculation leaves no earlier results beside the new inputs.
+  stored_ = solved.value_or(AirState{});
+  for (std::size_t i = 0; i < kCalcOutputCount; ++i) {
+    if (solved) {
+      showOutput(i);
+    } else {
+      outputLabels_[i]->clear();
+    }
+  }
+  warning_->setText(QString::fromStdString(CalculatorWarningLine(inputs, solved)));
+  if (solved) {
+    comfort_->showFor(stored_);
+  } else {
+    comfort_->clear();
+  }
 }
 
 void Frm32::cmd32Reset_Click() { restoreOpeningState(); }
@@ -232,6 +241,7 @@ void Frm32::restoreOpeningState() {
   stored_ = AirState{};
   for (QLabel* label : outputLabels_) label->clear();
   warning_->clear();
+  if (comfort_ != nullptr) comfort_->clear();
 }
 
 }  // namespace vlm

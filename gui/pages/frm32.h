@@ -20,6 +20,8 @@ class QSlider;
 
 namespace vlm {
 
+class Frm32Comfort;
+
 class Frm32 : public Page {
   Q_OBJECT
 
@@ -29,8 +31,8 @@ class Frm32 : public Page {
   void cmd32Calc_Click();
   void cmd32Reset_Click();
 
-  // The values behind the eight output labels: 0 until the first calculation,
-  // then those of the last one that succeeded.
+  // The values behind the eight output labels: those of the last calculation
+  // if it succeeded, 0 before the first, after a failed one and after 초기화.
   [[nodiscard]] const AirState& storedState() const { return stored_; }
 
   // The results as the labels show them, one row per property with its unit;
@@ -52,6 +54,7 @@ class Frm32 : public Page {
   QPushButton* calc_ = nullptr;
   QPushButton* reset_ = nullptr;
   QLabel* warning_ = nullptr;
+  Frm32Comfort* comfort_ = nullptr;  // PMV and PPD of the computed state
   AirState stored_;
 };
 

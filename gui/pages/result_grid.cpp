@@ -1,6 +1,7 @@
 #include "gui/pages/result_grid.h"
 
 #include <QHeaderView>
+#include <QStyle>
 
 namespace vlm {
 
@@ -19,6 +20,16 @@ ResultGrid::ResultGrid(const QString& name, const QStringList& rows, const QStri
 
 void ResultGrid::setText(int row, int column, const QString& text) {
   item(row, column)->setText(text);
+  // Stretched columns share the width equally but go no narrower than this.
+  const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+  const int width = fontMetrics().horizontalAdvance(text) + margins + 2;
+  QHeaderView* header = horizontalHeader();
+  if (width > header->minimumSectionSize()) header->setMinimumSectionSize(width);
+}
+
+void ResultGrid::setLongText(int row, int column, const QString& text) {
+  item(row, column)->setText(text);
+  item(row, column)->setToolTip(text);
 }
 
 QString ResultGrid::text(int row, int column) const { return item(row, column)->text(); }

@@ -17,8 +17,12 @@ class ResultGrid : public QTableWidget {
   ResultGrid(const QString& name, const QStringList& rows, const QStringList& columns,
              QWidget* parent);
 
-  // Sets the text of a cell, right-aligned as numbers are.
+  // Sets the text of a cell, right-aligned as numbers are. The columns stay
+  // wide enough for every such text: the grid scrolls rather than cut one.
   void setText(int row, int column, const QString& text);
+  // A text that may be cut, such as a list of tied guidelines: the whole of it
+  // shows under the pointer, and the columns keep their width.
+  void setLongText(int row, int column, const QString& text);
   [[nodiscard]] QString text(int row, int column) const;
   // Empties every cell; the headings stay.
   void clearTexts();

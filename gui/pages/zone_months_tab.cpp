@@ -75,8 +75,8 @@ ZoneMonthsTab::ZoneMonthsTab(AppState& state, QWidget* parent)
   side->addStretch(1);
 
   picture_->setObjectName("pic14aChart");
-  picture_->setMinimumSize(560, 240);
-  table_->setMinimumHeight(220);
+  picture_->setMinimumSize(480, 180);
+  table_->setMinimumHeight(150);
   auto* results = new QVBoxLayout;
   results->addWidget(table_, 3);
   results->addWidget(picture_, 2);
@@ -106,10 +106,8 @@ void ZoneMonthsTab::cmd14aDraw_Click() {
         table_->setText(kNeedRow + static_cast<int>(i), col, shownText(t.need[i], shown));
       for (std::size_t i = 0; i < t.guide.size(); ++i)
         table_->setText(kGuideRow + static_cast<int>(i), col, shownText(t.guide[i], shown));
-      const QString most = utf8Text(t.mostImportant).replace("\r\n", "\n");
-      table_->setText(kMostRow, col, most);
       // Tied guidelines make a long text; the whole of it shows under the pointer.
-      table_->item(kMostRow, col)->setToolTip(most);
+      table_->setLongText(kMostRow, col, utf8Text(t.mostImportant).replace("\r\n", "\n"));
     }
     showDrawing(*picture_, BuildNeedShareChart(zones, climate.RegionName));
     caption_ = NeedShareCaption(climate.RegionName);

@@ -7,8 +7,11 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <limits>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <regex>
@@ -124,6 +127,12 @@ TEST_F(ReportCommand, RefusalsTouchNoFile) {
             kExitRefused);
   EXPECT_NE(err_.str().find("[에러]"), std::string::npos) << err_.str();
   EXPECT_FALSE(fs::exists(pdf));
+  // A site given for a .cly file is checked before the file is read.
+  const std::string cly = (fs::path(VLM_PROGRAM_DIR) / "weather" / "seoul.cly").string();
+  EXPECT_EQ(run({"report", cly, "--site", "37.5,200", "-o", pdf}), kExitRefused);
+  EXPECT_EQ(err_.str(),
+            "[에러]\n위치가 유효하지 않습니다.\n[경도는 -180° 이상 180° 이하이어야 합니다.]\n");
+  EXPECT_FALSE(fs::exists(pdf));
   EXPECT_EQ(run({"report", "서울", "-o", path("seoul.png")}), kExitPlatform);
   EXPECT_FALSE(fs::exists(path("seoul.png")));
   { std::ofstream(pdf) << "old"; }
@@ -140,6 +149,32 @@ TEST_F(ReportCommand, AnUnwritableTargetIsAPlatformFailure) {
   EXPECT_EQ(run({"report", "서울", "--yes", "-o", path("folder.pdf")}), kExitPlatform);
   EXPECT_NE(err_.str(), "");
   EXPECT_TRUE(fs::is_directory(dir_ / "folder.pdf"));
+}
+
+// Stderr is the CLI's message channel: a year whose file holds NaN readings
+// (a .cly file's values are never checked) leaves the charts' library
+// nothing to complain about there.
+TEST_F(ReportCommand, AYearWithNaNReadingsPrintsNothingOnStandardError) {
+  std::ifstream in(std::string(VLM_PROGRAM_DIR) + "/weather/seoul.cly", std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), {});
+  ASSERT_EQ(bytes.size(), 227760u);
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  // Wind speed and radiation (at their offsets in the 26-byte record), which
+  // no psychrometric function reads, so the load takes them as they are.
+  for (std::size_t k = 0; k < 8760; k += 97) {
+    for (const std::size_t offset : {16, 22}) std::memcpy(&bytes[k * 26 + offset], &nan, 4);
+  }
+  std::ofstream(path("nan.cly"), std::ios::binary) << bytes;
+  const std::string command = std::string(VLM_PROGRAM_DIR) + "/vlm-cli report " + path("nan.cly") +
+                              " -o " + path("nan.pdf") + " 2>&1 >/dev/null";
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+  ASSERT_TRUE(pipe);
+  std::string err;
+  std::array<char, 4096> buffer{};
+  for (std::size_t n = 0; (n = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0;)
+    err.append(buffer.data(), n);
+  EXPECT_EQ(err, "");
+  EXPECT_TRUE(fs::exists(path("nan.pdf")));
 }
 #endif
 

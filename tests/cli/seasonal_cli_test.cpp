@@ -81,6 +81,15 @@ TEST_F(SeasonalCommands, DegreeDaysOfAYearWrittenByTheTest) {
 
   ASSERT_EQ(run({"degree-days", file}), 0) << err_.str();
   EXPECT_EQ(json::parse(out_.str())["year"]["hdd"], 0);
+
+  // A January without one dry bulb has no degree-days, not 0.
+  for (int k = 1; k <= 744; ++k) hourOfYear(year, k).DBT = 999.0f;
+  ASSERT_EQ(run({"degree-days", writeYear("nojanuary.cly", year)}), 0) << err_.str();
+  const json none = json::parse(out_.str());
+  EXPECT_EQ(none["months"][0],
+            (json{{"month", 1}, {"hdd", nullptr}, {"cdd", nullptr}, {"missingHours", 744}}));
+  EXPECT_EQ(none["year"]["missingHours"], 744);
+  EXPECT_EQ(none["year"]["hdd"], 0);
 }
 
 TEST_F(SeasonalCommands, DegreeDayBasesOutOfRangeAreRefusedWithTheBoxesMessages) {

@@ -15,8 +15,6 @@ namespace {
 namespace fs = std::filesystem;
 using nlohmann::json;
 
-const std::string kSeoulSite = "37.5714,126.9658,9";
-
 class ShadingCommands : public ::testing::Test {
  protected:
   int run(std::vector<std::string> args) {
@@ -27,7 +25,7 @@ class ShadingCommands : public ::testing::Test {
 
 TEST_F(ShadingCommands, MonthsAddUpToTheYearAndTheSuggestionIsAnAngle) {
   ASSERT_EQ(run({"shading", "서울", "--type", "3", "--v", "45", "--hw", "30", "--he", "-30", "--s",
-                 "0", "--site", kSeoulSite}),
+                 "0"}),
             0)
       << err_.str();
   const json j = json::parse(out_.str());
@@ -46,37 +44,23 @@ TEST_F(ShadingCommands, MonthsAddUpToTheYearAndTheSuggestionIsAnAngle) {
   EXPECT_TRUE(v >= 0 && v <= 90);
   EXPECT_TRUE(j["suggestedShares"]["unwantedBeamBlocked"].is_number());
   // A horizontal shade uses no fin angles.
-  ASSERT_EQ(run({"shading", "서울", "--type", "1", "--v", "45", "--s", "0", "--site", kSeoulSite}),
+  ASSERT_EQ(run({"shading", "서울", "--type", "1", "--v", "45", "--s", "0"}),
             0);
   EXPECT_EQ(json::parse(out_.str())["shade"]["hw"], nullptr);
 }
 
-TEST_F(ShadingCommands, RefusalsPrintTheirMessages) {
-  struct Case {
-    std::vector<std::string> args;
-    std::string err;
-  };
-  for (const Case& c : {
-           Case{{"shading", "서울", "--type", "1", "--v", "95", "--s", "0", "--site", kSeoulSite},
-                "[에러]\n수평차양, 수직음영각이 유효하지 않습니다.\n"
-                "[0° <= 수평차양, 수직음영각 <= 90°]\n음영각 정보입력 탭에서 수정하세요.\n"},
-           Case{{"shading", "서울", "--type", "1", "--v", "45", "--s", "0"},
-                "[에러]\n기후자료의 위치(위도, 경도, 표준시)를 알 수 없어 계산할 수 없습니다.\n"
-                "[명령행에서는 --site 위도,경도[,UTC 시차]로 위치를 주십시오.]\n"},
-           Case{{"shading", "서울", "--type", "1", "--v", "45", "--s", "0", "--site", "37.5"},
-                "[에러]\n위치가 유효하지 않습니다.\n"
-                "[위치는 위도,경도 혹은 위도,경도,UTC 시차로 주십시오.]\n"},
-       }) {
-    EXPECT_EQ(run(c.args), 1) << c.args[3];
-    EXPECT_EQ(err_.str(), c.err);
-  }
+TEST_F(ShadingCommands, ABadAngleIsRefusedWithTheMaskTabsMessage) {
+  EXPECT_EQ(run({"shading", "서울", "--type", "1", "--v", "95", "--s", "0"}), 1);
+  EXPECT_EQ(err_.str(),
+            "[에러]\n수평차양, 수직음영각이 유효하지 않습니다.\n"
+            "[0° <= 수평차양, 수직음영각 <= 90°]\n음영각 정보입력 탭에서 수정하세요.\n");
 }
 
 TEST_F(ShadingCommands, ClimateDrawsTheHoursForTheSitesLatitude) {
   const fs::path dir = fs::temp_directory_path() / "vlm_shading_cli_climate";
   fs::create_directories(dir);
   const std::string file = (dir / "sun.txt").string();
-  ASSERT_EQ(run({"sunpath", "--climate", "서울", "--site", kSeoulSite, "-o", file, "--yes"}), 0)
+  ASSERT_EQ(run({"sunpath", "--climate", "서울", "-o", file, "--yes"}), 0)
       << err_.str();
   std::ifstream in(file);
   std::ostringstream text;
@@ -84,7 +68,7 @@ TEST_F(ShadingCommands, ClimateDrawsTheHoursForTheSitesLatitude) {
   const std::string drawing = text.str();
   EXPECT_NE(drawing.find("태양열획득 시간: "), std::string::npos);
   EXPECT_NE(drawing.find("태양열차단 시간: "), std::string::npos);
-  ASSERT_EQ(run({"mask", "--climate", "서울", "--site", kSeoulSite, "--type", "1", "--v", "45",
+  ASSERT_EQ(run({"mask", "--climate", "서울", "--type", "1", "--v", "45",
                  "--s", "0", "-o", file, "--yes"}),
             0)
       << err_.str();

@@ -64,14 +64,17 @@ TEST_F(SolarCommands, SolarPrintsThePositionInTheListedOrder) {
   EXPECT_NEAR(morning["alt"].get<double>(), 0, 0.01);
 }
 
-TEST_F(SolarCommands, SolarRefusesABadMonthAndReportsAPolarDay) {
+TEST_F(SolarCommands, SolarRefusesABadMonthButNotAPolarDay) {
   EXPECT_EQ(run({"solar", "--lat", "37.34", "--month", "13", "--day", "1", "--time", "12"}), 1);
   EXPECT_EQ(out_.str(), "");
   EXPECT_EQ(err_.str(), "[에러]\n1 <= 월 <= 12 !\n");
 
-  EXPECT_EQ(run({"solar", "--lat", "80", "--month", "6", "--day", "21", "--time", "12"}), 1);
-  EXPECT_EQ(out_.str(), "");
-  EXPECT_EQ(err_.str(), "[에러]\n잘못된 프로시저 호출 또는 인수입니다. (ArcCosDeg)\n");
+  // Above the polar circle at midsummer the sun does not set.
+  ASSERT_EQ(run({"solar", "--lat", "70", "--month", "6", "--day", "21", "--time", "12"}), 0);
+  EXPECT_EQ(err_.str(), "");
+  const auto polar = nlohmann::json::parse(out_.str());
+  EXPECT_EQ(polar["daylen"].get<double>(), 24.0);
+  EXPECT_NEAR(polar["alt"].get<double>(), 43.45, 0.01);
 
   EXPECT_EQ(run({"solar", "--lat", "37.34", "--month", "6", "--day", "21"}), 2);
   EXPECT_NE(err_.str().find("--time"), std::string::npos);

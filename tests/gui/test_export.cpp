@@ -49,12 +49,14 @@ struct Program {
     window = std::make_unique<MainWindow>(state, settings.settings(), printer);
     window->setSaveFileDialog([this](QWidget*, const FileDialogRequest& request) {
       asked << request.title;
+      proposed << request.fileName;
       return answer;
     });
     for (Page* page : window->pages()) {
       if (ExportCommands* commands = ExportCommands::of(page)) {
         commands->setSaveFileDialog([this](QWidget*, const FileDialogRequest& request) {
           asked << request.title;
+          proposed << request.fileName;
           return answer;
         });
       }
@@ -127,6 +129,7 @@ struct Program {
   std::unique_ptr<MainWindow> window;
   std::optional<QString> answer;
   QStringList asked;
+  QStringList proposed;  // the names the save dialogs proposed
 };
 
 QAction* widgetAction(QWidget* widget, const char* name) {
@@ -452,6 +455,57 @@ class ExportTest : public QObject {
     QVERIFY(pdfPages(p.dir.filePath("seoul.pdf")) >= 8);
     QCOMPARE(p.sink.size(), std::size_t{1});
     QCOMPARE(p.sink.last().title, std::string("Velmora"));
+  }
+
+  void everySaveDialogProposesRegionPeriodAndKind_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("proposed");
+    QTest::newRow("chart") << "pic12aChart"
+                           << "서울_1월1일-12월31일_건물생체기후도";
+    QTest::newRow("mask") << "pic31SM"
+                          << "위도37.34°_하지-동지_음영마스크(수평수직차양)";
+    QTest::newRow("analysis") << "analysis"
+                              << "서울_1월1일-12월31일_분석결과.csv";
+    QTest::newRow("calculator") << "calculator"
+                                << "습공기상태계산.csv";
+    QTest::newRow("print") << "print"
+                           << "위도37.34°_하지-동지_태양궤적도.pdf";
+    QTest::newRow("report") << "report"
+                            << "서울_1월1일-12월31일_보고서.pdf";
+  }
+  void everySaveDialogProposesRegionPeriodAndKind() {
+    QFETCH(QString, command);
+    QFETCH(QString, proposed);
+    Program p;
+    p.loadSeoul();
+    if (command.startsWith("pic")) {
+      QWidget* picture = p.drawFigure(command);
+      ExportCommands::of(p.window->page(command.startsWith("pic31") ? "frm31" : "frm12"))
+          ->refresh();
+      widgetAction(picture, "mnuFigureSave")->trigger();
+    } else if (command == "analysis") {
+      p.drawFigure("pic12aChart");
+      auto* tabs = p.find<QTabWidget>("frm12", "tab12");
+      tabs->setCurrentIndex(1);
+      ExportCommands::of(p.window->page("frm12"))->refresh();
+      widgetAction(tabs->widget(1), "mnuTableSave")->trigger();
+    } else if (command == "calculator") {
+      p.find<QCheckBox>("frm32", "chk32IDryBulb")->setChecked(true);
+      p.find<QLineEdit>("frm32", "txt32IDryBulb")->setText("25");
+      p.find<QCheckBox>("frm32", "chk32IRelHumid")->setChecked(true);
+      p.find<QLineEdit>("frm32", "txt32IRelHumid")->setText("50");
+      p.press("frm32", "cmd32Calc");
+      ExportCommands::of(p.window->page("frm32"))->refresh();
+      widgetAction(p.find<QWidget>("frm32", "fra32Output"), "mnuTableSave")->trigger();
+    } else if (command == "print") {
+      p.printer.setHasPrinter(false);
+      p.drawFigure("pic31Schart");
+      p.window->munPrint_Click();
+    } else {
+      p.window->mnuReport_Click();
+    }
+    QCOMPARE(p.proposed.size(), 1);
+    QCOMPARE(p.proposed.constFirst(), proposed);
   }
 
   void reportWithoutRegionIsRefusedBeforeAnyDialog() {

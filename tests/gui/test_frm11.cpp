@@ -4,11 +4,13 @@
 #include <QAbstractButton>
 #include <QChartView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMap>
 #include <QRadioButton>
 #include <QtTest>
@@ -352,6 +354,52 @@ class Frm11Test : public QObject {
              QString("그림종류 선택(대상지역 : 기타)"));
     QCOMPARE(page.find<QLabel>("lbl12c15")->text(), mine);
     QCOMPARE(page.find<QLabel>("lbl132e")->text(), mine);
+  }
+
+  // "위치" belongs to "기타": a listed site, none, or a typed one checked
+  // before the file is read, so that a refused site loads nothing.
+  void aSiteIsChosenOrTypedForAnOtherFileAndCheckedBeforeTheLoad() {
+    RegionPage page;
+    const QString mine = page.dir.filePath("mine.cly");
+    writeClyFile(mine.toStdString(), validYear());
+    page.frm11->setOpenFileDialog([&](QWidget*, const FileDialogRequest&) { return mine; });
+    auto* site = page.find<QComboBox>("cbo11Site");
+    auto* latitude = page.find<QLineEdit>("txt11Latitude");
+    QVERIFY(!site->isEnabled());
+    page.find<QAbstractButton>("opt11Mis")->click();
+    page.find<QAbstractButton>("cmd11Choose")->click();
+    QVERIFY(site->isEnabled());
+    QCOMPARE(site->itemText(0), QString("모름"));
+    QVERIFY(!latitude->isEnabled());
+    QCOMPARE(page.find<QLineEdit>("txt11UtcOffset")->text(), QString("9"));
+
+    const QString refused = QStringLiteral(
+        "위치가 유효하지 않습니다.\r\n[위도는 -90°보다 크고 90°보다 작아야 합니다.]");
+    struct Step {
+      QString entry, latitude;
+      std::optional<Site> site;  // the loaded year's after the confirmation
+      QString message;           // the first box shown
+    };
+    const std::vector<Step> steps = {
+        {"108 서울 (ASOS)", "", Site{"서울", 37.57142, 126.9658, 9},
+         "기타 지역의 기후파일 읽기가 완료되었습니다.\r\n기후분석 혹은 월별 기후표현 메뉴로 "
+         "이동하세요."},
+        {"직접 입력", "90", Site{"서울", 37.57142, 126.9658, 9}, refused},
+        {"직접 입력", " 35.5", Site{"", 35.5, 127.25, 9}, ""},
+        {"모름", "", std::nullopt, ""},
+    };
+    page.find<QLineEdit>("txt11Longitude")->setText("127.25");
+    for (const Step& step : steps) {
+      site->setCurrentIndex(site->findText(step.entry));
+      QCOMPARE(latitude->isEnabled(), step.entry == "직접 입력");
+      latitude->setText(step.latitude);
+      page.sink.shots.clear();
+      page.confirm();
+      QCOMPARE(page.state.climate().site, step.site);
+      QVERIFY(!page.sink.shots.empty());
+      if (!step.message.isEmpty()) QCOMPARE(page.sink.text(0), step.message);
+    }
+    QCOMPARE(page.sink.shots.size(), std::size_t{1});
   }
 
   void aLoadPaintsTheBarOncePerPercentAndReportsItsTime() {

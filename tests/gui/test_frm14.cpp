@@ -29,6 +29,7 @@
 #include "gui/pages/compare_tab.h"
 #include "gui/pages/frm14.h"
 #include "gui/pages/result_grid.h"
+#include "gui/pages/wind_tab.h"
 #include "render/figure_file.h"
 #include "render/picture_box.h"
 
@@ -96,9 +97,9 @@ class Frm14Test : public QObject {
     SeasonalPage p;
     QCOMPARE(p.page.windowTitle(), QString("1-기후 심화분석"));
     auto* tabs = p.find<QTabWidget>("tab14");
-    QCOMPARE(tabs->count(), 4);
-    const QStringList captions{"월별 존 분석", "시간별 분포", "도일", "기후 비교"};
-    for (int i = 0; i < 4; ++i) QCOMPARE(tabs->tabText(i), captions[i]);
+    QCOMPARE(tabs->count(), 5);
+    const QStringList captions{"월별 존 분석", "시간별 분포", "도일", "기후 비교", "바람 분석"};
+    for (int i = 0; i < 5; ++i) QCOMPARE(tabs->tabText(i), captions[i]);
     QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(p.find<QLineEdit>("txt14cHeatBase")->text(), QString("18"));
     QCOMPARE(p.find<QLineEdit>("txt14cCoolBase")->text(), QString("24"));
@@ -166,6 +167,46 @@ class Frm14Test : public QObject {
     QVERIFY(p.sink.empty());
   }
 
+  void windTabShowsTheVentilationHoursAndRefusesFallingEdges() {
+    SeasonalPage p;
+    p.press("cmd14eDraw");
+    QCOMPARE(p.lastText(), kNoRegion);
+    p.loadSeoul();
+    p.sink.clear();
+    QCOMPARE(p.find<QComboBox>("cbo14eZone")->currentText(), QString("통풍·환기"));
+    p.find<QLineEdit>("txt14eClasses")->setText("0.5, 4, 2");
+    p.press("cmd14eDraw");
+    QCOMPARE(p.lastText(), QString("풍속 등급의 경계값 입력이 유효하지 않습니다.\r\n\r\n"
+                                   "[0 m/s 이상의 경계값 1~8개를 작은 것부터 쉼표로 구분하여 "
+                                   "입력하세요.]"));
+    QVERIFY(p.picture("pic14eWind")->blank());
+    p.sink.clear();
+    p.find<QLineEdit>("txt14eClasses")->setText("0.5, 3");
+    p.press("cmd14eDraw");
+    QVERIFY(p.sink.empty());
+    ResultGrid* t = p.table("grd14eWind");
+    QCOMPARE(t->columnCount(), 4);  // two classes, the share, the mean speed
+    QCOMPARE(t->text(17, 2), QString("100.0"));
+    QVERIFY(p.find<QLabel>("lbl14ePrevailing")->text().startsWith("주풍향 : "));
+    QVERIFY(
+        p.picture("pic14eWind")->drawing().serialize().find("서울 지역 바람 분석 (통풍·환기)") !=
+        std::string::npos);
+    // Only January, where no hour wants ventilation: an empty rose says so, no message.
+    for (int m = 1; m < 12; ++m) p.find<QAbstractButton>(QString("chk14eMonth_%1").arg(m))->click();
+    p.press("cmd14eDraw");
+    QVERIFY(p.sink.empty());
+    QVERIFY(p.picture("pic14eWind")
+                ->drawing()
+                .serialize()
+                .find("선택한 조건에 해당하며 바람 데이터가 있는 시간이 없습니다.") !=
+            std::string::npos);
+    QCOMPARE(p.find<QLabel>("lbl14ePrevailing")->text(),
+             QString("주풍향 : 없음 (바람 데이터가 있는 시간이 없습니다)"));
+    p.press("cmd14eErase");
+    QVERIFY(p.picture("pic14eWind")->blank());
+    QVERIFY(t->blank());
+  }
+
   void degreeDayBasesAreCheckedWithTheirMessages() {
     SeasonalPage p;
     p.loadSeoul();
@@ -187,6 +228,34 @@ class Frm14Test : public QObject {
     QVERIFY(t->text(12, 0).toDouble() > 2000.0);  // Seoul's annual HDD18
     QCOMPARE(t->text(0, 1), QString("0.0"));      // no cooling in January
     QCOMPARE(t->text(12, 2), QString("0"));
+    QCOMPARE(p.find<QLabel>("lbl14cWarning")->text(), QString());
+    QCOMPARE(p.find<QLabel>("lbl14cMethod")->text(),
+             QString("[참조] 도일(°C·일) = 유효한 시간의 도시간(°C·시) 합 ÷ 24, 결측 시간은 합에서 "
+                     "제외"));
+  }
+
+  // A January without a dry bulb is an empty row, not "0.0"; bases out of
+  // their usual order are computed with a red line saying so.
+  void aMonthWithoutAValidHourIsEmptyAndCrossedBasesAreWarnedOf() {
+    SeasonalPage p;
+    p.loadSeoul();
+    for (int h = 1; h <= 744; ++h) p.state.climate().year[static_cast<std::size_t>(h)].DBT = 999.0f;
+    p.find<QLineEdit>("txt14cHeatBase")->setText("25");
+    p.find<QLineEdit>("txt14cCoolBase")->setText("20");
+    p.press("cmd14cCalc");
+    QVERIFY(p.sink.empty());
+    ResultGrid* t = p.table("grd14c");
+    QCOMPARE(t->text(0, 0), QString());
+    QCOMPARE(t->text(0, 1), QString());
+    QCOMPARE(t->text(0, 2), QString("744"));
+    QVERIFY(!t->text(1, 0).isEmpty());
+    QCOMPARE(t->text(12, 2), QString("744"));
+    const QLabel* warning = p.find<QLabel>("lbl14cWarning");
+    QCOMPARE(warning->text(), QString("난방 기준온도가 냉방 기준온도보다 높습니다. 두 기준온도 "
+                                      "사이의 시간은 난방도일과 냉방도일에 함께 더해집니다."));
+    QCOMPARE(warning->palette().color(QPalette::WindowText), QColor(Qt::red));
+    p.press("cmd14cErase");
+    QCOMPARE(warning->text(), QString());
   }
 
   void comparisonLeavesTheLoadedYearAlone() {

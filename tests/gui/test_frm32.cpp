@@ -214,8 +214,11 @@ class Frm32Test : public QObject {
     QCOMPARE(QString::fromStdString(c.sink.last().title), QString("에러"));
     QCOMPARE(c.sink.last().icon, MessageIcon::Error);
     QCOMPARE(c.lastText(), kInvalid + "\r\n\r\n" + problem + "\r\n" + kTickTwo);
-    QCOMPARE(c.outputs(), before);
-    QVERIFY(c.page.storedState() == stored);
+    // The earlier results do not stay beside inputs they no longer belong to.
+    QVERIFY(before != QStringList(8, QString()));
+    QCOMPARE(c.outputs(), QStringList(8, QString()));
+    QVERIFY(c.page.storedState() == AirState{});
+    QVERIFY(!(stored == AirState{}));
   }
 
   void aPairWithAnEmptyTextNamesThePair_data() {
@@ -266,10 +269,14 @@ class Frm32Test : public QObject {
     QVERIFY(c.sink.empty());
     QCOMPARE(c.out(ODry), QString("0.0"));
     QCOMPARE(c.out(ORel), QString("50.0"));
+    QCOMPARE(c.find<QLabel>("lbl32OWarning")->text(),
+             QString("건구온도: '   ' → 0\n상대습도: '50%' → 50"));
     c.calculate({{Dry, "abc"}, {Rel, "25.5xyz"}});
     QVERIFY(c.sink.empty());
     QCOMPARE(c.out(ODry), QString("0.0"));
     QCOMPARE(c.out(ORel), QString("25.5"));
+    QCOMPARE(c.find<QLabel>("lbl32OWarning")->text(),
+             QString("건구온도: 'abc' → 0\n상대습도: '25.5xyz' → 25.5"));
     // A text typed into a box that is not ticked plays no part.
     c.input(Wet)->setEnabled(true);
     c.input(Wet)->setText("99");
@@ -325,23 +332,48 @@ class Frm32Test : public QObject {
     QVERIFY(c.sink.empty());
   }
 
-  void aRunTimeFaultIsShownAndKeepsTheResults() {
+  // A run-time fault and a refused humidity each show their box and clear
+  // the earlier results, so that no slider brings them back.
+  void aFailedCalculationIsShownAndClearsTheResults_data() {
+    QTest::addColumn<int>("first");
+    QTest::addColumn<QString>("firstText");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<QString>("secondText");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("fault") << int{Abs} << QString("0.01") << int{Rel} << QString("0")
+                           << "0으로 나누었습니다. (GetDBT_RHVP)\r\n" + kCheckValues << QString();
+    QTest::newRow("rh") << int{Dry} << QString("20") << int{Rel} << QString("120%")
+                        << QString("상대습도의 입력값이 유효하지 않습니다.\r\n\r\n"
+                                   "[0% <= 상대습도 <= 100%]")
+                        << QString("상대습도: '120%' → 120");
+    QTest::newRow("ah") << int{Dry} << QString("20") << int{Abs} << QString("-0.002")
+                        << QString("절대습도의 입력값이 유효하지 않습니다.\r\n\r\n"
+                                   "[0 kg/kg' <= 절대습도]")
+                        << QString();
+  }
+  void aFailedCalculationIsShownAndClearsTheResults() {
+    QFETCH(int, first);
+    QFETCH(QString, firstText);
+    QFETCH(int, second);
+    QFETCH(QString, secondText);
+    QFETCH(QString, message);
+    QFETCH(QString, warning);
     Calculator c;
-    c.calculate({{Dry, "25"}, {Wet, "18"}});
-    const QStringList before = c.outputs();
-    const AirState stored = c.page.storedState();
+    c.calculate({{Dry, "25"}, {Wet, "30"}});
+    QVERIFY(!c.find<QLabel>("lbl32OWarning")->text().isEmpty());
     c.check(Dry)->click();
     c.check(Wet)->click();
-    c.calculate({{Abs, "0.01"}, {Rel, "0"}});
+    c.calculate({{first, firstText}, {second, secondText}});
     QCOMPARE(c.sink.size(), std::size_t{1});
     QCOMPARE(QString::fromStdString(c.sink.last().title), QString("에러"));
     QCOMPARE(c.sink.last().icon, MessageIcon::Error);
-    QCOMPARE(c.lastText(), "0으로 나누었습니다. (GetDBT_RHVP)\r\n" + kCheckValues);
-    QCOMPARE(c.outputs(), before);
-    // A slider moved afterwards still shows the last good state, not a mixture.
-    QVERIFY(c.page.storedState() == stored);
+    QCOMPARE(c.lastText(), message);
+    QCOMPARE(c.outputs(), QStringList(8, QString()));
+    QCOMPARE(c.find<QLabel>("lbl32OWarning")->text(), warning);
+    QVERIFY(c.page.storedState() == AirState{});
     c.slider(ORel)->setValue(2);
-    QCOMPARE(c.out(ORel), QString::fromStdString(FormatOutput(stored.rh, 2)));
+    QCOMPARE(c.out(ORel), QString("0.00"));
   }
 };
 

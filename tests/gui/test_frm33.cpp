@@ -3,9 +3,9 @@
 // and the platform's error boxes, and WYEC and EPW files converted and then
 // loaded through "기타" on the region page.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -126,12 +126,13 @@ std::string epwText() {
 
 // An ASOS file in CP949 of station 108 with `hours2015` hours of 2015 at
 // 20 °C and the whole of 2016 at 16 °C (29 February included).
+// Each line is stamped at the end of its hour, as the weather service writes them.
 std::string asosText(int hours2015) {
   std::string text =
       "지점,지점명,일시,기온(°C),기온 QC플래그,풍속(m/s),풍향(16방위),습도(%),"
       "이슬점온도(°C),현지기압(hPa),일사(MJ/m2),전운량(10분위)\r\n";
   const auto add = [&](int year, int hours, const char* temperature) {
-    QDateTime at(QDate(year, 1, 1), QTime(0, 0), Qt::UTC);
+    QDateTime at(QDate(year, 1, 1), QTime(1, 0), Qt::UTC);
     for (int i = 0; i < hours; ++i, at = at.addSecs(3600))
       text += "108,서울," + at.toString("yyyy-MM-dd HH:mm").toStdString() + "," + temperature +
               ",,2.0,200,53,10.0,1013.0,,5\r\n";

@@ -1,15 +1,26 @@
 // The pages at the smallest window the program is laid out for (1024 × 700)
 // and at a large one (1600 × 1000): the climate-analysis page keeps every zone
-// check box on screen, and the sun-path and mask pictures grow with the window.
+// check box on screen, the sun-path and mask pictures grow with the window, and
+// the seasonal and sun-path pages, with their results shown, neither scroll
+// sideways nor cut a caption, a table cell or a picture.
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QtTest>
 #include <memory>
 
+#include "core/climate/climate_load.h"
+#include "core/climate/region_catalog.h"
 #include "gui/app_state.h"
 #include "gui/main_window.h"
 #include "gui/navigation_pane.h"
+#include "gui/pages/frm14.h"
+#include "gui/pages/result_grid.h"
 #include "render/picture_box.h"
 #include "tests/gui/support/gui_test_support.h"
 
@@ -21,8 +32,65 @@ const char* const kZoneBoxes[] = {"chk12aTH",  "chk12aTC",  "chk12aTCT", "chk12a
                                   "chk12aRC",  "chk12aRI",  "chk12aPSG", "chk12aRSG", "chk12aPV",
                                   "chk12aPEC", "chk12aPRC", "chk12aMC",  "chk12aMCD"};
 
+// What of a widget its ancestors up to `top` leave on show, in its own coordinates.
+QRect shownPart(const QWidget* w, const QWidget* top) {
+  QRect part = w->rect();
+  for (const QWidget* p = w->parentWidget(); p != nullptr; p = p->parentWidget()) {
+    part &= QRect(w->mapFrom(p, QPoint(0, 0)), p->size());
+    if (p == top) break;
+  }
+  return part;
+}
+
+// The first fault that cuts something on `tab`: a caption narrower or lower
+// than its text, a widget its parents or the page's `viewport` cut off, a
+// table cell narrower than its number. Empty when nothing is cut.
+QString cutOn(const QWidget* tab, const QWidget* viewport) {
+  for (const QLabel* label : tab->findChildren<QLabel*>()) {
+    if (!label->isVisibleTo(tab) || label->text().isEmpty()) continue;
+    const QSize need = label->wordWrap() ? QSize(label->minimumSizeHint().width(),
+                                                 label->heightForWidth(label->width()))
+                                         : label->sizeHint();
+    if (label->width() < need.width() || label->height() < need.height())
+      return QString("%1 is %2x%3 for %4x%5")
+          .arg(label->objectName())
+          .arg(label->width())
+          .arg(label->height())
+          .arg(need.width())
+          .arg(need.height());
+  }
+  for (const QWidget* w : tab->findChildren<QWidget*>()) {
+    const bool shown = qobject_cast<const QLabel*>(w) != nullptr ||
+                       qobject_cast<const QAbstractButton*>(w) != nullptr ||
+                       qobject_cast<const QLineEdit*>(w) != nullptr ||
+                       qobject_cast<const PictureBox*>(w) != nullptr;
+    if (!shown || !w->isVisibleTo(tab) || w->objectName().isEmpty()) continue;
+    if (shownPart(w, viewport) != w->rect())
+      return QString("%1 is cut by its parents").arg(w->objectName());
+  }
+  for (const ResultGrid* grid : tab->findChildren<ResultGrid*>()) {
+    for (int r = 0; r < grid->rowCount(); ++r) {
+      for (int c = 0; c < grid->columnCount(); ++c) {
+        const QTableWidgetItem* cell = grid->item(r, c);
+        // A long text with its whole self in the tooltip may be cut.
+        if (cell->text().isEmpty() || !cell->toolTip().isEmpty()) continue;
+        const int need = grid->fontMetrics().horizontalAdvance(cell->text()) + 8;
+        if (grid->columnWidth(c) < need)
+          return QString("%1 cell %2,%3 \"%4\" in %5 px")
+              .arg(grid->objectName())
+              .arg(r)
+              .arg(c)
+              .arg(cell->text())
+              .arg(grid->columnWidth(c));
+      }
+    }
+  }
+  return QString();
+}
+
 struct Window {
-  explicit Window(QSize size) : state(dir.path(), sink) {
+  explicit Window(QSize size, const std::string& programDir = {})
+      : state(programDir.empty() ? dir.path() : programDir, sink) {
     window = std::make_unique<MainWindow>(state, settings.settings(), printer);
     window->resize(size);
     window->show();
@@ -54,6 +122,18 @@ struct Window {
     }
     return central.contains(at);
   }
+
+  // Seoul loaded, as the region page leaves it for the seasonal page.
+  void loadSeoul() {
+    const auto seoul = regionByStem("seoul");
+    QVERIFY(seoul.has_value());
+    SilentSink quiet;
+    QVERIFY(LoadClimateYear(state.climate(), builtInChoice(*seoul, state.programDir()),
+                            state.psychro(), quiet));
+    qobject_cast<Frm14*>(window->page("frm14"))
+        ->setRegion("서울", QString::fromStdString(state.climate().sourcePath()));
+  }
+  void press(const char* name) const { find<QAbstractButton>(name)->click(); }
 
   test::ProgramDir dir;
   test::TestSettings settings;
@@ -104,6 +184,55 @@ class LayoutTest : public QObject {
       QVERIFY2(b.width() > a.width() + 100,
                qPrintable(QString("%1: %2 then %3").arg(name).arg(a.width()).arg(b.width())));
     }
+  }
+
+  void nothingIsCutOrScrolledSidewaysAt1024x700_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("tabs");
+    QTest::addColumn<int>("tab");
+    for (int tab = 0; tab < 4; ++tab)
+      QTest::addRow("기후 심화분석 %d", tab) << "기후 심화분석"
+                                             << "tab14" << tab;
+    for (int tab = 0; tab < 3; ++tab)
+      QTest::addRow("태양궤적, 음영평가 %d", tab) << "태양궤적, 음영평가"
+                                                  << "tab31" << tab;
+  }
+  void nothingIsCutOrScrolledSidewaysAt1024x700() {
+    QFETCH(QString, item);
+    QFETCH(QString, tabs);
+    QFETCH(int, tab);
+    Window w(QSize(1024, 700), VLM_PROGRAM_DIR);
+    w.loadSeoul();
+    w.open(item);
+    // The results as the user sees them once every tab has been worked.
+    if (tabs == "tab14") {
+      for (const char* name : {"cmd14aDraw", "cmd14bDraw", "cmd14cCalc", "cmd14dCompare"})
+        w.press(name);
+    } else {
+      w.press("cmd31SchartDraw");
+      w.find<QTabWidget>("tab31")->setCurrentIndex(1);
+      w.find<QRadioButton>("opt31SMinputHV")->click();
+      const std::pair<const char*, const char*> angles[] = {{"txt31SMinputHVv", "45"},
+                                                            {"txt31SMinputHVhw", "30"},
+                                                            {"txt31SMinputHVhe", "-30"},
+                                                            {"txt31SMinputHVs", "0"}};
+      for (const auto& [box, value] : angles) w.find<QLineEdit>(box)->setText(value);
+      w.find<QTabWidget>("tab31")->setCurrentIndex(2);
+      w.press("cmd31SMDraw");
+    }
+    auto* tabWidget = w.find<QTabWidget>(qPrintable(tabs));
+    tabWidget->setCurrentIndex(tab);
+    w.open(item);
+    QVERIFY2(w.sink.empty(), w.sink.empty() ? "" : w.sink.last().text().c_str());
+    const auto* host = qobject_cast<const QScrollArea*>(
+        w.window->navigation()->shownPage()->parentWidget()->parentWidget());
+    QVERIFY(host != nullptr);
+    QVERIFY2(
+        !host->horizontalScrollBar()->isVisible(),
+        qPrintable(
+            QString("%1 wide in %2").arg(host->widget()->width()).arg(host->viewport()->width())));
+    const QString cut = cutOn(tabWidget->currentWidget(), host->viewport());
+    QVERIFY2(cut.isEmpty(), qPrintable(cut));
   }
 };
 

@@ -296,6 +296,10 @@ class ShellTest : public QObject {
                                     << "frm13";
     QTest::newRow("seasonal analysis") << "기후 심화분석"
                                        << "frm14";
+    QTest::newRow("solar radiation") << "일사 분석"
+                                     << "frm15";
+    QTest::newRow("thermal comfort") << "열쾌적 분석"
+                                     << "frm16";
     QTest::newRow("sun path") << "태양궤적, 음영평가"
                               << "frm31";
     QTest::newRow("calculator") << "습공기 상태계산"
@@ -352,12 +356,12 @@ class ShellTest : public QObject {
       names << page->objectName();
       captions << page->windowTitle();
     }
-    QCOMPARE(names, (QStringList{"frm1", "frm11", "frm12", "frm13", "frm14", "frm31", "frm32",
-                                 "frm33", "frm43"}));
+    QCOMPARE(names, (QStringList{"frm1", "frm11", "frm12", "frm13", "frm14", "frm15", "frm16",
+                                 "frm31", "frm32", "frm33", "frm43"}));
     QCOMPARE(captions.mid(1),
              (QStringList{"1-지역선택", "1-기후분석", "1-월별 기후표현", "1-기후 심화분석",
-                          "31-태양궤적,음영평가", "32-습공기상태계산", "33-기후파일변환",
-                          "4-프로그램 정보"}));
+                          "1-일사 분석", "1-열쾌적 분석", "31-태양궤적,음영평가",
+                          "32-습공기상태계산", "33-기후파일변환", "4-프로그램 정보"}));
     QCOMPARE(shell.window->windowTitle(), QString("Velmora"));
   }
 
@@ -367,9 +371,10 @@ class ShellTest : public QObject {
     const QTreeWidget* tree = shell.window->navigation()->tree();
     QCOMPARE(tree->topLevelItemCount(), 3);
     const QStringList groups{"자연형 기후설계 자료", "추가기능", "도움말"};
-    const QList<QStringList> leaves{{"지역선택", "기후분석", "월별 기후표현", "기후 심화분석"},
-                                    {"태양궤적, 음영평가", "습공기 상태계산", "기후파일 변환"},
-                                    {"사용법", "인터넷 홈페이지", "프로그램 정보"}};
+    const QList<QStringList> leaves{
+        {"지역선택", "기후분석", "월별 기후표현", "기후 심화분석", "일사 분석", "열쾌적 분석"},
+        {"태양궤적, 음영평가", "습공기 상태계산", "기후파일 변환"},
+        {"사용법", "인터넷 홈페이지", "프로그램 정보"}};
     for (int g = 0; g < 3; ++g) {
       const QTreeWidgetItem* group = tree->topLevelItem(g);
       QCOMPARE(group->text(0), groups[g]);

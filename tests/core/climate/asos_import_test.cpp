@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "core/climate/asos_columns.h"
 #include "core/climate/asos_hour.h"
+#include "core/climate/epw_import.h"
 #include "tests/core/climate/asos_test_files.h"
 
 namespace vlm {
@@ -185,7 +187,58 @@ TEST(AsosImport, ConvertsEachFieldHourByHour) {
   EXPECT_EQ(r[23].Radiation, 0.0f);
   EXPECT_EQ(year.missing, (AsosMissingHours{2, 5, 3, 2, 3, 2, 2}));
   EXPECT_EQ(year.source, (AsosStationYear{108, "서울", 2015, 8759}));
+  EXPECT_EQ(year.site, (Site{"서울", 37.57142, 126.9658, 9})) << "from the station list";
   EXPECT_FALSE(year.leapDayDropped);
+}
+
+// A line stamped H:00 reports the hour that ends then, as an EPW row of hour
+// H does, and both are stored as the hour that starts at H−1:00. At the ends
+// of the year, 1 January 00:00 belongs to the year before and the next
+// 1 January 00:00 is 31 December 23 h, missing when the file stops before it.
+TEST(AsosImport, ALineIsStoredAsTheHourEndingAtItsStampAsAnEpwRowIs) {
+  // 12.3 °C read on 10 March at 14:00, in both files.
+  const auto asos = asosLines(2015, 8760, [](int, AsosRow& r) {
+    if (r["일시"] == "2015-03-10 14:00") r["기온"] = "12.3";
+  });
+  const auto epw = weathertest::epwLines(false, [](int, weathertest::EpwFields& f) {
+    if (f.month == "3" && f.day == "10" && f.hour == "14") f.dryBulb = "12.3";
+  });
+  RecordingSink sink;
+  std::istringstream epwText(joinLines(epw));
+  const auto fromEpw = ImportEpw(epwText, sink);
+  ASSERT_TRUE(fromEpw.has_value());
+  const AsosYear fromAsos = imported(joinLines(asos));
+  // 10 March 13 h: (31 + 28 + 9) × 24 + 13 + 1 = hour 1646 of the year.
+  for (const std::size_t k : {1645u, 1646u, 1647u}) {
+    const float expected = k == 1646u ? 12.3f : 20.0f;
+    EXPECT_EQ(fromEpw->records[k - 1].DBT, expected) << "EPW hour " << k;
+    EXPECT_EQ(fromAsos.records[k - 1].DBT, expected) << "ASOS hour " << k;
+  }
+
+  auto lines = asosLines(2015, 8760, [](int i, AsosRow& r) {
+    if (i == 8760) r["기온"] = "1.0";
+  });
+  AsosRow previousYear = mildRow(2015, {1, 1, 0});
+  previousYear["기온"] = "-9.0";
+  lines.insert(lines.begin() + 1, asosLine(kPortalColumns, previousYear));
+  std::istringstream text(joinLines(lines));
+  EXPECT_EQ(ScanAsos(text, sink),
+            (std::vector<AsosStationYear>{{108, "서울", 2014, 1}, {108, "서울", 2015, 8760}}));
+  const AsosYear year = imported(joinLines(lines), {108, 2015});
+  EXPECT_EQ(year.records.front().DBT, 20.0f) << "1 January 0 h is the line of 01:00";
+  EXPECT_EQ(year.records.back().DBT, 1.0f) << "31 December 23 h is the line of 2016-01-01 00:00";
+  EXPECT_EQ(imported(joinLines(asosLines(2015, 8759))).records.back(), absentAsosHour(8760));
+
+  // 29 February 00:00 ends 28 February; 1 March 00:00 ends the dropped leap day.
+  const AsosYear leap = imported(joinLines(asosLines(2016, 8784, [](int, AsosRow& r) {
+    if (r["일시"] == "2016-02-29 00:00") r["기온"] = "-1.0";
+    if (r["일시"] == "2016-03-01 00:00") r["기온"] = "-2.0";
+  })));
+  EXPECT_EQ(leap.records[1415].DBT, -1.0f) << "28 February 23 h";
+  EXPECT_EQ(leap.records[1416].DBT, 20.0f) << "1 March 0 h";
+  EXPECT_TRUE(std::none_of(leap.records.begin(), leap.records.end(),
+                           [](const ClimateFileRecord& r) { return r.DBT == -2.0f; }));
+  EXPECT_TRUE(sink.empty());
 }
 
 TEST(AsosImport, ADayWithoutAnyReportedRadiationIsMissingNotNight) {
@@ -240,7 +293,8 @@ TEST(AsosImport, EncodingsLineEndsAndColumnOrderGiveTheSameYear) {
 
 TEST(AsosImport, ALeapYearDropsThe29thOfFebruary) {
   const auto lines = asosLines(2016, 8784, [](int i, AsosRow& r) {
-    r["기온"] = r["일시"].substr(5, 5) == "02-29" ? "-40.0" : std::to_string(i % 30);
+    const weathertest::Stamp s = weathertest::stampOf(i, 29);
+    r["기온"] = s.month == 2 && s.day == 29 ? "-40.0" : std::to_string(i % 30);
   });
   const AsosYear year = imported(joinLines(lines));
   EXPECT_TRUE(year.leapDayDropped);

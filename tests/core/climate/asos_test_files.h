@@ -60,9 +60,21 @@ inline std::string asosLine(const std::vector<std::string>& columns, const AsosR
   return line;
 }
 
+// The time stamp of the line that reports hour i (1-based) of `year`: the
+// end of the hour, so hour 1 is stamped 01:00 and the year's last hour the
+// next year's 1 January 00:00.
+inline std::string endStamp(int year, int i, bool leap) {
+  const int hoursInYear = leap ? 8784 : 8760;
+  const weathertest::Stamp s = weathertest::stampOf(i + 1, leap ? 29 : 28);
+  char time[32];
+  std::snprintf(time, sizeof time, "%04d-%02d-%02d %02d:00", i < hoursInYear ? year : year + 1,
+                s.month, s.day, s.hour);
+  return time;
+}
+
 // The header and a line per hour of `hours` hours from 1 January 0 h of
-// `year` (29 February included in a leap year); `edit` may change hour i
-// (1-based) or clear the row to leave the hour out.
+// `year` (29 February included in a leap year), each stamped at its end;
+// `edit` may change hour i (1-based) or clear the row to leave the hour out.
 inline std::vector<std::string> asosLines(
     int year, int hours, const std::function<void(int, AsosRow&)>& edit = {},
     const std::vector<std::string>& columns = kPortalColumns) {
@@ -73,6 +85,7 @@ inline std::vector<std::string> asosLines(
   lines.push_back(header);
   for (int i = 1; i <= hours; ++i) {
     AsosRow row = mildRow(year, weathertest::stampOf(i, leap ? 29 : 28));
+    row["일시"] = endStamp(year, i, leap);
     if (edit) edit(i, row);
     if (!row.empty()) lines.push_back(asosLine(columns, row));
   }

@@ -302,6 +302,43 @@ TEST_F(LoadClimateYearTest, ARefusedEpwFileGivesOnlyTheImportsBoxAndKeepsTheLoad
   EXPECT_EQ(data_->year[1].DBT, 20.0f);
 }
 
+// Every load leaves the site of the year it loaded: the region's station, an
+// EPW file's LOCATION line before any site chosen for it, the site chosen for
+// a .cly or none; a refused load keeps the site of the year in memory.
+TEST_F(LoadClimateYearTest, EachLoadLeavesTheSiteOfTheYearItLoaded) {
+  const std::string cly = writeYear("mine/plain.cly", plainYear());
+  auto lines = weathertest::epwLines();
+  const std::string epw = writeBytes("mine/station.epw", weathertest::joinLines(lines));
+  lines[0] = "LOCATION,Testville.WS,SO,KOR,SRC-TMYx,471080,37.57140,126.9658,,87.1";
+  const std::string epwWithoutZone = writeBytes("mine/nozone.epw", weathertest::joinLines(lines));
+  const std::string broken = writeBytes("mine/broken.epw", "LOCATION,only\n");
+  writeRegion("jeju", plainYear());
+  const Site chosen{"108 서울", 37.57142, 126.9658, 9};
+  const Site testville{"Testville.WS", 37.5714, 126.9658, 9};
+  const auto withSite = [&](ClimateChoice choice) {
+    choice.site = chosen;
+    return choice;
+  };
+  struct Case {
+    const char* what;
+    ClimateChoice choice;
+    std::optional<Site> site;
+  };
+  const std::vector<Case> cases = {
+      {"built-in", region("jeju"), Site{"Jeju.WS", 33.5142, 126.5297, 9, kBuiltInRadiationLag}},
+      {".cly with a chosen site", withSite(otherChoice(cly)), chosen},
+      {".cly without", otherChoice(cly), std::nullopt},
+      {"EPW", withSite(otherChoice(epw)), testville},
+      {"EPW without a time zone", withSite(otherChoice(epwWithoutZone)), chosen},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(load(c.choice)) << c.what << ": " << sink_.last().text();
+    EXPECT_EQ(data_->site, c.site) << c.what;
+  }
+  EXPECT_FALSE(load(otherChoice(broken)));
+  EXPECT_EQ(data_->site, chosen) << "refused";
+}
+
 TEST_F(LoadClimateYearTest, APickedEpwFileIsShownWithItsStation) {
   const std::string epw = writeBytes("seoul.epw", weathertest::joinLines(weathertest::epwHeader()));
   EXPECT_EQ(pickedFileText(epw), epw + "\n관측소: Testville.WS (위도 37.5714°)");

@@ -14,6 +14,7 @@
 #include <streambuf>
 #include <thread>
 
+#include "core/climate/region_catalog.h"
 #include "core/psychro/psychrometrics.h"
 #include "tests/core/climate/weather_test_files.h"
 
@@ -164,7 +165,8 @@ TEST(EpwImport, HoursInCalendarOrderWithEpwHourOneAsHourZero) {
   const auto year = import(joinLines(lines), sink, progress);
   ASSERT_TRUE(year.has_value());
   EXPECT_TRUE(sink.empty());
-  EXPECT_EQ(year->station, (EpwStation{"Testville.WS", 37.5714f, 87.1f}));
+  EXPECT_EQ(year->station, (EpwStation{"Testville.WS", 37.5714f, 87.1f,
+                                       Site{"Testville.WS", 37.5714, 126.9658, 9}}));
   EXPECT_FALSE(year->leapDayDropped);
   ASSERT_EQ(year->records.size(), 8760u);
   for (int k = 1; k <= 8760; ++k) {
@@ -360,7 +362,9 @@ TEST(EpwImport, HeaderLinesWithMoreOrEmptyFieldsAreRead) {
     RecordingSink sink;
     const auto year = import(joinLines(lines), sink);
     ASSERT_TRUE(year.has_value()) << c.what << ": " << (sink.empty() ? "" : sink.last().text());
-    EXPECT_EQ(year->station, (EpwStation{"Testville.WS", 37.5714f, 87.1f})) << c.what;
+    EXPECT_EQ(year->station, (EpwStation{"Testville.WS", 37.5714f, 87.1f,
+                                         Site{"Testville.WS", 37.5714, 126.9658, 9}}))
+        << c.what;
     EXPECT_EQ(year->leapDayDropped, c.leap) << c.what;
     EXPECT_EQ(year->records.size(), 8760u) << c.what;
   }
@@ -575,7 +579,9 @@ TEST(EpwImport, ARealTypicalYearOfSeoul) {
   RecordingSink sink;
   const auto year = ImportEpw(in, sink);
   ASSERT_TRUE(year.has_value()) << (sink.empty() ? "" : sink.last().text());
-  EXPECT_EQ(year->station, (EpwStation{"Seoul.WS", 37.5714f, 87.1f}));
+  EXPECT_EQ(year->station,
+            (EpwStation{"Seoul.WS", 37.5714f, 87.1f,
+                        Site{"Seoul.WS", 37.5714, 126.9658, 9, kBuiltInRadiationLag}}));
   double sum = 0;
   float lowest = 1000, highest = -1000;
   int calm = 0;

@@ -14,6 +14,7 @@
 #include "core/climate/cly_file.h"
 #include "core/climate/epw_import.h"
 #include "core/climate/region_catalog.h"
+#include "tests/core/climate/region_sources.h"
 
 namespace vlm {
 namespace {
@@ -27,22 +28,7 @@ const fs::path kEpwDir = std::getenv("VLM_EPW_DIR") != nullptr
                              ? fs::path(std::getenv("VLM_EPW_DIR"))
                              : fs::path(VLM_SHARED_CLIMATE_DIR) / "epw";
 
-// The recorded source of each region's file.
-const std::map<std::string_view, std::string_view> kSourceOf = {
-    {"seoul", "KOR_SO_Seoul.WS.471080_TMYx.2011-2025.epw"},
-    {"pusan", "KOR_PU_Busan-Daecheongdong.WS.471590_TMYx.2011-2025.epw"},
-    {"taegu", "KOR_TG_Daegu.471430_TMYx.2011-2025.epw"},
-    {"incheon", "KOR_IN_Incheon.WS.471120_TMYx.2011-2025.epw"},
-    {"kwangju", "KOR_KJ_Gwangju.471560_TMYx.2011-2025.epw"},
-    {"taejeon", "KOR_TJ_Daejeon.WS.471330_TMYx.2011-2025.epw"},
-    {"jeju", "KOR_CJ_Jeju.WS.471840_TMYx.2011-2025.epw"},
-    {"kangrung", "KOR_KW_Gangneung.471050_TMYx.2009-2023.epw"},
-    {"cheongju", "KOR_HB_Cheongju.WS.471310_TMYx.2009-2023.epw"},
-    {"jeonju", "KOR_CB_Jeonju.471460_TMYx.2009-2023.epw"},
-    {"jinju", "KOR_KN_Jinju.WS.471920_TMYx.2009-2023.epw"},
-    {"mokpo", "KOR_CN_Mokpo.471650_TMYx.2009-2023.epw"},
-    {"pohang", "KOR_KB_Pohang.WS.471380_TMYx.2009-2023.epw"},
-};
+using regiontest::kSourceOf;
 
 std::string readBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);

@@ -1,8 +1,16 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
+#include <thread>
+#include <vector>
 
 #include "core/common/atomic_file.h"
 #include "core/common/cp949.h"
@@ -61,8 +69,16 @@ TEST_F(AtomicFileTest, ALongNameKeepsItsPermissionsAndLeavesNoLitter) {
   const auto target = dir_ / std::string(250, 'a');
   std::ofstream(target) << "old";
   fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  // A temporary file left by an earlier write of the same target that was interrupted.
-  std::ofstream(AtomicFile::temporaryPathOf(target.string())) << "stale";
+  // A write of the same target interrupted earlier: its process ended mid-write.
+  const pid_t child = ::fork();
+  if (child == 0) {
+    AtomicFile interrupted(target.string());
+    interrupted.write("partial");
+    ::_exit(0);
+  }
+  ASSERT_GT(child, 0);
+  ::waitpid(child, nullptr, 0);
+  ASSERT_EQ(filesInDir(), 2u);
   writeFileAtomically(target.string(), "new");
   EXPECT_EQ(readAll(target), "new");
   EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
@@ -70,16 +86,84 @@ TEST_F(AtomicFileTest, ALongNameKeepsItsPermissionsAndLeavesNoLitter) {
   EXPECT_EQ(filesInDir(), 1u);
 }
 
-TEST_F(AtomicFileTest, ADirectoryIsNotReplaced) {
-  fs::create_directory(dir_ / "report.txt");
-  try {
-    writeFileAtomically((dir_ / "report.txt").string(), "x");
-    FAIL() << "expected FileError";
-  } catch (const FileError& e) {
-    EXPECT_EQ(std::string(e.what()),
-              "파일이 아니라 디렉토리입니다. (" + (dir_ / "report.txt").string() + ")");
+// Renaming over anything but a regular file would replace the device, pipe or
+// link itself. Everything here is made in the test's own folder.
+TEST_F(AtomicFileTest, OnlyARegularFileIsReplaced) {
+  fs::create_directory(dir_ / "folder");
+  const struct {
+    const char* name;
+    std::function<bool(const fs::path&)> make;
+    const char* text;
+  } cases[] = {
+      {"pipe.csv", [](const fs::path& p) { return ::mkfifo(p.c_str(), 0644) == 0; },
+       "파일이 아니라 파이프입니다."},
+      {"device.csv",
+       [](const fs::path& p) { return ::mknod(p.c_str(), S_IFCHR | 0644, makedev(1, 7)) == 0; },
+       "파일이 아니라 장치입니다."},
+      {"dir.csv", [](const fs::path& p) { return fs::create_directory(p); },
+       "파일이 아니라 디렉토리입니다."},
+      {"broken.csv", [](const fs::path& p) { return ::symlink("nothing.csv", p.c_str()) == 0; },
+       "파일이 아니라 끊어진 심볼릭 링크입니다."},
+      {"to_folder.csv", [](const fs::path& p) { return ::symlink("folder", p.c_str()) == 0; },
+       "파일이 아니라 디렉토리입니다."},
+      {"to_pipe.csv", [](const fs::path& p) { return ::symlink("pipe.csv", p.c_str()) == 0; },
+       "파일이 아니라 파이프입니다."},
+  };
+  for (const auto& c : cases) {
+    const fs::path target = dir_ / c.name;
+    if (!c.make(target)) {
+      ADD_FAILURE() << "could not make " << c.name << " (the test runs as root)";
+      continue;
+    }
+    const auto before = fs::symlink_status(target).type();
+    const std::size_t files = filesInDir();
+    try {
+      writeFileAtomically(target.string(), "x");
+      ADD_FAILURE() << c.name << " was replaced";
+    } catch (const FileError& e) {
+      EXPECT_EQ(std::string(e.what()), std::string(c.text) + " (" + target.string() + ")");
+    }
+    EXPECT_EQ(fs::symlink_status(target).type(), before) << c.name;
+    EXPECT_EQ(filesInDir(), files) << c.name;
   }
-  EXPECT_TRUE(fs::is_directory(dir_ / "report.txt"));
+}
+
+TEST_F(AtomicFileTest, ALinkedFileIsReplacedThroughTheLink) {
+  fs::create_directory(dir_ / "data");
+  std::ofstream(dir_ / "data" / "real.csv") << "old";
+  fs::create_symlink("data/real.csv", dir_ / "out.csv");
+  writeFileAtomically((dir_ / "out.csv").string(), "new");
+  EXPECT_TRUE(fs::is_symlink(dir_ / "out.csv"));
+  EXPECT_EQ(readAll(dir_ / "data" / "real.csv"), "new");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "data"), {}), 1);
+  EXPECT_EQ(filesInDir(), 2u);
+}
+
+// Several processes saving the same report: each write has a temporary file of
+// its own, all succeed, the last rename wins whole, and nothing is left over.
+TEST_F(AtomicFileTest, ConcurrentWritesOfOneTargetAllSucceed) {
+  const auto target = dir_ / "same.pdf";
+  constexpr int kWriters = 6;
+  constexpr int kWrites = 40;
+  std::vector<std::string> contents;
+  for (int w = 0; w < kWriters; ++w) contents.push_back(std::string(4000 + w, char('a' + w)));
+  std::vector<int> failures(kWriters, 0);
+  std::vector<std::thread> writers;
+  for (int w = 0; w < kWriters; ++w) {
+    writers.emplace_back([&, w] {
+      for (int i = 0; i < kWrites; ++i) {
+        try {
+          writeFileAtomically(target.string(), contents[static_cast<std::size_t>(w)]);
+        } catch (const FileError&) {
+          ++failures[static_cast<std::size_t>(w)];
+        }
+      }
+    });
+  }
+  for (std::thread& writer : writers) writer.join();
+  EXPECT_EQ(failures, std::vector<int>(kWriters, 0));
+  const std::string last = readAll(target);
+  EXPECT_NE(std::find(contents.begin(), contents.end(), last), contents.end());
   EXPECT_EQ(filesInDir(), 1u);
 }
 

@@ -27,8 +27,8 @@ TEST(ProgramDir, FoundBesideTheExecutableOrInTheInstalledDataFolder) {
   const Case cases[] = {
       {top / "build/bin", top / "build/bin"},
       {top / "usr/bin", top / "usr/share/velmora"},
-      // No data anywhere: the executable's folder, so loads report the missing file.
-      {top / "bare/bin", top / "bare/bin"},
+      // No data anywhere: the data folder looked for, which a load's refusal names.
+      {top / "bare/bin", top / "bare/share/velmora"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ProgramDirFor(c.exeDir.string(), rel), c.expected.string()) << c.exeDir;

@@ -142,7 +142,7 @@ TEST(CalculatorWarning, NamesWhatIsImpossible) {
        "물리적으로 불가능한 상태입니다: 상대습도가 100%를 넘습니다, 습구온도가 건구온도보다 "
        "높습니다, 노점온도가 건구온도보다 높습니다."},
       {{CalcInput::DryBulb, "20"},
-       {CalcInput::RelHumid, "120"},
+       {CalcInput::AbsHumid, "0.02"},
        "물리적으로 불가능한 상태입니다: 상대습도가 100%를 넘습니다, 습구온도가 건구온도보다 "
        "높습니다, 노점온도가 건구온도보다 높습니다."},
   };
@@ -208,6 +208,73 @@ TEST(CalculatorInput, LenientReadOfTheTexts) {
   EXPECT_EQ(lead->dbt, 25.0f);
   EXPECT_EQ(lead->wbt, 18.0f);
   EXPECT_TRUE(sink.empty());
+}
+
+// The warning line names each box of the pair whose text the lenient read
+// did not take whole, with what it made of it, after any impossibility.
+TEST(CalculatorInput, TheWarningLineNamesTheBoxesReadLeniently) {
+  const struct {
+    CalcInputs inputs;
+    const char* line;
+  } cases[] = {
+      {tick({{CalcInput::DryBulb, "abc"}, {CalcInput::RelHumid, "50"}}), "건구온도: 'abc' → 0"},
+      {tick({{CalcInput::DryBulb, "   "}, {CalcInput::RelHumid, "50"}}), "건구온도: '   ' → 0"},
+      {tick({{CalcInput::DryBulb, " 25 "}, {CalcInput::WetBulb, "1.8e1"}}), ""},
+      {tick({{CalcInput::DryBulb, "25도"}, {CalcInput::WetBulb, "18.5abc"}}),
+       "건구온도: '25도' → 25\n습구온도: '18.5abc' → 18.5"},
+      {tick({{CalcInput::AbsHumid, "0.01kg"}, {CalcInput::Enthalpy, "50000"}}),
+       "절대습도: '0.01kg' → 0.01"},
+      {tick({{CalcInput::DryBulb, "25"}, {CalcInput::WetBulb, "30x"}}),
+       "물리적으로 불가능한 상태입니다: 상대습도가 100%를 넘습니다, 습구온도가 건구온도보다 "
+       "높습니다, 노점온도가 건구온도보다 높습니다.\n습구온도: '30x' → 30"},
+  };
+  for (const auto& c : cases) {
+    RecordingSink sink;
+    const auto s = solve(c.inputs, sink);
+    ASSERT_TRUE(s.has_value()) << c.line;
+    EXPECT_EQ(CalculatorWarningLine(c.inputs, s), c.line);
+  }
+  // A box that is not ticked plays no part; a refused pair still says what it read.
+  CalcInputs untouched = tick({{CalcInput::DryBulb, "20"}, {CalcInput::RelHumid, "50"}});
+  untouched[CalcInput::WetBulb].text = "zz";
+  EXPECT_EQ(CalculatorWarningLine(untouched, std::nullopt), "");
+  EXPECT_EQ(CalculatorWarningLine(
+                tick({{CalcInput::DryBulb, "20"}, {CalcInput::RelHumid, "120%"}}), std::nullopt),
+            "상대습도: '120%' → 120");
+}
+
+// A typed humidity no air can have is refused before solving, with what is
+// wrong and the accepted range, not with the fault of a formula.
+TEST(CalculatorInput, HumiditiesOutsideTheirRangeAreRefusedBeforeSolving) {
+  const Message ah =
+      errorMessage({"절대습도의 입력값이 유효하지 않습니다.", "", "[0 kg/kg' <= 절대습도]"});
+  const Message rh =
+      errorMessage({"상대습도의 입력값이 유효하지 않습니다.", "", "[0% <= 상대습도 <= 100%]"});
+  const struct {
+    CalcInputs inputs;
+    const Message* refusal;
+  } cases[] = {
+      {tick({{CalcInput::DryBulb, "20"}, {CalcInput::RelHumid, "120"}}), &rh},
+      {tick({{CalcInput::DryBulb, "20"}, {CalcInput::RelHumid, "100.01"}}), &rh},
+      {tick({{CalcInput::WetBulb, "15"}, {CalcInput::RelHumid, "-5"}}), &rh},
+      {tick({{CalcInput::DryBulb, "20"}, {CalcInput::AbsHumid, "-0.001"}}), &ah},
+      {tick({{CalcInput::AbsHumid, "-0.01"}, {CalcInput::RelHumid, "150"}}), &ah},
+      {tick({{CalcInput::AbsHumid, "0.005"}, {CalcInput::Enthalpy, "30000"}}), nullptr},
+      {tick({{CalcInput::DryBulb, "20"}, {CalcInput::RelHumid, "100"}}), nullptr},
+      {tick({{CalcInput::DryBulb, "20"}, {CalcInput::RelHumid, "0.5"}}), nullptr},
+  };
+  for (const auto& c : cases) {
+    RecordingSink sink;
+    Psychrometrics p;
+    const auto s = CalculateAirState(c.inputs, p, sink);
+    EXPECT_EQ(s.has_value(), c.refusal == nullptr) << SelectionCode(c.inputs);
+    if (c.refusal == nullptr) {
+      EXPECT_TRUE(sink.empty());
+    } else {
+      ASSERT_EQ(sink.size(), 1u);
+      EXPECT_EQ(sink.last(), *c.refusal);
+    }
+  }
 }
 
 TEST(CalculatorInput, WorksAtStandardPressureWhateverWasLeft) {

@@ -47,6 +47,36 @@ TEST(FigureCaption, NamesWhereWhenAndWhat) {
   for (const Case& c : cases) EXPECT_EQ(c.caption, c.expected);
 }
 
+TEST(CaptionFileName, RegionPeriodAndKindInAName) {
+  constexpr const char* kYear = "1월 1일 0시~12월 31일 23시(총 8760시간)";
+  struct Case {
+    std::string caption;
+    const char* extension;
+    std::string expected;
+  };
+  const std::vector<Case> cases{
+      {ClimateReportCaption("서울", kYear), "pdf", "서울_1월1일-12월31일_보고서.pdf"},
+      {BioChartCaption("서울", ""), "png", "서울_건물생체기후도.png"},
+      {BioChartCaption("서울", kYear), "", "서울_1월1일-12월31일_건물생체기후도"},
+      // Hours stay where the period does not cover whole days.
+      {BioChartCaption("부산", "1월 1일 6시~1월 2일 18시(총 37시간)"), "png",
+       "부산_1월1일6시-1월2일18시_건물생체기후도.png"},
+      {BioChartCaption("부산", "1월 1일 0시~1월 31일 22시(총 743시간)"), "png",
+       "부산_1월1일0시-1월31일22시_건물생체기후도.png"},
+      {AnalysisTableCaption("서울", kYear), "csv", "서울_1월1일-12월31일_분석결과.csv"},
+      {DegreeDayCaption("강릉"), "csv", "강릉_1월-12월,년간_도일.csv"},
+      {SunPathCaption("37.34"), "pdf", "위도37.34°_하지-동지_태양궤적도.pdf"},
+      {ComparisonCaption("서울", "부산"), "csv",
+       "서울_부산_1월-12월_기후비교(월평균건구온도,상대습도).csv"},
+      // What a file name may not hold.
+      {JoinCaption("a:b*c?d", "\"<e>|", "f\\g"), "png", "a_b_c_d___e___f_g.png"},
+      {FormCaptionKind("32-습공기 상태계산"), "pdf", "습공기상태계산.pdf"},
+      {FormCaptionKind("기타-지역"), "pdf", "기타-지역.pdf"},
+      {JoinCaption(" ", "", ""), "pdf", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(CaptionFileName(c.caption, c.extension), c.expected);
+}
+
 TEST(TextTable, TabSeparatedKeepsEveryRowOnOneLine) {
   const TextTable table{{{"단열\n(Restrict Conduction)", "12"}, {"a\tb", "x\r\ny"}, {}}};
   EXPECT_EQ(TableTsv(table), "단열 (Restrict Conduction)\t12\r\na b\tx y\r\n\r\n");
@@ -95,7 +125,7 @@ TEST(ReportLatitude, BuiltInCityOrRecordedLatitudeOrReason) {
   EXPECT_EQ(why, "태양궤적도: 기후파일에 위도가 기록되어 있지 않으므로 싣지 않았습니다.");
 }
 
-TEST(ReportSource, EpwFileGivesStationAndLatitude) {
+TEST(ReportSource, SiteOrEpwFileGivesStationAndLatitude) {
   const auto path = std::filesystem::temp_directory_path() / "vlm_report_source_test.epw";
   {
     std::ofstream out(path);
@@ -111,6 +141,12 @@ TEST(ReportSource, EpwFileGivesStationAndLatitude) {
   EXPECT_FLOAT_EQ(*source.latitude, 35.55f);
   climate.ClimateFilePath = "/weather/seoul.cly";
   EXPECT_EQ(ReportSourceOf(climate).station, std::nullopt);
+  // A converted file given a site on loading has its latitude, so its sun path.
+  climate.ClimateFilePath = "/data/ulsan.cly";
+  climate.site = Site{"울산", 35.5601, 129.3201, 9};
+  const ReportSource converted = ReportSourceOf(climate);
+  EXPECT_EQ(converted.station, "울산");
+  EXPECT_EQ(ReportLatitudeText(converted), "35.5601");
 }
 
 class ReportContentTest : public ::testing::Test {
@@ -167,6 +203,9 @@ TEST_F(ReportContentTest, FillsEveryPageFromTheScreensFunctions) {
   EXPECT_EQ(r->roses[4].caption, "서울 | 겨울 | 풍향도");
   ASSERT_TRUE(r->sunPath.has_value());
   EXPECT_EQ(r->sunPathCaption, "위도 37.34° | 하지~동지 | 태양궤적도");
+  EXPECT_FALSE(r->comfortShares.empty());
+  EXPECT_FALSE(r->comfortChart.empty());
+  EXPECT_EQ(r->comfortChartCaption, "서울 | 1월~12월, 년간 | ASHRAE 55 적응형 쾌적범위 차트");
 }
 
 // The sun path carries the year's wished hours exactly when the year's site is known.

@@ -45,17 +45,19 @@ TEST(DegreeDaysTest, SinusoidalYearMatchesTheClosedForm) {
   for (const Case c : {Case{18, 24}, Case{30, 10}, Case{5, 30}, Case{15.5f, 26}}) {
     const DegreeDayTable t = DegreeDaysByMonth(*year, c.heatingBase, c.coolingBase);
     // Above the cooling base is below −base for the mirrored year −T.
-    EXPECT_NEAR(t.year.hdd, closedFormBelow(kMean, kAmp, c.heatingBase), 0.1) << c.heatingBase;
-    EXPECT_NEAR(t.year.cdd, closedFormBelow(-kMean, kAmp, -c.coolingBase), 0.1) << c.coolingBase;
+    EXPECT_NEAR(t.year.hdd.value(), closedFormBelow(kMean, kAmp, c.heatingBase), 0.1)
+        << c.heatingBase;
+    EXPECT_NEAR(t.year.cdd.value(), closedFormBelow(-kMean, kAmp, -c.coolingBase), 0.1)
+        << c.coolingBase;
     EXPECT_EQ(t.year.missingHours, 0);
     double hdd = 0.0;
     double cdd = 0.0;
     for (const DegreeDays& m : t.months) {
-      hdd += m.hdd;
-      cdd += m.cdd;
+      hdd += m.hdd.value();
+      cdd += m.cdd.value();
     }
-    EXPECT_NEAR(hdd, t.year.hdd, 0.01);
-    EXPECT_NEAR(cdd, t.year.cdd, 0.01);
+    EXPECT_NEAR(hdd, t.year.hdd.value(), 0.01);
+    EXPECT_NEAR(cdd, t.year.cdd.value(), 0.01);
   }
 }
 
@@ -66,21 +68,52 @@ TEST(DegreeDaysTest, MissingHoursAreLeftOutAndCounted) {
   const DegreeDayTable t = DegreeDaysByMonth(*year, 18.0f, 24.0f);
   EXPECT_EQ(t.months[0], (DegreeDays{240.0f, 0.0f, 24}));  // 720 hours × 8 °C / 24
   EXPECT_EQ(t.months[1], (DegreeDays{224.0f, 0.0f, 0}));   // 28 days × 8 °C
-  EXPECT_FLOAT_EQ(t.months[11].cdd, 0.25f);                // one hour 6 °C above 24
+  EXPECT_FLOAT_EQ(t.months[11].cdd.value(), 0.25f);        // one hour 6 °C above 24
   EXPECT_EQ(t.year.missingHours, 24);
-  EXPECT_NEAR(t.year.hdd, (8759 - 24) * 8.0 / 24.0, 1e-3);
+  EXPECT_NEAR(t.year.hdd.value(), (8759 - 24) * 8.0 / 24.0, 1e-3);
+}
+
+// A span without one valid hour has no degree-days at all (not 0, which
+// would read as no heating); the year leaves that month out and counts its hours.
+TEST(DegreeDaysTest, ASpanWithoutAValidHourHasNoDegreeDays) {
+  auto year = sinusoidalYear(10.0, 0.0);
+  for (int h = 1; h <= lastHourOfMonth(1); ++h) year->year[static_cast<std::size_t>(h)].DBT = kMissing;
+  const DegreeDayTable t = DegreeDaysByMonth(*year, 18.0f, 24.0f);
+  EXPECT_EQ(t.months[0], (DegreeDays{std::nullopt, std::nullopt, 744}));
+  EXPECT_EQ(t.months[1], (DegreeDays{224.0f, 0.0f, 0}));
+  EXPECT_EQ(t.year.missingHours, 744);
+  EXPECT_NEAR(t.year.hdd.value(), (kHoursPerYear - 744) * 8.0 / 24.0, 1e-2);
+
+  for (int h = 1; h <= kHoursPerYear; ++h) year->year[static_cast<std::size_t>(h)].DBT = kMissing;
+  EXPECT_EQ(DegreeDaysByMonth(*year, 18.0f, 24.0f).year,
+            (DegreeDays{std::nullopt, std::nullopt, static_cast<int16_t>(kHoursPerYear)}));
 }
 
 TEST(DegreeDaysTest, SeoulNeedsMoreHeatingThanCooling) {
   const auto seoul = test::LoadRegion("seoul");
   const DegreeDayTable t = DegreeDaysByMonth(*seoul, kDefaultHeatingBase, kDefaultCoolingBase);
   // A continental climate: around 2,800 heating and 200 cooling degree-days.
-  EXPECT_GT(t.year.hdd, 2000.0f);
-  EXPECT_LT(t.year.hdd, 3600.0f);
-  EXPECT_GT(t.year.cdd, 50.0f);
-  EXPECT_LT(t.year.cdd, 500.0f);
-  EXPECT_GT(t.months[0].hdd, t.months[0].cdd);
-  EXPECT_LT(t.months[6].hdd, t.months[6].cdd);
+  EXPECT_GT(t.year.hdd.value(), 2000.0f);
+  EXPECT_LT(t.year.hdd.value(), 3600.0f);
+  EXPECT_GT(t.year.cdd.value(), 50.0f);
+  EXPECT_LT(t.year.cdd.value(), 500.0f);
+  EXPECT_GT(t.months[0].hdd.value(), t.months[0].cdd.value());
+  EXPECT_LT(t.months[6].hdd.value(), t.months[6].cdd.value());
+}
+
+TEST(DegreeDaysTest, AHeatingBaseAboveTheCoolingBaseIsWarnedOf) {
+  const std::string above =
+      "난방 기준온도가 냉방 기준온도보다 높습니다. 두 기준온도 사이의 시간은 난방도일과 "
+      "냉방도일에 함께 더해집니다.";
+  struct Case {
+    float heatingBase, coolingBase;
+    bool warned;
+  };
+  for (const Case c : {Case{18, 24, false}, Case{24, 24, false}, Case{24.5f, 24, true},
+                       Case{30, 10, true}}) {
+    EXPECT_EQ(DegreeDayBaseWarning(c.heatingBase, c.coolingBase), c.warned ? above : "")
+        << c.heatingBase << " " << c.coolingBase;
+  }
 }
 
 TEST(DegreeDaysTest, BaseBoxesReadLenientlyWithinTheirRanges) {

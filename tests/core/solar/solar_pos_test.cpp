@@ -156,8 +156,29 @@ TEST(DayLengthTest, TwelveHoursAtEquinoxDeclinationForEveryLatitude) {
   EXPECT_NEAR(GetDayLen_LD(37.34f, -23.45f), 24 - 14.577f, 0.001f);
 }
 
-TEST(DayLengthTest, PolarDayHasNoSunriseAndFaults) {
-  EXPECT_THROW((void)GetDayLen_LD(80, 23.45f), ComputeError);
+// Beyond the polar circles at the solstices the sun stays up (24 h) or down
+// (0 h) all day; its position is found as anywhere else, the noon altitude
+// being 90° − |φ − δ| and the noon sun standing on the equator's side.
+TEST(DayLengthTest, BeyondThePolarCirclesTheDayIsWholeOrNoneAndThePositionStands) {
+  struct Case {
+    float lat;
+    int16_t month, day;
+    float dayLength;
+    float noonAzimuth;
+  };
+  for (const Case c : {Case{70, 6, 21, 24, 0}, Case{71.3f, 6, 21, 24, 0}, Case{80, 6, 21, 24, 0},
+                       Case{-70, 12, 21, 24, 180}, Case{70, 12, 21, 0, 0},
+                       Case{-70, 6, 21, 0, 180}}) {
+    RecordingSink sink;
+    const float decl = GetDecl_DOY(GetDOY_MD(c.month, c.day, sink));
+    EXPECT_EQ(GetDayLen_LD(c.lat, decl), c.dayLength) << c.lat << " " << c.month;
+    EXPECT_NEAR(GetAlt_TDL(12, decl, c.lat), 90 - std::fabs(c.lat - decl), 1e-3) << c.lat;
+    EXPECT_NEAR(std::fabs(GetAzi_TDL(12, decl, c.lat)), c.noonAzimuth, 1e-3) << c.lat;
+    for (float t = 0; t <= 24; t += 0.25f) {
+      EXPECT_NO_THROW((void)GetAzi_TDL(t, decl, c.lat)) << c.lat << " at " << t;
+    }
+  }
+  EXPECT_NEAR(GetAlt_TDL(12, GetDecl_DOY(172), 71.3f), 42.15f, 0.01f);
 }
 
 }  // namespace
