@@ -1,9 +1,8 @@
 #include "cli/sun_path_climate.h"
 
-#include <cstdio>
-
 #include "cli/cli_context.h"
 #include "core/psychro/psychro_chart.h"
+#include "core/solar/climate_overlay.h"
 #include "core/solar/radiation_site.h"
 
 namespace vlm::cli {
@@ -18,9 +17,7 @@ std::optional<SunPathClimate> loadSunPathClimate(Context& ctx, const ClimateArgs
   }
   Site site = *loaded->data.site;
   if (site.name.empty()) site.name = loaded->data.RegionName;
-  char latitude[32];
-  std::snprintf(latitude, sizeof latitude, "%.4f", site.latitude);
-  return SunPathClimate{site, latitude,
+  return SunPathClimate{site, DiagramSiteOf(site, "").latitudeText,
                         WishedHours(loaded->data, SunWishes(loaded->data, PsychroChart{}), *solar)};
 }
 

@@ -1,5 +1,6 @@
 #include "core/solar/climate_overlay.h"
 
+#include <cstdio>
 #include <string>
 
 #include "core/solar/shading_texts.h"
@@ -18,8 +19,8 @@ void legendLine(Drawing& drawing, const SunPathGeometry& g, float row, Color col
   const float y = step * row;
   drawing.setPenWidth(2 * kDotWidth);
   drawing.dot(x, y, color);
-  drawing.text(TextItem{x + step / 3, y, std::string(lead) + std::to_string(count) +
-                                             std::string(kHoursUnit),
+  drawing.text(TextItem{x + step / 3, y,
+                        std::string(lead) + std::to_string(count) + std::string(kHoursUnit),
                         Color::palette(0), kLegendPointSize, false, HAlign::Left, VAlign::Middle});
 }
 
@@ -32,6 +33,18 @@ OverlayCounts CountWishes(const std::vector<WishedHour>& hours) {
     if (h.wish == SunWish::Unwanted) ++counts.unwanted;
   }
   return counts;
+}
+
+DiagramSite DiagramSiteOf(const Site& site, std::string_view regionName) {
+  std::string name(regionName);
+  if (name.empty()) {
+    name = site.name;
+  } else if (!site.name.empty() && site.name != name) {
+    name += " (" + site.name + ")";
+  }
+  char latitude[32];
+  std::snprintf(latitude, sizeof latitude, "%.4f", site.latitude);
+  return DiagramSite{name, latitude};
 }
 
 OverlayCounts DrawClimateOverlay(Drawing& drawing, const SunPathGeometry& g,

@@ -6,8 +6,11 @@
 // is an hour the shade keeps in shade.
 #pragma once
 
+#include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/climate/site.h"
 #include "core/draw/drawing.h"
 #include "core/solar/shade_performance.h"
 #include "core/solar/sun_path.h"
@@ -23,6 +26,14 @@ struct OverlayCounts {
 };
 
 [[nodiscard]] OverlayCounts CountWishes(const std::vector<WishedHour>& hours);
+
+// How the diagram of a loaded year names and places its site: the region's
+// name with the station's ("서울 (Seoul.WS)"), and the latitude to four decimals
+// as the diagram reads it.
+struct DiagramSite {
+  std::string name, latitudeText;
+};
+[[nodiscard]] DiagramSite DiagramSiteOf(const Site& site, std::string_view regionName);
 
 // The dots, then the legend; the drawing's pen is left as it was.
 OverlayCounts DrawClimateOverlay(Drawing& drawing, const SunPathGeometry& g,
