@@ -8,15 +8,16 @@
 namespace vlm {
 namespace {
 
-constexpr float kDotWidth = 3.0f;
+constexpr float kDotWidth = 2.0f;
 constexpr float kLegendPointSize = 9.0f;
 
 void legendLine(Drawing& drawing, const SunPathGeometry& g, float row, Color color,
                 std::string_view lead, int count) {
-  // Rows of a twentieth of the picture from its lower left corner.
+  // Rows of a twentieth of the picture down from its upper left corner, clear
+  // of the direction labels at the middle of each side.
   const float step = g.height / 20.0f;
   const float x = g.width / 40.0f;
-  const float y = step * row;
+  const float y = g.height - step * row;
   drawing.setPenWidth(2 * kDotWidth);
   drawing.dot(x, y, color);
   drawing.text(TextItem{x + step / 3, y,
@@ -57,8 +58,8 @@ OverlayCounts DrawClimateOverlay(Drawing& drawing, const SunPathGeometry& g,
     drawing.dot(p.x, p.y, h.wish == SunWish::Wanted ? kWantedSunColor : kUnwantedSunColor);
   }
   const OverlayCounts counts = CountWishes(hours);
-  legendLine(drawing, g, 1.5f, kWantedSunColor, kOverlayWantedLead, counts.wanted);
-  legendLine(drawing, g, 1.0f, kUnwantedSunColor, kOverlayUnwantedLead, counts.unwanted);
+  legendLine(drawing, g, 1.0f, kWantedSunColor, kOverlayWantedLead, counts.wanted);
+  legendLine(drawing, g, 1.5f, kUnwantedSunColor, kOverlayUnwantedLead, counts.unwanted);
   drawing.setPenWidth(pen);
   return counts;
 }

@@ -1,7 +1,7 @@
 // The climate year on the sun-path diagram: every daytime hour that wants the
 // sun ("Promote Solar Gain") or refuses it ("Restrict Solar Gain") as a dot at
 // the sun's position, one colour per wish, with a legend of the counts in the
-// picture's lower left corner. The dots stand where the hour's beam comes from,
+// picture's upper left corner. The dots stand where the hour's beam comes from,
 // the position the shade's performance judges, so a dot inside a mask's outline
 // is an hour the shade keeps in shade.
 #pragma once

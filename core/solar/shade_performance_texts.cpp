@@ -17,17 +17,23 @@ std::string ShareText(const std::optional<double>& share) {
   return Format(*share, "#0.0") + " %";
 }
 
-std::string UnwantedYearLine(const ShadeTally& t) {
-  return std::string(kUnwantedYearLead) + hours(t.unwantedHours) + std::string(kOfWord) +
-         ShareText(ShareOf(t.unwantedShadedHours, t.unwantedHours)) + std::string(kShadedWord) +
-         beam(t.unwantedBeam) + std::string(kOfWord) +
+std::string UnwantedHoursText(const ShadeTally& t) {
+  return hours(t.unwantedHours) + std::string(kOfWord) +
+         ShareText(ShareOf(t.unwantedShadedHours, t.unwantedHours)) + std::string(kShadedWord);
+}
+
+std::string UnwantedBeamText(const ShadeTally& t) {
+  return beam(t.unwantedBeam) + std::string(kOfWord) +
          ShareText(ShareOf(t.unwantedBeamBlocked, t.unwantedBeam)) + std::string(kBlockedWord);
 }
 
-std::string WantedYearLine(const ShadeTally& t) {
-  return std::string(kWantedYearLead) + hours(t.wantedHours) + std::string(kOfWord) +
-         ShareText(ShareOf(t.wantedSunlitHours, t.wantedHours)) + std::string(kSunlitWord) +
-         beam(t.wantedBeam) + std::string(kOfWord) +
+std::string WantedHoursText(const ShadeTally& t) {
+  return hours(t.wantedHours) + std::string(kOfWord) +
+         ShareText(ShareOf(t.wantedSunlitHours, t.wantedHours)) + std::string(kSunlitWord);
+}
+
+std::string WantedBeamText(const ShadeTally& t) {
+  return beam(t.wantedBeam) + std::string(kOfWord) +
          ShareText(ShareOf(t.wantedBeamAdmitted, t.wantedBeam)) + std::string(kAdmittedWord);
 }
 

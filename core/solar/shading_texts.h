@@ -23,22 +23,27 @@ inline constexpr std::array<std::string_view, 9> kPerformanceColumns = {
     "태양열획득 시간", "일조(%)", "태양열획득 직달일사(kWh/m²)", "투과(%)",
     "일사 결측 시간"};
 
-// The year's lines under the chart.
-inline constexpr std::string_view kUnwantedYearLead = "연간 태양열차단 ";
-inline constexpr std::string_view kWantedYearLead = "연간 태양열획득 ";
-inline constexpr std::string_view kShadedWord = " 음영, 직달일사 ";
-inline constexpr std::string_view kSunlitWord = " 일조, 직달일사 ";
+// The year's shares: a row for each kind of hour (kUnwantedCaption,
+// kWantedCaption), a column for the hours and one for their beam.
+inline constexpr std::string_view kYearHoursHeading = "시간";
+inline constexpr std::string_view kYearBeamHeading = "직달일사";
+inline constexpr std::string_view kOfWord = " 중 ";
+inline constexpr std::string_view kShadedWord = " 음영";
+inline constexpr std::string_view kSunlitWord = " 일조";
 inline constexpr std::string_view kBlockedWord = " 차단";
 inline constexpr std::string_view kAdmittedWord = " 투과";
-inline constexpr std::string_view kOfWord = " 중 ";
 inline constexpr std::string_view kBeamUnit = " kWh/m²";
 inline constexpr std::string_view kMissingLead = "일사 결측 ";
 inline constexpr std::string_view kMissingTail =
-    "시간: 시간 비율에는 들고 직달일사 비율에서는 빠집니다.";
-inline constexpr std::string_view kSuggestionLead = "추천 수평차양 수직음영각: ";
-inline constexpr std::string_view kSuggestionBlocked = "° (태양열차단 직달일사 ";
-inline constexpr std::string_view kSuggestionAdmitted = " 차단, 태양열획득 직달일사 ";
-inline constexpr std::string_view kSuggestionClose = " 투과)";
+    "시간: 시간 비율에는 들고 직달일사 비율에서는 빠짐";
+inline constexpr std::string_view kSuggestionLead = "추천 수평차양 수직음영각 ";
+inline constexpr std::string_view kSuggestionBlocked = "° (차단 ";
+inline constexpr std::string_view kSuggestionAdmitted = ", 투과 ";
+inline constexpr std::string_view kSuggestionClose = ")";
+
+// The tabs of the performance frame: the year's lines, the chart, the table.
+inline constexpr std::array<std::string_view, 3> kPerformanceTabs = {"연간", "월별 그림",
+                                                                     "월별 표"};
 
 // The monthly chart.
 inline constexpr std::string_view kPerformanceChartTitle = "월별 차양 성능 (%)";

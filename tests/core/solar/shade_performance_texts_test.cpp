@@ -1,4 +1,4 @@
-// The shade's performance as the mask tab shows it: the year's lines with
+// The shade's performance as the mask tab shows it: the year's cells with
 // their shares, a share without a whole, the missing-radiation line and the
 // suggestion; the monthly chart's bars at the shares, none for a month
 // without beam.
@@ -30,19 +30,18 @@ TEST(ShadePerformanceTexts, LinesSayTheSharesOfTheYear) {
   const struct {
     std::string text, expected;
   } cases[] = {
-      {UnwantedYearLine(sample()),
-       "연간 태양열차단 200시간 중 75.0 % 음영, 직달일사 400.0 kWh/m² 중 75.0 % 차단"},
-      {WantedYearLine(sample()),
-       "연간 태양열획득 120시간 중 25.0 % 일조, 직달일사 210.0 kWh/m² 중 33.3 % 투과"},
-      {WantedYearLine(ShadeTally{}),
-       "연간 태양열획득 0시간 중 - 일조, 직달일사 0.0 kWh/m² 중 - 투과"},
+      {UnwantedHoursText(sample()), "200시간 중 75.0 % 음영"},
+      {UnwantedBeamText(sample()), "400.0 kWh/m² 중 75.0 % 차단"},
+      {WantedHoursText(sample()), "120시간 중 25.0 % 일조"},
+      {WantedBeamText(sample()), "210.0 kWh/m² 중 33.3 % 투과"},
+      {WantedHoursText(ShadeTally{}), "0시간 중 - 일조"},
+      {WantedBeamText(ShadeTally{}), "0.0 kWh/m² 중 - 투과"},
       {MissingRadiationLine(sample()),
-       "일사 결측 3시간: 시간 비율에는 들고 직달일사 비율에서는 빠집니다."},
+       "일사 결측 3시간: 시간 비율에는 들고 직달일사 비율에서는 빠짐"},
       {SuggestionLine(OverhangSuggestion{52, 78.14, 70.26}),
-       "추천 수평차양 수직음영각: 52° (태양열차단 직달일사 78.1 % 차단, 태양열획득 직달일사 70.3 % "
-       "투과)"},
+       "추천 수평차양 수직음영각 52° (차단 78.1 %, 투과 70.3 %)"},
       {SuggestionLine(OverhangSuggestion{90, std::nullopt, std::nullopt}),
-       "추천 수평차양 수직음영각: 90° (태양열차단 직달일사 - 차단, 태양열획득 직달일사 - 투과)"},
+       "추천 수평차양 수직음영각 90° (차단 -, 투과 -)"},
   };
   for (const auto& c : cases) EXPECT_EQ(c.text, c.expected);
 }
