@@ -9,7 +9,7 @@ namespace vlm {
 namespace {
 
 constexpr float kDotWidth = 2.0f;
-constexpr float kLegendPointSize = 9.0f;
+constexpr float kLegendPointSize = 8.0f;
 
 void legendLine(Drawing& drawing, const SunPathGeometry& g, float row, Color color,
                 std::string_view lead, int count) {

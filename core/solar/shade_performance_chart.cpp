@@ -25,7 +25,6 @@ void bar(Drawing& d, float left, const std::optional<double>& share, Color color
 
 Drawing ShadePerformanceChart(const ShadePerformance& p) {
   Drawing d(UserScale{-1.8f, 12.3f, -14.0f, 128.0f});
-  d.text(label(6, 127, std::string(kPerformanceChartTitle), HAlign::Center, VAlign::Top, 9.0f));
   d.setDash(DashStyle::Dot);
   for (int share = 0; share <= 100; share += 20) {
     if (share > 0) d.line(0, static_cast<float>(share), 12, static_cast<float>(share), kGrid);

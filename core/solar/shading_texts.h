@@ -18,10 +18,11 @@ inline constexpr std::string_view kNoShare = "-";
 
 // The performance table: one row a month and the year's, these columns.
 inline constexpr std::string_view kPerformanceTableCorner = "월";
+// Two lines each, so that the columns stay narrow.
 inline constexpr std::array<std::string_view, 9> kPerformanceColumns = {
-    "태양열차단 시간", "음영(%)", "태양열차단 직달일사(kWh/m²)", "차단(%)",
-    "태양열획득 시간", "일조(%)", "태양열획득 직달일사(kWh/m²)", "투과(%)",
-    "일사 결측 시간"};
+    "태양열차단\n시간", "음영\n(%)", "태양열차단 직달일사\n(kWh/m²)", "차단\n(%)",
+    "태양열획득\n시간", "일조\n(%)", "태양열획득 직달일사\n(kWh/m²)", "투과\n(%)",
+    "일사 결측\n시간"};
 
 // The year's shares: a row for each kind of hour (kUnwantedCaption,
 // kWantedCaption), a column for the hours and one for their beam.
@@ -46,7 +47,6 @@ inline constexpr std::array<std::string_view, 3> kPerformanceTabs = {"연간", "
                                                                      "월별 표"};
 
 // The monthly chart.
-inline constexpr std::string_view kPerformanceChartTitle = "월별 차양 성능 (%)";
 inline constexpr std::string_view kBlockedLegend = "태양열차단 직달일사 차단";
 inline constexpr std::string_view kAdmittedLegend = "태양열획득 직달일사 투과";
 

@@ -1,6 +1,7 @@
 #include "gui/pages/frm31_performance.h"
 
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -56,6 +57,8 @@ ShadePerformanceFrame::ShadePerformanceFrame(QWidget* parent)
   setObjectName("fra31SMPerformance");
   const auto [rows, columns] = headings();
   table_ = new ResultGrid("grd31SMPerformance", rows, columns, this);
+  // Nine columns do not share the frame's width: each takes its heading's, and the grid scrolls.
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   chart_->setObjectName("pic31SMPerformance");
   chart_->setBackground(Qt::white);
   chart_->setMinimumSize(kLeastChartWidth, kLeastChartHeight);

@@ -14,9 +14,9 @@ TEST(ShadePerformanceTable, RowsOfMonthsAndYearWithTheirShares) {
   const TextTable t = ShadePerformanceTable(p);
   ASSERT_EQ(t.rows.size(), 14u);
   EXPECT_EQ(t.rows[0], (std::vector<std::string>{
-                           "월", "태양열차단 시간", "음영(%)", "태양열차단 직달일사(kWh/m²)",
-                           "차단(%)", "태양열획득 시간", "일조(%)", "태양열획득 직달일사(kWh/m²)",
-                           "투과(%)", "일사 결측 시간"}));
+                           "월", "태양열차단\n시간", "음영\n(%)", "태양열차단 직달일사\n(kWh/m²)",
+                           "차단\n(%)", "태양열획득\n시간", "일조\n(%)",
+                           "태양열획득 직달일사\n(kWh/m²)", "투과\n(%)", "일사 결측\n시간"}));
   EXPECT_EQ(t.rows[7], (std::vector<std::string>{"7월", "40", "25.0", "80.0", "75.0", "0", "-",
                                                  "0.0", "-", "2"}));
   EXPECT_EQ(t.rows[13], (std::vector<std::string>{"연간", "300", "50.0", "500.0", "25.0", "200",
