@@ -14,6 +14,7 @@ constexpr std::array kTextCommands{
     TextCommand{"check", registerCheck},
     TextCommand{"load", registerLoad},
     TextCommand{"convert", registerConvert},
+    TextCommand{"typical-year", registerTypicalYear},
     TextCommand{"psychro", registerPsychro},
     TextCommand{"zone", registerZone},
     TextCommand{"analyse", registerAnalyse},

@@ -34,6 +34,7 @@ void registerCheck(CLI::App& app, Context& ctx);
 void registerLoad(CLI::App& app, Context& ctx);
 
 void registerConvert(CLI::App& app, Context& ctx);
+void registerTypicalYear(CLI::App& app, Context& ctx);
 
 void registerPsychro(CLI::App& app, Context& ctx);
 void registerZone(CLI::App& app, Context& ctx);

@@ -334,42 +334,76 @@ AsosHour hourOf(const AsosReader& reader) {
   return hour;
 }
 
+// A station-year being filled hour by hour, from one text or several.
+struct YearBuild {
+  explicit YearBuild(const AsosStationYear& source, bool radiationColumn)
+      : owner(kHoursPerYear, kNoOwner),
+        radiation(kHoursPerYear, Radiation::Absent),
+        radiationColumn(radiationColumn) {
+    year.source = source;
+    year.site = asosStationSite(source.station);
+    year.records.resize(kHoursPerYear);
+  }
+
+  static constexpr int16_t kNoOwner = -1;
+
+  // The reader's current line, which lies in this year, read from text
+  // number `text`. False when the hour is held already.
+  bool place(const AsosReader& reader, Psychrometrics& psychro, int16_t text = 0) {
+    const Time& time = reader.time();
+    if (time.leapDay()) {
+      year.leapDayDropped = true;
+      return true;
+    }
+    const int16_t k = time.hourOfYear();
+    const auto index = static_cast<std::size_t>(k - 1);
+    if (owner[index] != kNoOwner) {
+      clash = owner[index];
+      return false;
+    }
+    year.records[index] = convertAsosHour(hourOf(reader), k, psychro);
+    owner[index] = text;
+    const bool column = reader.columns().radiation != AsosColumns::kAbsent;
+    radiation[index] = radiationState(reader.field(reader.columns().radiation), column);
+    radiationColumn = radiationColumn || column;
+    ++year.source.hours;
+    return true;
+  }
+
+  // Absent hours as markers, the night rule, the missing counts.
+  AsosYear finish() {
+    for (int16_t k = 1; k <= kHoursPerYear; ++k)
+      if (owner[static_cast<std::size_t>(k - 1)] == kNoOwner)
+        year.records[static_cast<std::size_t>(k - 1)] = absentAsosHour(k);
+    if (radiationColumn) applyNightRule(year.records, radiation);
+    year.missing = countMissing(year.records);
+    return std::move(year);
+  }
+
+  AsosYear year;
+  std::vector<int16_t> owner;  // the text each hour was read from
+  int16_t clash = kNoOwner;    // the text that held an hour read again
+  std::vector<Radiation> radiation;
+  bool radiationColumn = false;
+};
+
 // The second pass: the lines of the chosen station-year into its 8760 records.
 std::optional<AsosYear> build(AsosReader& reader, const AsosStationYear& source,
                               const ConversionProgress& progress) {
-  AsosYear year;
-  year.source = source;
-  year.site = asosStationSite(source.station);
-  year.records.resize(kHoursPerYear);
-  std::vector<bool> present(kHoursPerYear, false);
-  std::vector<Radiation> radiation(kHoursPerYear, Radiation::Absent);
-  const bool radiationColumn = reader.columns().radiation != AsosColumns::kAbsent;
+  AsosStationYear empty = source;
+  empty.hours = 0;
+  YearBuild year(empty, reader.columns().radiation != AsosColumns::kAbsent);
   Psychrometrics psychro;
-  std::int32_t read = 0;
-  while (read < source.hours) {
+  while (year.year.source.hours < source.hours) {
     const auto next = reader.next();
     if (next == AsosReader::Next::Refused) return std::nullopt;
     if (next == AsosReader::Next::End) break;
     const Time& time = reader.time();
     if (reader.station() != source.station || time.year != source.year) continue;
-    if (time.leapDay()) {
-      year.leapDayDropped = true;
-      continue;
-    }
-    const int16_t k = time.hourOfYear();
-    const auto index = static_cast<std::size_t>(k - 1);
-    year.records[index] = convertAsosHour(hourOf(reader), k, psychro);
-    present[index] = true;
-    radiation[index] = radiationState(reader.field(reader.columns().radiation), radiationColumn);
-    progress.hourDone(k);
-    ++read;
+    (void)year.place(reader, psychro);  // the scan has refused a repeated hour
+    if (!time.leapDay()) progress.hourDone(time.hourOfYear());
   }
-  for (int16_t k = 1; k <= kHoursPerYear; ++k)
-    if (!present[static_cast<std::size_t>(k - 1)])
-      year.records[static_cast<std::size_t>(k - 1)] = absentAsosHour(k);
-  if (radiationColumn) applyNightRule(year.records, radiation);
-  year.missing = countMissing(year.records);
-  return year;
+  return year.finish();
 }
 
 // "[지점 108, 2016년의 시간 수(4380시간 이상) 위반: 100시간]": a station-year
@@ -429,6 +463,57 @@ std::optional<AsosYear> ImportAsos(std::istream& in, const AsosChoice& choice, M
     return std::nullopt;
   }
   return year;
+}
+
+struct AsosStationYears::Years {
+  std::map<std::int16_t, YearBuild> byYear;
+};
+
+AsosStationYears::AsosStationYears(std::int32_t station, std::int16_t first, std::int16_t last)
+    : station_(station), first_(first), last_(last), years_(std::make_unique<Years>()) {}
+
+AsosStationYears::~AsosStationYears() = default;
+
+bool AsosStationYears::read(std::istream& in, const std::string& name, MessageSink& sink) {
+  AsosReader reader(in, sink);
+  if (!reader.start()) return false;
+  const auto text = static_cast<int16_t>(names_.size());
+  names_.push_back(name);
+  const bool radiationColumn = reader.columns().radiation != AsosColumns::kAbsent;
+  Psychrometrics psychro;
+  for (;;) {
+    const auto next = reader.next();
+    if (next == AsosReader::Next::Refused) return false;
+    if (next == AsosReader::Next::End) return true;
+    const int year = reader.time().year;
+    if (reader.station() != station_ || year < first_ || year > last_) continue;
+    auto found = years_->byYear.find(static_cast<int16_t>(year));
+    if (found == years_->byYear.end()) {
+      const std::string stationName =
+          asosText(trimmed(reader.field(reader.columns().stationName)), reader.columns().encoding);
+      const AsosStationYear source{station_, stationName, static_cast<int16_t>(year), 0};
+      found = years_->byYear.try_emplace(source.year, source, radiationColumn).first;
+    }
+    YearBuild& build = found->second;
+    if (!build.place(reader, psychro, text)) {
+      sink.show(overlappingSourcesMessage(names_[static_cast<std::size_t>(build.clash)], name,
+                                          found->first));
+      return false;
+    }
+  }
+}
+
+std::vector<AsosYear> AsosStationYears::finish() {
+  std::vector<AsosYear> years;
+  for (auto& [year, build] : years_->byYear) years.push_back(build.finish());
+  years_->byYear.clear();
+  return years;
+}
+
+Message overlappingSourcesMessage(const std::string& earlier, const std::string& later,
+                                  std::int16_t year) {
+  return errorMessage({"원본 파일들의 기간이 겹칩니다.",
+                       "[" + earlier + ", " + later + ": " + std::to_string(year) + "년]"});
 }
 
 }  // namespace vlm

@@ -25,6 +25,7 @@
 #include <array>
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -89,5 +90,38 @@ struct AsosYear {
 
 // "108 서울 2016년 (8760시간)": an entry of the conversion page's choice.
 [[nodiscard]] std::string stationYearText(const AsosStationYear& entry);
+
+// Every year of one station gathered from one text or several (files of one
+// station downloaded piece by piece), for a computation over many years. Each
+// text is scanned and then streamed once more; what is held is the 8760
+// records of each year, never the text. The line stamped 1 January 00:00
+// belongs to the year before, so a year may take hours from two texts; an
+// hour that two texts both report is refused, naming them.
+class AsosStationYears {
+ public:
+  // Only the years from `first` to `last` (inclusive) are kept.
+  AsosStationYears(std::int32_t station, std::int16_t first, std::int16_t last);
+  ~AsosStationYears();
+  AsosStationYears(const AsosStationYears&) = delete;
+  AsosStationYears& operator=(const AsosStationYears&) = delete;
+
+  // Reads the station's lines of a scanned text; `name` names it in messages.
+  // A broken rule is reported to `sink` and gives false.
+  [[nodiscard]] bool read(std::istream& in, const std::string& name, MessageSink& sink);
+  // The years read, in calendar order, each completed as ImportAsos completes one.
+  [[nodiscard]] std::vector<AsosYear> finish();
+
+  struct Years;
+
+ private:
+  std::int32_t station_;
+  std::int16_t first_, last_;
+  std::vector<std::string> names_;
+  std::unique_ptr<Years> years_;
+};
+
+// "원본 파일들의 기간이 겹칩니다." naming the texts and the year.
+[[nodiscard]] Message overlappingSourcesMessage(const std::string& earlier,
+                                                const std::string& later, std::int16_t year);
 
 }  // namespace vlm

@@ -22,7 +22,9 @@ void rings(Drawing& d, const RoseGeometry& g, const WindRoseScale& scale) {
     const float share = scale.step * static_cast<float>(i);
     const float r = WindShareRadius(g, scale, share);
     d.circle(g.cx, g.cy, r, kRingColor);
-    figure::Label(d, g.cx + r, g.cy, ShortestText(share) + "%", HAlign::Center, VAlign::Bottom);
+    // Inside its ring, so the outermost share keeps clear of the name of the east.
+    figure::Label(d, g.cx + r - 2.0f, g.cy, ShortestText(share) + "%", HAlign::Right,
+                  VAlign::Bottom);
   }
   const float outer = WindShareRadius(g, scale, scale.outer());
   for (int16_t k = 1; k <= kRoseDirections; ++k) {
@@ -59,15 +61,17 @@ void bars(Drawing& d, const RoseGeometry& g, const WindCounts& counts, const Win
   d.setPenWidth(1.0f);
 }
 
+// In the lower right corner, the calm caption lowest: the rows above it are
+// short, and so stay clear of the name of the south-east.
 void legend(Drawing& d, const RoseGeometry& g, const std::vector<float>& edges) {
   const float size = g.height * 0.025f;
-  const float x = g.width - g.height * 0.3f;
+  const float x = g.width - g.height * 0.27f;
   float y = g.height * 0.03f;
-  for (std::size_t c = edges.size(); c-- > 0;) {
-    figure::LegendRow(d, x, y, size, size, WindClassColor(c), WindClassCaption(edges, c));
-    y += size * 1.6f;
-  }
   figure::Label(d, x, y + size / 2, WindCalmCaption(edges), HAlign::Left, VAlign::Middle);
+  for (std::size_t c = edges.size(); c-- > 0;) {
+    y += size * 1.6f;
+    figure::LegendRow(d, x, y, size, size, WindClassColor(c), WindClassCaption(edges, c));
+  }
 }
 
 std::string hoursRange(const WindFilter& f) {

@@ -124,7 +124,7 @@ Frm15::Frm15(AppState& state, QWidget* parent)
 
   rose_->setObjectName("pic15Rose");
   monthly_->setObjectName("pic15Monthly");
-  monthly_->setMinimumSize(560, 400);
+  monthly_->setMinimumSize(520, 400);
   connect(rose_, &PictureBox::pointerMoved, this,
           [this](QPointF user, QPoint pixel) { readRoseAt(user, pixel); });
   connect(rose_, &PictureBox::pointerLeft, this,

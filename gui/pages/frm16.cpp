@@ -46,7 +46,7 @@ QStringList columnCaptions(ComfortModel model) {
 PictureBox* picture(const char* name, QWidget* parent) {
   auto* p = new PictureBox(parent);
   p->setObjectName(name);
-  p->setMinimumSize(640, 400);
+  p->setMinimumSize(600, 400);
   return p;
 }
 

@@ -15,6 +15,7 @@
 
 #include "core/climate/conversion_progress.h"
 #include "core/climate/weather_conversion.h"
+#include "gui/pages/frm33_typical.h"
 #include "gui/pages/progress_bar.h"
 
 namespace vlm {
@@ -66,6 +67,11 @@ Frm33::Frm33(AppState& state, QWidget* parent)
   stationYear_->setObjectName("cbo33Station");
   stationYear_->setToolTip("변환할 지점과 연도 (괄호 안은 자료가 있는 시간 수)");
   stationYear_->setEnabled(false);
+  typical_ = new Frm33Typical(
+      {this, beforeCaption, before_, stationCaption, stationYear_}, sink(),
+      [this](const std::function<void()>& work) { return guarded(work); },
+      QString::fromStdString(state.programDir()));
+  connect(typical_, &Frm33Typical::choiceChanged, this, &Frm33::listStationYears);
   connect(before_, &QLineEdit::editingFinished, this, &Frm33::listStationYears);
   connect(browseBefore_, &QPushButton::clicked, this, &Frm33::cmd33Before_Click);
   connect(browseAfter_, &QPushButton::clicked, this, &Frm33::cmd33After_Click);
@@ -91,6 +97,8 @@ Frm33::Frm33(AppState& state, QWidget* parent)
   run->addWidget(convert_);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(24, 24, 24, 24);
+  layout->addLayout(typical_->optionRow());
+  layout->addSpacing(8);
   layout->addLayout(grid);
   layout->addSpacing(16);
   layout->addLayout(run);
@@ -102,6 +110,7 @@ Frm33::Frm33(AppState& state, QWidget* parent)
 }
 
 void Frm33::cmd33Before_Click() {
+  if (typical_->chosen()) return typical_->chooseSources();
   const std::optional<QString> chosen = openFile_(
       this, FileDialogRequest{
                 text(kSourceDialogTitle), QString::fromStdString(state().programDir()),
@@ -113,6 +122,7 @@ void Frm33::cmd33Before_Click() {
 }
 
 void Frm33::listStationYears() {
+  if (typical_->chosen()) return typical_->listStations();
   stationYear_->clear();
   stationYear_->setEnabled(false);
   const std::string source = before_->text().toStdString();
@@ -146,6 +156,12 @@ void Frm33::cmd33Convert_Click() {
   progress.percent = [this](int16_t percent) { progress_->showProgress(percent); };
   const std::string source = before_->text().toStdString();
   const std::string target = after_->text().toStdString();
+  if (typical_->chosen()) {
+    typical_->convert(target, progress);
+    progress_->setValue(0);
+    status_->clear();
+    return;
+  }
   AsosChoice asos;
   if (stationYear_->currentIndex() >= 0) {
     const QList<QVariant> picked = stationYear_->currentData().toList();

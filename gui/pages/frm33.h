@@ -15,6 +15,7 @@ class QPushButton;
 namespace vlm {
 
 class ProgressBar;
+class Frm33Typical;
 
 class Frm33 : public Page {
   Q_OBJECT
@@ -31,6 +32,7 @@ class Frm33 : public Page {
   void cmd33Convert_Click();
 
   [[nodiscard]] ProgressBar* progressBar() const { return progress_; }
+  [[nodiscard]] Frm33Typical* typicalYear() const { return typical_; }
 
   // Lists the station-years of an ASOS source in cbo33Station, the one with
   // the most hours chosen; empties it for any other source.
@@ -47,6 +49,7 @@ class Frm33 : public Page {
   ProgressBar* progress_;
   QLabel* status_;
   QComboBox* stationYear_;
+  Frm33Typical* typical_;
   FileDialog openFile_;
   FileDialog saveFile_;
 };

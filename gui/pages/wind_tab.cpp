@@ -79,19 +79,22 @@ WindTab::WindTab(AppState& state, QWidget* parent)
   auto* conditions = new QGroupBox(QStringLiteral("대상시간"), this);
   conditions->setObjectName("fra14e");
   auto* grid = new QGridLayout(conditions);
+  // Three months a row: four would cut "12월" in the side column's width.
+  constexpr int kColumns = 3;
   for (std::size_t m = 0; m < months_.size(); ++m) {
     auto* box = new QCheckBox(QString::number(m + 1) + QStringLiteral("월"), conditions);
     box->setObjectName(QStringLiteral("chk14eMonth_%1").arg(m));
     box->setChecked(true);
     months_[m] = box;
-    grid->addWidget(box, static_cast<int>(m / 4), static_cast<int>(m % 4));
+    grid->addWidget(box, static_cast<int>(m) / kColumns, static_cast<int>(m) % kColumns);
   }
   auto* hours = new QHBoxLayout;
   hours->addWidget(new QLabel(QStringLiteral("시각 :"), conditions));
   hours->addWidget(fromHour_);
   hours->addWidget(new QLabel(QStringLiteral("~"), conditions));
   hours->addWidget(toHour_);
-  grid->addLayout(hours, 3, 0, 1, 4);
+  int row = static_cast<int>(months_.size()) / kColumns;
+  grid->addLayout(hours, row++, 0, 1, kColumns);
   zone_->setObjectName("cbo14eZone");
   zone_->setToolTip(QStringLiteral("바람을 볼 시간의 기후 죤을 선택하세요."));
   const std::vector<WindZone> zones = WindZoneChoices();
@@ -99,18 +102,19 @@ WindTab::WindTab(AppState& state, QWidget* parent)
     zone_->addItem(utf8Text(WindZoneName(zones[i])));
     if (zones[i] == WindZone{}) zone_->setCurrentIndex(static_cast<int>(i));
   }
-  grid->addWidget(zone_, 4, 0, 1, 4);
+  grid->addWidget(zone_, row++, 0, 1, kColumns);
   byDryBulb_->setObjectName("chk14eDBT");
-  grid->addWidget(byDryBulb_, 5, 0, 1, 4);
+  grid->addWidget(byDryBulb_, row++, 0, 1, kColumns);
   auto* range = new QHBoxLayout;
   range->addWidget(dryBulbMin_);
   range->addWidget(new QLabel(QStringLiteral("~"), conditions));
   range->addWidget(dryBulbMax_);
-  grid->addLayout(range, 6, 0, 1, 4);
-  grid->addWidget(new QLabel(QStringLiteral("풍속 등급 경계(m/s) :"), conditions), 7, 0, 1, 4);
+  grid->addLayout(range, row++, 0, 1, kColumns);
+  grid->addWidget(new QLabel(QStringLiteral("풍속 등급 경계(m/s) :"), conditions), row++, 0, 1,
+                  kColumns);
   classes_->setObjectName("txt14eClasses");
   classes_->setToolTip(QStringLiteral("풍속 등급의 경계값을 쉼표로 구분하여 입력하세요."));
-  grid->addWidget(classes_, 8, 0, 1, 4);
+  grid->addWidget(classes_, row++, 0, 1, kColumns);
 
   auto* side = new QVBoxLayout;
   side->addWidget(conditions);

@@ -1,8 +1,8 @@
 // The pages at the smallest window the program is laid out for (1024 × 700)
 // and at a large one (1600 × 1000): the climate-analysis page keeps every zone
 // check box on screen, the sun-path and mask pictures grow with the window, and
-// the seasonal and sun-path pages, with their results shown (the sun-path
-// page's with the loaded year and the shade's performance), neither scroll
+// the seasonal, radiation, comfort and sun-path pages, with their results shown
+// (the sun-path page's with the loaded year and the shade's performance), neither scroll
 // sideways nor cut a caption, a table cell or a picture.
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -21,6 +21,8 @@
 #include "gui/main_window.h"
 #include "gui/navigation_pane.h"
 #include "gui/pages/frm14.h"
+#include "gui/pages/frm15.h"
+#include "gui/pages/frm16.h"
 #include "gui/pages/frm31.h"
 #include "gui/pages/result_grid.h"
 #include "render/picture_box.h"
@@ -45,8 +47,8 @@ QRect shownPart(const QWidget* w, const QWidget* top) {
 }
 
 // The first fault that cuts something on `tab`: a caption narrower or lower
-// than its text, a widget its parents or the page's `viewport` cut off, a
-// table cell narrower than its number. Empty when nothing is cut.
+// than its text, a check box or option narrower than its caption, a widget its parents or the
+// page's `viewport` cut off, a table cell narrower than its number. Empty when nothing is cut.
 QString cutOn(const QWidget* tab, const QWidget* viewport) {
   for (const QLabel* label : tab->findChildren<QLabel*>()) {
     if (!label->isVisibleTo(tab) || label->text().isEmpty()) continue;
@@ -60,6 +62,15 @@ QString cutOn(const QWidget* tab, const QWidget* viewport) {
           .arg(label->height())
           .arg(need.width())
           .arg(need.height());
+  }
+  for (const QAbstractButton* box : tab->findChildren<QAbstractButton*>()) {
+    const bool choice = qobject_cast<const QCheckBox*>(box) != nullptr ||
+                        qobject_cast<const QRadioButton*>(box) != nullptr;
+    if (choice && box->isVisibleTo(tab) && box->width() < box->sizeHint().width())
+      return QString("%1 \"%2\" is %3 wide for %4")
+          .arg(box->objectName(), box->text())
+          .arg(box->width())
+          .arg(box->sizeHint().width());
   }
   for (const QWidget* w : tab->findChildren<QWidget*>()) {
     const bool shown = qobject_cast<const QLabel*>(w) != nullptr ||
@@ -98,15 +109,17 @@ struct Window {
     window->show();
   }
   // Shows the page of a navigation item and lets the layouts settle.
-  void open(const QString& item) {
+  void open(const QString& item, const QString& shotName = {}) {
     QVERIFY(window->navigation()->selectItem(item));
     QCoreApplication::processEvents();
     // For a person to look at: VLM_LAYOUT_SHOTS=<folder> keeps a picture of each page.
     const QString shots = qEnvironmentVariable("VLM_LAYOUT_SHOTS");
     if (!shots.isEmpty()) {
       const QSize s = window->size();
-      window->grab().save(
-          QString("%1/%2_%3x%4.png").arg(shots, item).arg(s.width()).arg(s.height()));
+      window->grab().save(QString("%1/%2_%3x%4.png")
+                              .arg(shots, shotName.isEmpty() ? item : shotName)
+                              .arg(s.width())
+                              .arg(s.height()));
     }
   }
   template <class T>
@@ -134,6 +147,8 @@ struct Window {
                             state.psychro(), quiet));
     const QString path = QString::fromStdString(state.climate().sourcePath());
     qobject_cast<Frm14*>(window->page("frm14"))->setRegion("서울", path);
+    qobject_cast<Frm15*>(window->page("frm15"))->setRegion("서울", path);
+    qobject_cast<Frm16*>(window->page("frm16"))->setRegion("서울", path);
     qobject_cast<Frm31*>(window->page("frm31"))->setRegion("서울", path);
   }
   void press(const char* name) const { find<QAbstractButton>(name)->click(); }
@@ -193,9 +208,15 @@ class LayoutTest : public QObject {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("tabs");
     QTest::addColumn<int>("tab");
-    for (int tab = 0; tab < 4; ++tab)
+    for (int tab = 0; tab < 5; ++tab)
       QTest::addRow("기후 심화분석 %d", tab) << "기후 심화분석"
                                              << "tab14" << tab;
+    for (int tab = 0; tab < 3; ++tab) {
+      QTest::addRow("일사 분석 %d", tab) << "일사 분석"
+                                         << "tab15" << tab;
+      QTest::addRow("열쾌적 분석 %d", tab) << "열쾌적 분석"
+                                           << "tab16" << tab;
+    }
     for (int tab = 0; tab < 3; ++tab)
       QTest::addRow("태양궤적, 음영평가 %d", tab) << "태양궤적, 음영평가"
                                                   << "tab31" << tab;
@@ -209,8 +230,13 @@ class LayoutTest : public QObject {
     w.open(item);
     // The results as the user sees them once every tab has been worked.
     if (tabs == "tab14") {
-      for (const char* name : {"cmd14aDraw", "cmd14bDraw", "cmd14cCalc", "cmd14dCompare"})
+      for (const char* name :
+           {"cmd14aDraw", "cmd14bDraw", "cmd14cCalc", "cmd14dCompare", "cmd14eDraw"})
         w.press(name);
+    } else if (tabs == "tab15") {
+      w.press("cmd15Draw");
+    } else if (tabs == "tab16") {
+      w.press("cmd16Calc");
     } else {
       // With the year's hours on both diagrams and the shade's performance filled.
       w.find<QCheckBox>("chk31Climate")->setChecked(true);
@@ -228,7 +254,7 @@ class LayoutTest : public QObject {
     }
     auto* tabWidget = w.find<QTabWidget>(qPrintable(tabs));
     tabWidget->setCurrentIndex(tab);
-    w.open(item);
+    w.open(item, QString("%1 %2").arg(item).arg(tab));
     QVERIFY2(w.sink.empty(), w.sink.empty() ? "" : w.sink.last().text().c_str());
     const auto* host = qobject_cast<const QScrollArea*>(
         w.window->navigation()->shownPage()->parentWidget()->parentWidget());
