@@ -27,6 +27,7 @@ constexpr std::array kTextCommands{
     TextCommand{"comfort", registerComfort},
     TextCommand{"pmv", registerPmv},
     TextCommand{"radiation", registerRadiation},
+    TextCommand{"shading", registerShading},
 };
 
 }  // namespace

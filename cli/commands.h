@@ -48,6 +48,7 @@ void registerSolar(CLI::App& app, Context& ctx);
 void registerBatch(CLI::App& app, Context& ctx);
 void registerSunpath(CLI::App& app, Context& ctx);
 void registerMask(CLI::App& app, Context& ctx);
+void registerShading(CLI::App& app, Context& ctx);
 
 void registerMonthly(CLI::App& app, Context& ctx);
 void registerRose(CLI::App& app, Context& ctx);

@@ -118,6 +118,7 @@ void MainWindow::createPages() {
   connect(frm11_, &Frm11::regionPublished, frm14_, &Frm14::setRegion);
   connect(frm11_, &Frm11::regionPublished, frm15, &Frm15::setRegion);
   connect(frm11_, &Frm11::regionPublished, frm16, &Frm16::setRegion);
+  connect(frm11_, &Frm11::regionPublished, frm31, &Frm31::setRegion);
 }
 
 void MainWindow::createMenus() {

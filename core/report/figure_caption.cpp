@@ -88,6 +88,13 @@ std::string ShadingMaskCaption(std::string_view latitudeText, std::string_view d
   return JoinCaption(LatitudeSubject(latitudeText), kSunPathPeriod, kind);
 }
 
+std::string ShadePerformanceCaption(std::string_view region, std::string_view device) {
+  const std::string_view shade = trimmed(device);
+  const std::string kind =
+      shade.empty() ? std::string("차양 성능") : "차양 성능(" + std::string(shade) + ")";
+  return JoinCaption(region, "1월~12월, 년간", kind);
+}
+
 std::string NeedShareCaption(std::string_view region) {
   return JoinCaption(region, "1월~12월, 년간", "월별 생체기후적 요구 죤 비율(%)");
 }

@@ -29,6 +29,8 @@ namespace vlm {
 [[nodiscard]] std::string SunPathCaption(std::string_view latitudeText);
 [[nodiscard]] std::string ShadingMaskCaption(std::string_view latitudeText,
                                              std::string_view device);
+// The shade's performance over the loaded year: "서울 | 1월~12월, 년간 | 차양 성능(수평차양)".
+[[nodiscard]] std::string ShadePerformanceCaption(std::string_view region, std::string_view device);
 
 // The seasonal page's figures, each of the whole loaded year: the need-zone
 // shares month by month, the hour-by-day carpet, and the monthly means of the

@@ -20,6 +20,7 @@
 #include "core/seasonal/degree_days.h"
 #include "core/seasonal/monthly_zones.h"
 #include "core/seasonal/share_chart.h"
+#include "core/solar/climate_overlay.h"
 #include "core/solar/sun_path.h"
 
 namespace vlm {
@@ -271,7 +272,16 @@ std::optional<ReportContent> BuildReportContent(const ClimateData& climate,
     r.roses = roses(climate, source.region);
     if (r.roses.empty()) r.roseNote = "풍향: 풍향 자료가 없으므로 싣지 않았습니다.";
   }
-  if (pages.has(ReportPage::SunPath)) addSunPath(r);
+  if (pages.has(ReportPage::SunPath)) {
+    addSunPath(r);
+    // With the year's site known, the diagram carries the year's daytime hours.
+    if (r.sunPath && climate.site) {
+      const SolarSite site{climate.site->latitude, climate.site->longitude, climate.site->utcOffset,
+                           climate.site->radiationLag};
+      DrawClimateOverlay(*r.sunPath, SunPathGeometry{},
+                         WishedHours(climate, SunWishes(climate, chart), site));
+    }
+  }
   if (pages.has(ReportPage::Months)) addMonths(r, climate);
   if (pages.has(ReportPage::Carpet)) addCarpets(r, climate);
   if (pages.has(ReportPage::DegreeDays)) addDegreeDays(r, climate);

@@ -1,12 +1,12 @@
 #include "core/solar/shading_mask.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <span>
-#include <utility>
 
-#include "core/common/compute_error.h"
 #include "core/common/number_parse.h"
+#include "core/solar/shade_predicate.h"
 #include "core/solar/solar_pos.h"
 
 namespace vlm {
@@ -18,9 +18,8 @@ constexpr const char* kNotApplicable = "N/A";
 constexpr const char* kEnterOnInputTab = "음영각 정보입력 탭에서 입력하세요.";
 constexpr const char* kCorrectOnInputTab = "음영각 정보입력 탭에서 수정하세요.";
 
-// Above this vertical angle the shading circle is so large that the mask is drawn
-// as the facade's diameter instead.
-constexpr float kOverhangAsDiameter = 87.3f;
+// The overhang's outline is sampled at least this often, in degrees of azimuth.
+constexpr double kOutlineStep = 1.0;
 
 enum class Angle { V, Hw, He, S };
 
@@ -121,17 +120,6 @@ double rad(double degrees) { return degrees * kDegToRad; }
 float wrapBelow360(double angle) { return static_cast<float>(angle > 360 ? angle - 360 : angle); }
 float wrapAbove0(double angle) { return static_cast<float>(angle < 0 ? angle + 360 : angle); }
 
-// The angle at the shading circle's centre between the facade normal and the point
-// at distance t from the diagram centre, at most 90.
-float angleAtCentre(const ShadingCircle& c, float t) {
-  const double d = c.distance;
-  const double rho = c.radius;
-  const auto cosine = static_cast<float>(checkedDivide(
-      d * d + rho * rho - static_cast<double>(t) * t, 2.0 * d * rho, "DrawOverhangArc"));
-  const float omega = ArcCosDeg(cosine);
-  return omega > 90.0f ? 90.0f : omega;
-}
-
 void drawFacadeDiameter(Drawing& drawing, const SunPathGeometry& g, float s) {
   const double r = g.radius;
   drawing.line(static_cast<float>(g.cx - r * std::cos(rad(s))),
@@ -155,14 +143,13 @@ void drawOutsideFins(Drawing& drawing, const SunPathGeometry& g, const ShadeAngl
               kBlack);
 }
 
-void drawHorizontalOutline(Drawing& drawing, const SunPathGeometry& g, const ShadeAngles& a,
-                           MessageSink& sink) {
-  if (a.v <= kOverhangAsDiameter) {
-    if (a.v != 0.0f) {
-      DrawOverhangArc(drawing, g, a.v, -90.0f, 90.0f, a.s, sink);
-    } else {
-      drawing.circle(g.cx, g.cy, g.radius, kBlack);
-    }
+// An overhang of 90° is no overhang: its outline runs through the zenith along
+// the facade plane.
+void drawHorizontalOutline(Drawing& drawing, const SunPathGeometry& g, const ShadeAngles& a) {
+  if (a.v == 0.0f) {
+    drawing.circle(g.cx, g.cy, g.radius, kBlack);
+  } else if (a.v < 90.0f) {
+    DrawOverhangOutline(drawing, g, a.v, -90.0f, 90.0f, a.s);
   } else {
     drawFacadeDiameter(drawing, g, a.s);
   }
@@ -179,10 +166,9 @@ void drawVerticalOutline(Drawing& drawing, const SunPathGeometry& g, const Shade
   drawOutsideFins(drawing, g, a);
 }
 
-void drawCombinedOutline(Drawing& drawing, const SunPathGeometry& g, const ShadeAngles& a,
-                         MessageSink& sink) {
-  DrawFinSegments(drawing, g, a.v, a.he, a.hw, a.s, sink);
-  DrawOverhangArc(drawing, g, a.v, a.he, a.hw, a.s, sink);
+void drawCombinedOutline(Drawing& drawing, const SunPathGeometry& g, const ShadeAngles& a) {
+  DrawFinSegments(drawing, g, a.v, a.he, a.hw, a.s);
+  DrawOverhangOutline(drawing, g, a.v, a.he, a.hw, a.s);
   drawOutsideFins(drawing, g, a);
 }
 
@@ -209,6 +195,31 @@ std::string_view ShadeTypeName(int16_t shadeType) {
     default:
       return "";
   }
+}
+
+ShadeInputs InputsOfType(int16_t shadeType, const std::string& v, const std::string& hw,
+                         const std::string& he, const std::string& s) {
+  ShadeInputs in;
+  switch (shadeType) {
+    case kShadeHorizontal:
+      in.hv = v;
+      in.hs = s;
+      break;
+    case kShadeVertical:
+      in.vhw = hw;
+      in.vhe = he;
+      in.vs = s;
+      break;
+    case kShadeCombined:
+      in.hvv = v;
+      in.hvhw = hw;
+      in.hvhe = he;
+      in.hvs = s;
+      break;
+    default:
+      break;
+  }
+  return in;
 }
 
 void SummariseSite(MaskSummary& summary, std::string_view city, std::string_view latitudeText) {
@@ -275,71 +286,53 @@ std::optional<ShadeAngles> ReadShadeAngles(int16_t shadeType, const MaskSummary&
   return angles;
 }
 
-ShadingCircle GetShadingCircle(const SunPathGeometry& g, float v, float s) {
-  ShadingCircle c;
-  c.distance = static_cast<float>(g.radius * std::tan(rad(v)));
-  c.radius = static_cast<float>(checkedDivide(g.radius, std::cos(rad(v)), "GetShadingCircle"));
-  c.cx = static_cast<float>(g.cx + c.distance * std::sin(rad(s)));
-  c.cy = static_cast<float>(g.cy + c.distance * std::cos(rad(s)));
-  return c;
-}
-
-std::optional<float> GetShadingDistance(const ShadingCircle& c, float lambda, MessageSink& sink) {
-  const auto k = static_cast<float>(180.0 - lambda);
-  const double d = c.distance;
-  const double cosK = std::cos(rad(k));
-  const auto disc =
-      static_cast<float>(d * d * cosK * cosK - d * d + static_cast<double>(c.radius) * c.radius);
-  if (disc < 0) {
-    Message message = errorMessage({"계산 오류! 허근 발생"});
-    message.beep = true;
-    sink.show(message);
-    return std::nullopt;
+std::vector<DiagramPoint> OverhangOutline(const SunPathGeometry& g, float v, float p, float q,
+                                          float s) {
+  const double sweep = static_cast<double>(q) - p;
+  const int steps = std::max(1, static_cast<int>(std::ceil(sweep / kOutlineStep)));
+  std::vector<DiagramPoint> points;
+  points.reserve(static_cast<std::size_t>(steps) + 1);
+  for (int i = 0; i <= steps; ++i) {
+    // The last vertex is q itself, not p plus the summed steps.
+    const double gamma = i == steps ? q : p + sweep * i / steps;
+    const auto altitude = static_cast<float>(AltitudeOfProfile(v, gamma));
+    points.push_back(ProjectSunPos(g, static_cast<float>(s + gamma), altitude));
   }
-  return static_cast<float>(d * cosK + std::sqrt(static_cast<double>(disc)));
+  return points;
 }
 
-void DrawOverhangArc(Drawing& drawing, const SunPathGeometry& g, float v, float p, float q, float s,
-                     MessageSink& sink) {
+void DrawOverhangOutline(Drawing& drawing, const SunPathGeometry& g, float v, float p, float q,
+                         float s) {
   if (v == 90.0f) return;
-  const ShadingCircle c = GetShadingCircle(g, v, s);
-  const double normal = 270.0 - s;
-  const std::optional<float> tWest = GetShadingDistance(c, q, sink);
-  if (!tWest) return;
-  const float westOmega = angleAtCentre(c, *tWest);
-  drawing.arc(c.cx, c.cy, c.radius, wrapBelow360(normal - westOmega), wrapBelow360(normal), kBlack);
-  const std::optional<float> tEast = GetShadingDistance(c, std::fabs(p), sink);
-  if (!tEast) return;
-  const float eastOmega = angleAtCentre(c, *tEast);
-  drawing.arc(c.cx, c.cy, c.radius, wrapBelow360(normal), wrapBelow360(normal + eastOmega), kBlack);
+  const std::vector<DiagramPoint> points = OverhangOutline(g, v, p, q, s);
+  for (std::size_t i = 1; i < points.size(); ++i) {
+    drawing.line(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, kBlack);
+  }
 }
 
 void DrawFinSegments(Drawing& drawing, const SunPathGeometry& g, float v, float he, float hw,
-                     float s, MessageSink& sink) {
+                     float s) {
   if (v == 90.0f) return;
-  const ShadingCircle c = GetShadingCircle(g, v, s);
-  const std::array<std::pair<float, float>, 2> sides = {{{hw, hw}, {std::fabs(he), he}}};
-  for (const auto& [lambda, fin] : sides) {
-    const std::optional<float> t = GetShadingDistance(c, lambda, sink);
-    if (!t) return;
+  for (const float fin : {hw, he}) {
     const auto azimuth = static_cast<float>(static_cast<double>(s) + fin);
-    const DiagramPoint inner = PointAlongAzimuth(g, *t, azimuth);
+    const DiagramPoint inner =
+        ProjectSunPos(g, azimuth, static_cast<float>(AltitudeOfProfile(v, fin)));
     const DiagramPoint outer = PointAlongAzimuth(g, g.radius, azimuth);
     drawing.line(inner.x, inner.y, outer.x, outer.y, kBlack);
   }
 }
 
 void DrawMaskOutline(Drawing& drawing, const SunPathGeometry& g, int16_t shadeType,
-                     const ShadeAngles& angles, MessageSink& sink) {
+                     const ShadeAngles& angles) {
   switch (shadeType) {
     case kShadeHorizontal:
-      drawHorizontalOutline(drawing, g, angles, sink);
+      drawHorizontalOutline(drawing, g, angles);
       break;
     case kShadeVertical:
       drawVerticalOutline(drawing, g, angles);
       break;
     case kShadeCombined:
-      drawCombinedOutline(drawing, g, angles, sink);
+      drawCombinedOutline(drawing, g, angles);
       break;
     default:
       break;
@@ -347,7 +340,8 @@ void DrawMaskOutline(Drawing& drawing, const SunPathGeometry& g, int16_t shadeTy
 }
 
 bool DrawShadingMask(SunPathPicture& picture, const SunPathGeometry& g, int16_t shadeType,
-                     const MaskSummary& summary, MessageSink& sink, const ProgressFn& progress) {
+                     const MaskSummary& summary, MessageSink& sink, const ProgressFn& progress,
+                     const std::function<void(Drawing&)>& underOutline) {
   picture.clear();
   Drawing& drawing = picture.drawing;
   drawing.setPenWidth(1);
@@ -356,8 +350,9 @@ bool DrawShadingMask(SunPathPicture& picture, const SunPathGeometry& g, int16_t 
   const std::optional<ShadeAngles> angles = ReadShadeAngles(shadeType, summary, sink);
   if (!angles) return false;
   DrawSunPath(picture, g, *lat, sink, progress);
+  if (underOutline) underOutline(drawing);
   drawing.setPenWidth(2);
-  DrawMaskOutline(drawing, g, shadeType, *angles, sink);
+  DrawMaskOutline(drawing, g, shadeType, *angles);
   drawing.setPenWidth(1);
   return true;
 }

@@ -15,9 +15,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/common/message.h"
 #include "core/draw/drawing.h"
@@ -39,6 +41,11 @@ struct ShadeInputs {
   std::string vhw{}, vhe{}, vs{};            // vertical fins: hw, he, s
   std::string hvv{}, hvhw{}, hvhe{}, hvs{};  // combined: v, hw, he, s
 };
+
+// The input boxes of one shade type holding these texts, the other types' empty.
+[[nodiscard]] ShadeInputs InputsOfType(int16_t shadeType, const std::string& v,
+                                       const std::string& hw, const std::string& he,
+                                       const std::string& s);
 
 // The captions of the mask tab's summary.
 struct MaskSummary {
@@ -65,40 +72,34 @@ struct ShadeAngles {
                                                          const MaskSummary& summary,
                                                          MessageSink& sink);
 
-// The circle that a horizontal shade's plane gives for vertical angle v (0 < v < 90):
-// centre at distance D = R·tan v from the diagram centre, away from the facade's
-// outward normal, radius ρ = R/cos v. It meets the horizon at the facade's two ends.
-struct ShadingCircle {
-  float cx = 0, cy = 0;
-  float distance = 0;  // D
-  float radius = 0;    // ρ
-};
-[[nodiscard]] ShadingCircle GetShadingCircle(const SunPathGeometry& g, float v, float s);
-
-// The distance from the diagram centre to the shading circle along the ray at angle λ
-// from the facade normal: D·cos k + √(D²·cos²k − D² + ρ²) with k = 180 − λ. A negative
-// discriminant beeps, reports "계산 오류! 허근 발생" and gives nullopt.
-[[nodiscard]] std::optional<float> GetShadingDistance(const ShadingCircle& circle, float lambda,
-                                                      MessageSink& sink);
-
-// The shading circle's arc from the east limit p (≤ 0) to the west limit q (≥ 0),
-// both relative to the facade normal; nothing for v = 90.
-void DrawOverhangArc(Drawing& drawing, const SunPathGeometry& g, float v, float p, float q, float s,
-                     MessageSink& sink);
-// The two fin lines of a combined shade from the shading circle out to the horizon;
-// nothing for v = 90.
+// The overhang's outline for vertical angle v (0 ≤ v < 90) between the
+// azimuths p (≤ 0) and q (≥ 0) from the normal of a facade of azimuth s: the
+// suns whose profile angle is v, α = arctan(tan v · cos γ), from p to q in
+// equal steps of at most 1°. Drawn on the equidistant diagram it crosses the
+// normal at altitude v, and a 90° sweep each side ends on the horizon at the
+// facade's ends.
+[[nodiscard]] std::vector<DiagramPoint> OverhangOutline(const SunPathGeometry& g, float v, float p,
+                                                        float q, float s);
+// That outline as a polyline; nothing for v = 90.
+void DrawOverhangOutline(Drawing& drawing, const SunPathGeometry& g, float v, float p, float q,
+                         float s);
+// The two fin lines of a combined shade from the overhang's outline out to the
+// horizon, west first; nothing for v = 90.
 void DrawFinSegments(Drawing& drawing, const SunPathGeometry& g, float v, float he, float hw,
-                     float s, MessageSink& sink);
-// The closed outline of a shade type (1, 2 or 3) in the drawing's current pen.
+                     float s);
+// The closed outline of a shade type (1, 2 or 3) in the drawing's current pen:
+// what it encloses on the side of the diagram centre is the sky that ShadesSun
+// (shade_predicate.h) calls shaded.
 void DrawMaskOutline(Drawing& drawing, const SunPathGeometry& g, int16_t shadeType,
-                     const ShadeAngles& angles, MessageSink& sink);
+                     const ShadeAngles& angles);
 
 // The mask tab's draw button: clears the picture, validates the latitude and the
 // type's angles (each refusal reports its message and gives false with the picture
 // clear), draws the sun-path diagram for the latitude and over it the outline with a
-// pen of width 2.
+// pen of width 2. `underOutline`, when given, draws between the diagram and the
+// outline (the climate year's hours).
 bool DrawShadingMask(SunPathPicture& picture, const SunPathGeometry& g, int16_t shadeType,
-                     const MaskSummary& summary, MessageSink& sink,
-                     const ProgressFn& progress = {});
+                     const MaskSummary& summary, MessageSink& sink, const ProgressFn& progress = {},
+                     const std::function<void(Drawing&)>& underOutline = {});
 
 }  // namespace vlm

@@ -10,8 +10,6 @@ namespace vlm {
 namespace {
 
 constexpr double kRadToDeg = 180.0 / kSolarPi;
-// Above this vertical angle the overhang's outline is the facade's diameter.
-constexpr float kStraightOverhang = 87.3f;
 // The date curves are searched at one-minute steps of solar time.
 constexpr double kMinute = 1.0 / 60.0;
 // User units (a thirtieth of a pixel) by which a point may lie beyond the horizon.
@@ -19,19 +17,6 @@ constexpr double kHorizonSlack = 0.5;
 
 double distanceBetween(DiagramPoint a, double x, double y) {
   return std::hypot(static_cast<double>(a.x) - x, static_cast<double>(a.y) - y);
-}
-
-// Azimuth relative to the facade normal, −180 … 180, positive towards the west.
-double relativeAzimuth(float azimuth, float s) {
-  double rel = std::fmod(static_cast<double>(azimuth) - s, 360.0);
-  if (rel > 180.0) rel -= 360.0;
-  if (rel <= -180.0) rel += 360.0;
-  return rel;
-}
-
-bool insideShadingCircle(const SunPathGeometry& g, float v, float s, DiagramPoint p) {
-  const ShadingCircle c = GetShadingCircle(g, v, s);
-  return std::hypot(static_cast<double>(p.x) - c.cx, static_cast<double>(p.y) - c.cy) <= c.radius;
 }
 
 std::string solarTimeText(float t) {
@@ -72,22 +57,8 @@ std::optional<CurvePlace> NearestCurvePlace(const SunPathGeometry& g, float lat,
   return best;
 }
 
-bool IsShaded(const SunPathGeometry& g, int16_t shadeType, const ShadeAngles& a, SkyPosition sun) {
-  const DiagramPoint p = ProjectSunPos(g, sun.azimuth, sun.altitude);
-  const double rel = relativeAzimuth(sun.azimuth, a.s);
-  const bool betweenFins = a.he <= rel && rel <= a.hw;
-  switch (shadeType) {
-    case kShadeHorizontal:
-      if (a.v > kStraightOverhang) return std::abs(rel) >= 90.0;
-      if (a.v == 0.0f) return true;
-      return insideShadingCircle(g, a.v, a.s, p);
-    case kShadeVertical:
-      return !betweenFins;
-    case kShadeCombined:
-      return !betweenFins || insideShadingCircle(g, a.v, a.s, p);
-    default:
-      return false;
-  }
+bool IsShaded(int16_t shadeType, const ShadeAngles& angles, SkyPosition sun) {
+  return ShadesSun(Shade::Of(shadeType, angles), sun);
 }
 
 std::string SunPathReadout(const SunPathGeometry& g, float lat, float x, float y, float reach,
@@ -102,7 +73,7 @@ std::string SunPathReadout(const SunPathGeometry& g, float lat, float x, float y
             solarTimeText(near->solarTime);
   }
   if (mask)
-    text += IsShaded(g, mask->first, mask->second, *sky) ? " | 음영 생김" : " | 음영 안 생김";
+    text += IsShaded(mask->first, mask->second, *sky) ? " | 음영 생김" : " | 음영 안 생김";
   return text;
 }
 

@@ -11,17 +11,11 @@
 #include <string>
 #include <utility>
 
+#include "core/solar/shade_predicate.h"
 #include "core/solar/shading_mask.h"
 #include "core/solar/sun_path.h"
 
 namespace vlm {
-
-// Degrees: azimuth from south, negative towards the east (−180 … 180);
-// altitude above the horizon (0 … 90).
-struct SkyPosition {
-  float azimuth = 0;
-  float altitude = 0;
-};
 
 // The inverse of ProjectSunPos; nullopt outside the horizon circle.
 [[nodiscard]] std::optional<SkyPosition> SkyPositionAt(const SunPathGeometry& g, float x, float y);
@@ -36,12 +30,10 @@ struct CurvePlace {
 [[nodiscard]] std::optional<CurvePlace> NearestCurvePlace(const SunPathGeometry& g, float lat,
                                                           float x, float y);
 
-// Whether the mask outline of a shade type (1, 2 or 3) with these angles
-// encloses the sky position, that is whether the device shades the window from
-// a sun there. The test follows the drawn outline: the shading circle of a
-// horizontal shade, the fin lines and the horizon.
-[[nodiscard]] bool IsShaded(const SunPathGeometry& g, int16_t shadeType, const ShadeAngles& angles,
-                            SkyPosition sun);
+// Whether the device of a shade type (1, 2 or 3) with these angles shades the
+// window from a sun at the sky position (ShadesSun), which is what its drawn
+// outline encloses.
+[[nodiscard]] bool IsShaded(int16_t shadeType, const ShadeAngles& angles, SkyPosition sun);
 
 // "태양고도 35.2°, 태양방위각 -20.5°" then, within `reach` of a date curve,
 // " | 4월5일, 9월8일 10시 48분(태양시)", then with a mask " | 음영 생김" or

@@ -1,5 +1,6 @@
 #include "gui/pages/frm31.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
@@ -9,9 +10,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/psychro/psychro_chart.h"
 #include "core/solar/diagram_legend.h"
+#include "core/solar/radiation_site.h"
 #include "core/solar/sun_path_readout.h"
 #include "gui/export_commands.h"
+#include "gui/pages/frm31_performance.h"
+#include "gui/pages/frm31_texts.h"
 #include "gui/pages/frm31_widgets.h"
 #include "gui/pages/pointer_readout.h"
 #include "gui/pages/progress_bar.h"
@@ -82,6 +87,44 @@ Frm31::Frm31(AppState& state, QWidget* parent)
   auto* exporter = new ExportCommands(state.sink(), this);
   exporter->attachFigure(schart_.picture, [this] { return figureOf(schart_); });
   exporter->attachFigure(mask_.picture, [this] { return figureOf(mask_); });
+  performance_->attachExports(*exporter);
+  updateClimateAvailability();
+}
+
+void Frm31::setRegion(const QString& name, const QString& path) {
+  (void)name;
+  (void)path;
+  climateHours_.reset();
+  performance_->clearPerformance();
+  updateClimateAvailability();
+}
+
+std::optional<QString> Frm31::climateUnavailable() const {
+  const ClimateData& climate = state().climate();
+  if (!climate.loaded()) return QString::fromUtf8(frm31::kNoRegionTip);
+  if (!climate.site) return QString::fromUtf8(frm31::kNoSiteTip);
+  return std::nullopt;
+}
+
+void Frm31::updateClimateAvailability() {
+  const std::optional<QString> reason = climateUnavailable();
+  for (QCheckBox* box : {schartClimate_, maskClimate_}) {
+    box->setEnabled(!reason);
+    box->setToolTip(reason ? *reason : QString::fromUtf8(frm31::kClimateBoxTip));
+    if (reason) box->setChecked(false);
+  }
+  performance_->setAvailable(!reason, reason.value_or(QString()));
+}
+
+const std::vector<WishedHour>& Frm31::climateHours() {
+  if (!climateHours_) {
+    const ClimateData& climate = state().climate();
+    SilentSink checked;  // called only with the site known
+    const std::optional<SolarSite> site = SolarSiteOf(climate, checked);
+    climateHours_ = site ? WishedHours(climate, SunWishes(climate, PsychroChart{}), *site)
+                         : std::vector<WishedHour>{};
+  }
+  return *climateHours_;
 }
 
 std::optional<render::Figure> Frm31::currentFigure() const {
@@ -197,6 +240,8 @@ void Frm31::tab31_Click(int previousTab) {
   MaskSummary s = summary();
   if (previousTab == 0) {
     SummariseSite(s, city_->currentText().toStdString(), latitude_->text().toStdString());
+    tabCity_ = s.city;
+    tabLatitude_ = s.latitude;
   } else if (previousTab == 1) {
     const auto text = [this](std::size_t i) { return shadeTexts_[i]->text().toStdString(); };
     const ShadeInputs inputs{text(0), text(1), text(2), text(3), text(4),

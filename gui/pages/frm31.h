@@ -4,7 +4,10 @@
 //
 // The mask reads its site and angles from the summary captions of tab 2, which
 // are filled only when the user leaves tab 0 (site) or tab 1 (shade), so that
-// what is drawn is always what the summary shows.
+// what is drawn is always what the summary shows. With a region loaded whose
+// site is known, both diagrams may carry the year's daytime hours and are
+// then drawn for that site, and the mask tab shows how the shade performs
+// over the year (frm31_performance.h).
 #pragma once
 
 #include <QPoint>
@@ -12,13 +15,17 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
+#include "core/solar/shade_performance.h"
 #include "core/solar/shading_mask.h"
 #include "core/solar/sun_path.h"
 #include "gui/figure_source.h"
 #include "gui/pages/page.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -30,6 +37,7 @@ namespace vlm {
 
 class PictureBox;
 class ProgressBar;
+class ShadePerformanceFrame;
 
 class Frm31 : public Page, public FigureSource {
   Q_OBJECT
@@ -53,6 +61,11 @@ class Frm31 : public Page, public FigureSource {
 
   // The sun-path diagram (tab 0) or the mask (tab 2) with its labels, once drawn.
   [[nodiscard]] std::optional<render::Figure> currentFigure() const override;
+
+ public slots:
+  // The region page has loaded a year (or failed to): the climate boxes and
+  // the performance frame follow whether it has a site, and forget the last one's hours.
+  void setRegion(const QString& name, const QString& path);
 
  private:
   // A diagram picture with its progress bar and the nine labels over it.
@@ -94,6 +107,12 @@ class Frm31 : public Page, public FigureSource {
   void showDrawing(Target& target, const SunPathPicture& drawn);
   void onTabChanged(int index);
   void setShadeTextsEnabled();
+  // Why the loaded year cannot go on the diagrams; nothing when it can.
+  [[nodiscard]] std::optional<QString> climateUnavailable() const;
+  void updateClimateAvailability();
+  // The loaded year's daytime hours at its site, placed once per loaded year.
+  const std::vector<WishedHour>& climateHours();
+  void showPerformance(const ShadeAngles& angles, const MaskSummary& captions);
 
   SunPathGeometry geometry_;
   int16_t shadeType_ = kShadeCombined;
@@ -102,6 +121,8 @@ class Frm31 : public Page, public FigureSource {
   QTabWidget* tabs_ = nullptr;
   QComboBox* city_ = nullptr;
   QLineEdit* latitude_ = nullptr;
+  QCheckBox* schartClimate_ = nullptr;  // chk31Climate
+  QLabel* schartSite_ = nullptr;
   Target schart_;
   Target mask_;
 
@@ -116,6 +137,12 @@ class Frm31 : public Page, public FigureSource {
   QLabel* sumHw_ = nullptr;
   QLabel* sumHe_ = nullptr;
   QLabel* sumS_ = nullptr;
+  // The site as the summary had it when the user last left tab 0; a mask drawn
+  // for the loaded year's site shows that one instead until drawn without it.
+  std::string tabCity_, tabLatitude_;
+  QCheckBox* maskClimate_ = nullptr;  // chk31SMClimate
+  ShadePerformanceFrame* performance_ = nullptr;
+  std::optional<std::vector<WishedHour>> climateHours_;
 };
 
 }  // namespace vlm

@@ -1,5 +1,8 @@
 // Tab 2 of frm31: the summary of site and shade, the shading mask over a
-// second sun-path diagram, and how to read the mask.
+// second sun-path diagram (with the loaded year's hours under it when ticked),
+// how to read the mask, and how the shade performs over the loaded year.
+#include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,8 +10,10 @@
 #include <QVBoxLayout>
 
 #include "core/report/figure_caption.h"
+#include "core/solar/climate_overlay.h"
 #include "core/solar/diagram_legend.h"
 #include "gui/pages/frm31.h"
+#include "gui/pages/frm31_performance.h"
 #include "gui/pages/frm31_widgets.h"
 #include "gui/pages/progress_bar.h"
 #include "render/picture_box.h"
@@ -44,15 +49,24 @@ QWidget* Frm31::createMaskTab() {
   connect(mask_.picture, &PictureBox::pointerMoved, this,
           [this](QPointF user, QPoint pixel) { readDiagramAt(mask_, user, pixel); });
 
+  maskClimate_ = frm31::climateBox("chk31SMClimate", tab);
+  performance_ = new ShadePerformanceFrame(tab);
+
   auto* left = new QVBoxLayout;
   left->addWidget(createSummary());
   left->addLayout(buttons);
+  left->addWidget(maskClimate_);
   left->addWidget(mask_.progress);
-  left->addWidget(createMaskLegend());
   left->addStretch(1);
-  auto* layout = new QHBoxLayout(tab);
-  layout->addLayout(left);
-  layout->addWidget(mask_.box, 1);
+  // The legend and the performance share the row under the summary and the
+  // mask, so that the mask keeps the height it needs at 1024 × 700.
+  auto* layout = new QGridLayout(tab);
+  layout->addLayout(left, 0, 0);
+  layout->addWidget(mask_.box, 0, 1);
+  layout->addWidget(createMaskLegend(), 1, 0);
+  layout->addWidget(performance_, 1, 1);
+  layout->setRowStretch(0, 1);
+  layout->setColumnStretch(1, 1);
   return tab;
 }
 
@@ -88,12 +102,29 @@ QWidget* Frm31::createMaskLegend() {
 
 void Frm31::cmd31SMDraw_Click() {
   clearTarget(mask_);
+  performance_->clearPerformance();
+  // Ticked, the summary names the loaded year's site and the mask is drawn for
+  // it; unticked, the summary is again what tab 0 gave it.
+  const bool withClimate = maskClimate_->isChecked() && !climateUnavailable();
+  if (withClimate) {
+    const DiagramSite site = DiagramSiteOf(*state().climate().site, state().climate().RegionName);
+    sumCity_->setText(QString::fromStdString(site.name));
+    sumLatitude_->setText(QString::fromStdString(site.latitudeText));
+  } else {
+    sumCity_->setText(QString::fromStdString(tabCity_));
+    sumLatitude_->setText(QString::fromStdString(tabLatitude_));
+  }
   SunPathPicture drawn(geometry_);
   ProgressBar* bar = mask_.progress;
   const MaskSummary captions = summary();
+  // The dots go under the outline, which stays readable over them.
+  const auto dots = [this, withClimate](Drawing& drawing) {
+    if (withClimate) DrawClimateOverlay(drawing, geometry_, climateHours());
+  };
   guarded([&] {
-    DrawShadingMask(drawn, geometry_, shadeType_, captions, sink(),
-                    [bar](int percent) { bar->showProgress(percent); });
+    DrawShadingMask(
+        drawn, geometry_, shadeType_, captions, sink(),
+        [bar](int percent) { bar->showProgress(percent); }, dots);
   });
   showDrawing(mask_, drawn);
   mask_.caption = ShadingMaskCaption(captions.latitude, captions.device);
@@ -102,9 +133,20 @@ void Frm31::cmd31SMDraw_Click() {
   mask_.latitude = ReadMaskLatitude(captions, checked);
   if (const auto angles = ReadShadeAngles(shadeType_, captions, checked)) {
     mask_.mask = std::pair{shadeType_, *angles};
+    if (!climateUnavailable()) guarded([&] { showPerformance(*angles, captions); });
   }
 }
 
-void Frm31::cmd31SMErase_Click() { clearTarget(mask_); }
+void Frm31::showPerformance(const ShadeAngles& angles, const MaskSummary& captions) {
+  const std::vector<FacadeHour> hours = FacadeHours(climateHours(), angles.s);
+  performance_->showPerformance(
+      PerformanceOf(hours, Shade::Of(shadeType_, angles)), SuggestOverhang(hours),
+      ShadePerformanceCaption(state().climate().RegionName, captions.device));
+}
+
+void Frm31::cmd31SMErase_Click() {
+  clearTarget(mask_);
+  performance_->clearPerformance();
+}
 
 }  // namespace vlm

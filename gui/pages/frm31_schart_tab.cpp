@@ -1,5 +1,7 @@
 // Tab 0 of frm31: the site (a listed city or a typed latitude), the sun-path
-// diagram and its legend of date and hour lines.
+// diagram and its legend of date and hour lines; with the loaded year ticked,
+// the year's daytime hours on the diagram of its site.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -9,8 +11,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/climate/site_rules.h"
 #include "core/report/figure_caption.h"
+#include "core/solar/climate_overlay.h"
 #include "gui/pages/frm31.h"
+#include "gui/pages/frm31_texts.h"
 #include "gui/pages/frm31_widgets.h"
 #include "gui/pages/progress_bar.h"
 #include "render/picture_box.h"
@@ -61,6 +66,9 @@ QWidget* Frm31::createSchartTab() {
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(draw);
   buttons->addWidget(erase);
+  schartClimate_ = frm31::climateBox("chk31Climate", tab);
+  schartSite_ = plainLabel("lbl31SchartSite", QString(), tab);
+  schartSite_->setWordWrap(true);
 
   schart_ = createTarget("pic31Schart", "prog31SchartDraw", labelNames("lbl31Schart", ""), tab);
   connect(schart_.picture, &PictureBox::pointerMoved, this,
@@ -69,6 +77,8 @@ QWidget* Frm31::createSchartTab() {
   auto* left = new QVBoxLayout;
   left->addWidget(site);
   left->addLayout(buttons);
+  left->addWidget(schartClimate_);
+  left->addWidget(schartSite_);
   left->addWidget(schart_.progress);
   left->addStretch(1);
   auto* layout = new QHBoxLayout(tab);
@@ -116,21 +126,40 @@ void Frm31::cbo31SchartCity_Click(int index) {
 
 void Frm31::cmd31SchartDraw_Click() {
   clearTarget(schart_);
+  schartSite_->clear();
+  // Ticked, the diagram is the loaded year's site's, whatever the city box says.
+  const bool withClimate = schartClimate_->isChecked() && !climateUnavailable();
+  const std::string latitudeText =
+      withClimate
+          ? DiagramSiteOf(*state().climate().site, state().climate().RegionName).latitudeText
+          : latitude_->text().toStdString();
   SunPathPicture drawn(geometry_);
   ProgressBar* bar = schart_.progress;
   // A fault part-way keeps what was drawn up to it on the picture.
   guarded([&] {
-    DrawSchart(drawn, geometry_, latitude_->text().toStdString(), sink(),
-               [bar](int percent) { bar->showProgress(percent); });
+    if (DrawSchart(drawn, geometry_, latitudeText, sink(),
+                   [bar](int percent) { bar->showProgress(percent); }) &&
+        withClimate) {
+      DrawClimateOverlay(drawn.drawing, geometry_, climateHours());
+    }
   });
   showDrawing(schart_, drawn);
-  schart_.caption = SunPathCaption(latitude_->text().toStdString());
+  schart_.caption = SunPathCaption(latitudeText);
   SilentSink checked;  // the drawing has shown any message already
   if (!drawn.labels.empty()) {
-    schart_.latitude = ReadSchartLatitude(latitude_->text().toStdString(), checked);
+    schart_.latitude = ReadSchartLatitude(latitudeText, checked);
+    if (withClimate) {
+      const Site& site = *state().climate().site;
+      schartSite_->setText(QString::fromUtf8(frm31::kSiteLead) +
+                           qs(DiagramSiteOf(site, state().climate().RegionName).name) + "\n" +
+                           qs(siteText(site)));
+    }
   }
 }
 
-void Frm31::cmd31SchartErase_Click() { clearTarget(schart_); }
+void Frm31::cmd31SchartErase_Click() {
+  clearTarget(schart_);
+  schartSite_->clear();
+}
 
 }  // namespace vlm

@@ -3,11 +3,14 @@
 // diagram's nine labels.
 #pragma once
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QString>
 #include <array>
 #include <string_view>
+
+#include "core/solar/shading_texts.h"
 
 namespace vlm::frm31 {
 
@@ -28,6 +31,14 @@ inline QPushButton* button(const QString& name, const QString& text, const QStri
   b->setObjectName(name);
   b->setToolTip(tip);
   return b;
+}
+
+// The check box that puts the loaded year on a diagram; its page sets whether
+// it is in use.
+inline QCheckBox* climateBox(const QString& name, QWidget* parent) {
+  auto* box = new QCheckBox(qs(kClimateOverlayCaption), parent);
+  box->setObjectName(name);
+  return box;
 }
 
 // lbl31SchartN, …S, …E, …W, …V0 … V80; the mask's direction labels end in "1".

@@ -1,7 +1,8 @@
 // The pages at the smallest window the program is laid out for (1024 × 700)
 // and at a large one (1600 × 1000): the climate-analysis page keeps every zone
 // check box on screen, the sun-path and mask pictures grow with the window, and
-// the seasonal, radiation, comfort and sun-path pages, with their results shown, neither scroll
+// the seasonal, radiation, comfort and sun-path pages, with their results shown
+// (the sun-path page's with the loaded year and the shade's performance), neither scroll
 // sideways nor cut a caption, a table cell or a picture.
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -22,6 +23,7 @@
 #include "gui/pages/frm14.h"
 #include "gui/pages/frm15.h"
 #include "gui/pages/frm16.h"
+#include "gui/pages/frm31.h"
 #include "gui/pages/result_grid.h"
 #include "render/picture_box.h"
 #include "tests/gui/support/gui_test_support.h"
@@ -136,7 +138,7 @@ struct Window {
     return central.contains(at);
   }
 
-  // Seoul loaded, as the region page leaves it for the seasonal page.
+  // Seoul loaded, as the region page leaves it for the seasonal and sun-path pages.
   void loadSeoul() {
     const auto seoul = regionByStem("seoul");
     QVERIFY(seoul.has_value());
@@ -147,6 +149,7 @@ struct Window {
     qobject_cast<Frm14*>(window->page("frm14"))->setRegion("서울", path);
     qobject_cast<Frm15*>(window->page("frm15"))->setRegion("서울", path);
     qobject_cast<Frm16*>(window->page("frm16"))->setRegion("서울", path);
+    qobject_cast<Frm31*>(window->page("frm31"))->setRegion("서울", path);
   }
   void press(const char* name) const { find<QAbstractButton>(name)->click(); }
 
@@ -249,6 +252,8 @@ class LayoutTest : public QObject {
     } else if (tabs == "tab16") {
       w.press("cmd16Calc");
     } else {
+      // With the year's hours on both diagrams and the shade's performance filled.
+      w.find<QCheckBox>("chk31Climate")->setChecked(true);
       w.press("cmd31SchartDraw");
       w.find<QTabWidget>("tab31")->setCurrentIndex(1);
       w.find<QRadioButton>("opt31SMinputHV")->click();
@@ -258,6 +263,7 @@ class LayoutTest : public QObject {
                                                             {"txt31SMinputHVs", "0"}};
       for (const auto& [box, value] : angles) w.find<QLineEdit>(box)->setText(value);
       w.find<QTabWidget>("tab31")->setCurrentIndex(2);
+      w.find<QCheckBox>("chk31SMClimate")->setChecked(true);
       w.press("cmd31SMDraw");
     }
     auto* tabWidget = w.find<QTabWidget>(qPrintable(tabs));

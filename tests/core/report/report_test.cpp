@@ -212,6 +212,24 @@ TEST_F(ReportContentTest, FillsEveryPageFromTheScreensFunctions) {
   EXPECT_EQ(r->comfortChartCaption, "서울 | 1월~12월, 년간 | ASHRAE 55 적응형 쾌적범위 차트");
 }
 
+// The sun path carries the year's wished hours exactly when the year's site is known.
+TEST_F(ReportContentTest, SunPathCarriesTheYearsHoursWhenItsSiteIsKnown) {
+  const auto legendIn = [](const Drawing& d) {
+    for (const DrawItem& item : d.items()) {
+      const auto* text = std::get_if<TextItem>(&item);
+      if (text && text->text.starts_with("태양열획득 시간: ")) return true;
+    }
+    return false;
+  };
+  const auto without = build({"서울", "seoul.cly", {}, {}});
+  ASSERT_TRUE(without && without->sunPath);
+  EXPECT_FALSE(legendIn(*without->sunPath));
+  climate_->site = Site{"SEOUL", 37.5714, 126.9658, 9};
+  const auto with = build({"서울", "seoul.cly", {}, {}});
+  ASSERT_TRUE(with && with->sunPath);
+  EXPECT_TRUE(legendIn(*with->sunPath));
+}
+
 TEST_F(ReportContentTest, OtherFileWithoutLatitudeLeavesSunPathOutWithReason) {
   climate_->RegionName = "기타";
   const auto r = build({"기타", "/tmp/mine.cly", {}, {}});
