@@ -58,10 +58,8 @@ std::vector<SunWish> SunWishes(const ClimateData& climate, const PsychroChart& c
   return wishes;
 }
 
-PreparedYear PrepareYear(const ClimateData& climate, const std::vector<SunWish>& wishes,
-                         const SolarSite& site) {
-  PreparedYear year;
-  year.hours.reserve(kHoursPerYear / 2);
+void ForEachHourSun(const SolarSite& site,
+                    const std::function<void(int h, int8_t month, const HourSun& sun)>& visit) {
   int8_t month = 0;
   SunDay day;
   for (int h = 1; h <= kHoursPerYear; ++h) {
@@ -71,12 +69,20 @@ PreparedYear PrepareYear(const ClimateData& climate, const std::vector<SunWish>&
       day = SunOfDay(static_cast<int16_t>((h - 1) / 24 + 1), site.latitude, site.longitude,
                      site.utcOffset, site.radiationLag);
     }
-    const HourSun sun = SunUpOfHour(day, hourOfDay);
+    visit(h, month, SunUpOfHour(day, hourOfDay));
+  }
+}
+
+PreparedYear PrepareYear(const ClimateData& climate, const std::vector<SunWish>& wishes,
+                         const SolarSite& site) {
+  PreparedYear year;
+  year.hours.reserve(kHoursPerYear / 2);
+  ForEachHourSun(site, [&](int h, int8_t month, const HourSun& sun) {
     const HourSplit split = SplitHour(climate.year[static_cast<std::size_t>(h)].Radiation, sun);
     countHour(year.counts, sun, split);
-    if (split.global <= 0) continue;
+    if (split.global <= 0) return;
     year.hours.push_back({PrepareSkyHour(split, sun), month, wishes[static_cast<std::size_t>(h)]});
-  }
+  });
   return year;
 }
 

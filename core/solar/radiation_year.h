@@ -6,11 +6,13 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
 #include "core/climate/climate_data.h"
 #include "core/common/message.h"
+#include "core/solar/hour_sun.h"
 #include "core/solar/plane_irradiation.h"
 
 namespace vlm {
@@ -73,6 +75,11 @@ struct SolarSite {
   double latitude = 0, longitude = 0, utcOffset = 9;
   double radiationLag = 0;
 };
+
+// Calls visit(h, month, sun) for every hour h = 1 … 8760 of the year at the
+// site, with its month (0 … 11) and the sun-up part of its interval.
+void ForEachHourSun(const SolarSite& site,
+                    const std::function<void(int h, int8_t month, const HourSun& sun)>& visit);
 
 // Every hour's sun and split at the site, with its wish.
 [[nodiscard]] PreparedYear PrepareYear(const ClimateData& climate,

@@ -1,7 +1,5 @@
 #include "core/solar/shade_performance.h"
 
-#include "core/climate/date_time.h"
-
 namespace vlm {
 namespace {
 
@@ -39,9 +37,7 @@ struct Sums {
 };
 
 // Where the hour's beam comes from.
-SkyPosition beamSky(const HourSun& sun) {
-  return SkyPosition{sun.upAzimuth, sun.upAltitude};
-}
+SkyPosition beamSky(const HourSun& sun) { return SkyPosition{sun.upAzimuth, sun.upAltitude}; }
 
 }  // namespace
 
@@ -49,24 +45,14 @@ std::vector<WishedHour> WishedHours(const ClimateData& climate, const std::vecto
                                     const SolarSite& site) {
   std::vector<WishedHour> hours;
   hours.reserve(kHoursPerYear / 2);
-  int8_t month = 0;
-  SunDay day;
-  for (int h = 1; h <= kHoursPerYear; ++h) {
-    if (h > lastHourOfMonth(static_cast<int16_t>(month + 1))) ++month;
-    const int hourOfDay = (h - 1) % 24;
-    if (hourOfDay == 0) {
-      day = SunOfDay(static_cast<int16_t>((h - 1) / 24 + 1), site.latitude, site.longitude,
-                     site.utcOffset, site.radiationLag);
-    }
+  ForEachHourSun(site, [&](int h, int8_t month, const HourSun& sun) {
     const SunWish wish = wishes[static_cast<std::size_t>(h)];
-    if (wish == SunWish::Neither) continue;
-    const HourSun sun = SunUpOfHour(day, hourOfDay);
-    if (!sun.sunUp()) continue;
+    if (wish == SunWish::Neither || !sun.sunUp()) return;
     const HourSplit split = SplitHour(climate.year[static_cast<std::size_t>(h)].Radiation, sun);
     const bool missing = split.kind == HourSplitKind::Missing;
-    hours.push_back({beamSky(sun), missing ? SkyHour{} : PrepareSkyHour(split, sun), month,
-                     wish, missing});
-  }
+    hours.push_back(
+        {beamSky(sun), missing ? SkyHour{} : PrepareSkyHour(split, sun), month, wish, missing});
+  });
   return hours;
 }
 
