@@ -12,13 +12,15 @@
 
 #include "core/climate/site.h"
 #include "core/draw/drawing.h"
+#include "core/draw/palette.h"
 #include "core/solar/shade_performance.h"
 #include "core/solar/sun_path.h"
 
 namespace vlm {
 
-inline constexpr Color kWantedSunColor{-1, 30, 90, 220};    // cold hours: blue
-inline constexpr Color kUnwantedSunColor{-1, 230, 60, 30};  // hot hours: red
+// As every figure of the program's own: the sun wanted in heating hours, refused in cooling ones.
+inline constexpr Color kWantedSunColor = palette::kHeating;
+inline constexpr Color kUnwantedSunColor = palette::kCooling;
 
 struct OverlayCounts {
   int wanted = 0, unwanted = 0;

@@ -5,12 +5,14 @@
 #pragma once
 
 #include "core/draw/drawing.h"
+#include "core/draw/palette.h"
 #include "core/solar/shade_performance.h"
 
 namespace vlm {
 
-inline constexpr Color kBlockedBarColor{-1, 230, 60, 30};   // as the overlay's hot hours
-inline constexpr Color kAdmittedBarColor{-1, 30, 90, 220};  // as its cold hours
+// In the colours of the overlay's hours: unwanted sun blocked, wanted sun admitted.
+inline constexpr Color kBlockedBarColor = palette::kCooling;
+inline constexpr Color kAdmittedBarColor = palette::kHeating;
 
 [[nodiscard]] Drawing ShadePerformanceChart(const ShadePerformance& performance);
 
